@@ -1,0 +1,1 @@
+#include "common/code_page.h"

@@ -1,0 +1,16 @@
+#pragma once
+// Windows-1252, the game files' code page, to and from UTF-8.
+
+#include <string>
+#include <string_view>
+
+namespace common {
+
+// Every byte maps to one code point (the five bytes Windows-1252 leaves undefined map to the C1
+// code points of the same value), so a round trip is lossless.
+std::string cp1252ToUtf8(std::string_view bytes);
+
+// A character with no Windows-1252 byte, or a malformed UTF-8 sequence, becomes "?".
+std::string utf8ToCp1252(std::string_view utf8);
+
+}  // namespace common

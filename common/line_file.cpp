@@ -1,0 +1,1 @@
+#include "common/line_file.h"

@@ -1,0 +1,25 @@
+#pragma once
+// Line files: the game's plain-text files, one value per line.
+
+#include <string>
+#include <vector>
+
+#include "common/io_status.h"
+
+namespace common {
+
+// Reads the file at pathText (a path text, see paths.h) as lines. A line ends at CR LF, LF or CR;
+// a last line without an end counts, and a final line end adds no empty line. Bytes pass unchanged.
+// On failure `lines` is left empty and the status says why (missing, unreadable, a folder).
+IoStatus readLines(const std::string& pathText, std::vector<std::string>& lines);
+
+// Reads at most `count` lines from the start of the file (fewer when the file is shorter).
+IoStatus readFirstLines(const std::string& pathText, std::size_t count,
+                        std::vector<std::string>& lines);
+
+// Writes lines, each followed by CR LF, replacing the file atomically: a temporary file beside it
+// is written, flushed and closed, then renamed over the target. On failure the old file is left
+// byte-identical and no temporary file remains.
+IoStatus writeLines(const std::string& pathText, const std::vector<std::string>& lines);
+
+}  // namespace common

@@ -1,0 +1,55 @@
+#pragma once
+// What a window needs beyond its controls: modal message boxes, text prompts, ending the program.
+
+#include <string>
+
+#include "ui/controls.h"
+
+namespace ui {
+
+enum class Icon { None, Critical, Question, Exclamation, Information };
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+inline const std::string programTitle = "VL 1.3 Duvazari Editor";
+
+class Desktop {  // everything a window needs beyond its controls
+ public:
+  virtual ~Desktop() = default;
+  // Modal message box; title "" means the program's title "VL 1.3 Duvazari Editor". Line breaks
+  // in the text are "\r\n".
+  virtual Answer message(const std::string& text, Buttons buttons, Icon icon,
+                         const std::string& title) = 0;
+  // Modal text prompt; returns "" for Cancel or an empty answer. Never returns CR or LF.
+  virtual std::string prompt(const std::string& text, const std::string& title,
+                             const std::string& defaultAnswer) = 0;
+  // Ends the program; the caller returns at once, and the front end quits when it regains control.
+  virtual void endProgram() = 0;
+};
+
+// A message box with OK only.
+void say(Desktop& desktop, const std::string& text, Icon icon = Icon::None,
+         const std::string& title = "");
+// A Yes/No message box; true for Yes.
+bool askYesNo(Desktop& desktop, const std::string& text, Icon icon = Icon::None,
+              const std::string& title = "");
+// A text prompt; "" for Cancel or an empty answer.
+std::string ask(Desktop& desktop, const std::string& text, const std::string& title,
+                const std::string& defaultAnswer);
+
+// Shows the hourglass as a button's (or a window's) pointer for as long as it lives, and restores
+// the normal pointer on every way out of the handler.
+class BusyPointer {
+ public:
+  explicit BusyPointer(CommandButton& button);
+  explicit BusyPointer(Form& form);
+  ~BusyPointer();
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  CommandButton* button_ = nullptr;
+  Form* form_ = nullptr;
+};
+
+}  // namespace ui

@@ -1,0 +1,7 @@
+#pragma once
+// The whole windowing layer.
+
+#include "ui/controls.h"
+#include "ui/desktop.h"
+#include "ui/form.h"
+#include "ui/grid.h"
