@@ -1,7 +1,8 @@
 # Front door of the project: `make test` and `make run` do the whole set-up.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-GAME ?= $(BUILD)/sample-game
+SAMPLE = $(BUILD)/sample-game
+GAME ?=
 
 .PHONY: all setup configure build test run snapshot clean
 
@@ -21,10 +22,15 @@ build: configure
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# Opens the editor on a copy of the bundled sample game folder; the repository is never changed.
+# Opens the editor on a copy of the bundled sample game folder (the repository is never changed),
+# or, with GAME=/path/to/game, on that game folder.
 run: build
-	@if [ ! -d "$(GAME)" ]; then cp -r examples/game "$(GAME)"; fi
+ifeq ($(GAME),)
+	@if [ ! -d "$(SAMPLE)" ]; then cp -r examples/game "$(SAMPLE)"; fi
+	cd "$(SAMPLE)" && "$(CURDIR)/$(BUILD)/duvazari-editor"
+else
 	cd "$(GAME)" && "$(CURDIR)/$(BUILD)/duvazari-editor"
+endif
 
 # Writes a PNG of every window into $(BUILD)/snapshots.
 snapshot: build

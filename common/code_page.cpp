@@ -1,1 +1,97 @@
 #include "common/code_page.h"
+
+#include <array>
+#include <cstdint>
+
+namespace common {
+
+namespace {
+
+// Code points of the bytes 0x80 to 0x9F. The five bytes the code page leaves undefined (0x81,
+// 0x8D, 0x8F, 0x90, 0x9D) stand for the C1 code points of the same value, so every byte survives
+// a round trip. Every other byte is its own code point.
+constexpr std::array<char32_t, 32> high = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
+};
+
+char32_t codePoint(unsigned char byte) {
+  return (byte >= 0x80 && byte <= 0x9F) ? high[byte - 0x80] : byte;
+}
+
+// The byte for a code point, or '?' when the code page has none.
+char byteFor(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+  for (std::size_t i = 0; i < high.size(); ++i)
+    if (high[i] == c) return static_cast<char>(0x80 + i);
+  return '?';
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+}
+
+bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+
+}  // namespace
+
+std::string cp1252ToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  for (const char b : bytes) appendUtf8(out, codePoint(static_cast<unsigned char>(b)));
+  return out;
+}
+
+std::string utf8ToCp1252(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    if (lead < 0x80) {
+      out.push_back(static_cast<char>(lead));
+      ++i;
+      continue;
+    }
+    // Length and the smallest code point of that length (a shorter form is malformed).
+    std::size_t length = 0;
+    char32_t c = 0, least = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2, c = lead & 0x1F, least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3, c = lead & 0x0F, least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4, c = lead & 0x07, least = 0x10000;
+    } else {
+      out.push_back('?');  // a stray continuation byte or a lead no code point can have
+      ++i;
+      continue;
+    }
+    // Take the continuation bytes that are there; a sequence cut short is one "?" and the byte
+    // that cut it starts afresh.
+    std::size_t taken = 1;
+    while (taken < length && i + taken < utf8.size() &&
+           isContinuation(static_cast<unsigned char>(utf8[i + taken]))) {
+      c = (c << 6) | (static_cast<unsigned char>(utf8[i + taken]) & 0x3F);
+      ++taken;
+    }
+    i += taken;
+    const bool whole = taken == length;
+    const bool valid = whole && c >= least && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
+    out.push_back(valid ? byteFor(c) : '?');
+  }
+  return out;
+}
+
+}  // namespace common

@@ -1,1 +1,234 @@
 #include "common/line_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <random>
+
+#include "common/paths.h"
+
+namespace common {
+
+namespace {
+
+std::string shown(const std::string& pathText) { return nativePath(pathText).string(); }
+
+std::string reason(int error) {
+  switch (error) {
+    case ENOENT:
+      return "the folder it belongs in does not exist";
+    case EACCES:
+    case EPERM:
+      return "permission was denied";
+    case ENOSPC:
+    case EDQUOT:
+      return "the disk is full";
+    case EROFS:
+      return "the disk is read-only";
+    case EISDIR:
+      return "a folder of that name is in the way";
+    case ENOTDIR:
+      return "part of the path is not a folder";
+    default:
+      return std::strerror(error);
+  }
+}
+
+// Closes a descriptor when it goes out of scope, unless released.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  // Closes now and reports whether the close succeeded (a late write error shows up here).
+  bool close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+// Splits bytes into lines as they arrive: CR LF, LF or CR ends a line.
+class LineSplitter {
+ public:
+  LineSplitter(std::vector<std::string>& lines, std::size_t limit) : lines_(lines), limit_(limit) {}
+
+  bool full() const { return lines_.size() >= limit_; }
+
+  void feed(const char* bytes, std::size_t size) {
+    for (std::size_t i = 0; i < size && !full(); ++i) {
+      const char c = bytes[i];
+      if (afterCr_) {
+        afterCr_ = false;
+        if (c == '\n') continue;  // the LF of a CR LF pair
+      }
+      if (c == '\r' || c == '\n') {
+        afterCr_ = c == '\r';
+        lines_.push_back(std::move(current_));
+        current_.clear();
+      } else {
+        current_.push_back(c);
+      }
+    }
+  }
+
+  // A last line without an end still counts; a final line end adds no empty line.
+  void finish() {
+    if (!current_.empty() && !full()) lines_.push_back(std::move(current_));
+    current_.clear();
+  }
+
+ private:
+  std::vector<std::string>& lines_;
+  std::size_t limit_;
+  std::string current_;
+  bool afterCr_ = false;
+};
+
+IoStatus readUpTo(const std::string& pathText, std::size_t limit, std::vector<std::string>& lines) {
+  lines.clear();
+  const std::string native = nativePath(pathText).string();
+  const std::string failed = "The file \"" + shown(pathText) + "\" could not be read: ";
+  Descriptor file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.get() < 0) {
+    const int error = errno;
+    if (error == ENOENT || error == ENOTDIR)
+      return IoStatus::failure("The file \"" + shown(pathText) + "\" could not be found.");
+    return IoStatus::failure(failed + reason(error) + ".");
+  }
+  struct stat info {};
+  if (::fstat(file.get(), &info) == 0 && S_ISDIR(info.st_mode))
+    return IoStatus::failure("\"" + shown(pathText) + "\" is a folder, not a file.");
+
+  LineSplitter splitter(lines, limit);
+  std::string buffer(64 * 1024, '\0');
+  while (!splitter.full()) {
+    const ssize_t got = ::read(file.get(), buffer.data(), buffer.size());
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      const int error = errno;
+      lines.clear();
+      return IoStatus::failure(failed + reason(error) + ".");
+    }
+    if (got == 0) {
+      splitter.finish();
+      break;
+    }
+    splitter.feed(buffer.data(), static_cast<std::size_t>(got));
+  }
+  return IoStatus::success();
+}
+
+bool writeAll(int fd, const char* bytes, std::size_t size, int& error) {
+  while (size > 0) {
+    const ssize_t done = ::write(fd, bytes, size);
+    if (done < 0) {
+      if (errno == EINTR) continue;
+      error = errno;
+      return false;
+    }
+    bytes += done;
+    size -= static_cast<std::size_t>(done);
+  }
+  return true;
+}
+
+// Six letters or digits for a temporary file name; unpredictable enough that two writers, or two
+// test processes, never pick the same one twice in a row.
+std::string uniqueSuffix() {
+  static std::mt19937_64 source(
+      std::random_device{}() ^
+      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::string suffix(6, 'x');
+  for (char& c : suffix) c = letters[source() % (sizeof letters - 1)];
+  return suffix;
+}
+
+}  // namespace
+
+IoStatus readLines(const std::string& pathText, std::vector<std::string>& lines) {
+  return readUpTo(pathText, static_cast<std::size_t>(-1), lines);
+}
+
+IoStatus readFirstLines(const std::string& pathText, std::size_t count,
+                        std::vector<std::string>& lines) {
+  return readUpTo(pathText, count, lines);
+}
+
+IoStatus writeLines(const std::string& pathText, const std::vector<std::string>& lines) {
+  const std::filesystem::path target = nativePath(pathText);
+  const std::string native = target.string();
+  const std::string failed = "The file \"" + native + "\" could not be saved: ";
+
+  struct stat old {};
+  const bool replacing = ::stat(native.c_str(), &old) == 0;
+  if (replacing && S_ISDIR(old.st_mode))
+    return IoStatus::failure(failed + "a folder of that name is in the way.");
+
+  // The new contents go into a temporary file beside the target, which is renamed over it only
+  // once every byte is safely on disk: the old file stays whole until that moment.
+  std::string temporary;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temporary = native + ".tmp-" + uniqueSuffix();
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  if (fd < 0) return IoStatus::failure(failed + reason(errno) + ".");
+  Descriptor file(fd);
+
+  int error = 0;
+  bool ok = true;
+  if (replacing) ::fchmod(file.get(), old.st_mode & 07777);  // keep the file's permissions
+  std::string chunk;
+  chunk.reserve(64 * 1024);
+  for (const std::string& line : lines) {
+    chunk.append(line);
+    chunk.append("\r\n");
+    if (chunk.size() >= 64 * 1024) {
+      ok = writeAll(file.get(), chunk.data(), chunk.size(), error);
+      chunk.clear();
+      if (!ok) break;
+    }
+  }
+  if (ok) ok = writeAll(file.get(), chunk.data(), chunk.size(), error);
+  if (ok && ::fsync(file.get()) != 0) {
+    error = errno;
+    ok = false;
+  }
+  if (ok) {
+    ok = file.close();
+    if (!ok) error = errno;
+  }
+  if (ok && ::rename(temporary.c_str(), native.c_str()) != 0) {
+    error = errno;
+    ok = false;
+  }
+  if (!ok) {
+    ::unlink(temporary.c_str());
+    return IoStatus::failure(failed + reason(error) + ".");
+  }
+
+  // Make the rename itself durable; the file is already complete, so a failure here is not one.
+  const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
+  const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folderFd >= 0) {
+    ::fsync(folderFd);
+    ::close(folderFd);
+  }
+  return IoStatus::success();
+}
+
+}  // namespace common

@@ -73,8 +73,12 @@ class Control {  // base of every control
   void setObserver(std::function<void()> observer) { observer_ = std::move(observer); }
 
  protected:
-  void changed();            // tells the observer
-  bool canAct() const;       // a user action may act: control visible and enabled, form visible
+  void changed();       // tells the observer
+  bool canAct() const;  // a user action may act: control visible and enabled, form visible
+  // Calls an event's handler, when there is one. The handler is called through a copy, so it may
+  // replace the event it is running from.
+  static void raise(const std::function<void()>& handler);
+  static void raise(const std::function<void(int)>& handler, int key);
 
  private:
   Form& form_;

@@ -1,1 +1,213 @@
 #include "ui/grid.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string_view>
+
+namespace ui {
+
+namespace {
+
+// A whole number: an optional sign and at least one digit, nothing else (no blanks).
+bool isWholeNumber(std::string_view text) {
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+  if (text.empty()) return false;
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Compares two whole-number texts by value, with no limit on their length: -1, 0 or 1.
+int compareWholeNumbers(std::string_view a, std::string_view b) {
+  auto split = [](std::string_view& text) {
+    bool negative = text.front() == '-';
+    if (text.front() == '+' || text.front() == '-') text.remove_prefix(1);
+    while (text.size() > 1 && text.front() == '0') text.remove_prefix(1);
+    return negative && text != "0";  // "-0" is zero
+  };
+  const bool negativeA = split(a), negativeB = split(b);
+  if (negativeA != negativeB) return negativeA ? -1 : 1;
+  int magnitude = a.size() != b.size() ? (a.size() < b.size() ? -1 : 1) : a.compare(b);
+  magnitude = magnitude < 0 ? -1 : (magnitude > 0 ? 1 : 0);
+  return negativeA ? -magnitude : magnitude;
+}
+
+unsigned char lowerAscii(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
+}
+
+// The sort's order of two cell texts: whole numbers first, by value; then other texts without
+// regard to ASCII case, ties by their bytes.
+bool sortsBefore(const std::string& a, const std::string& b) {
+  const bool numberA = isWholeNumber(a), numberB = isWholeNumber(b);
+  if (numberA != numberB) return numberA;
+  if (numberA) return compareWholeNumbers(a, b) < 0;
+  const std::size_t common = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    const unsigned char ca = lowerAscii(static_cast<unsigned char>(a[i]));
+    const unsigned char cb = lowerAscii(static_cast<unsigned char>(b[i]));
+    if (ca != cb) return ca < cb;
+  }
+  if (a.size() != b.size()) return a.size() < b.size();
+  return a < b;  // bytes, as unsigned characters
+}
+
+// Clamps into lo..hi, or gives lo when the range is empty (hi < lo).
+int clampOrLow(int value, int lo, int hi) { return hi < lo ? lo : std::clamp(value, lo, hi); }
+
+}  // namespace
+
+Grid::Grid(Form& owner, std::string name) : Control(owner, std::move(name)) {
+  cells_.assign(static_cast<std::size_t>(rows_),
+                std::vector<Cell>(static_cast<std::size_t>(cols_)));
+  colWidths_.assign(static_cast<std::size_t>(cols_), 0);
+}
+
+Grid::Cell* Grid::cell(int row, int col) {
+  if (row < 0 || row >= rows_ || col < 0 || col >= cols_) return nullptr;
+  return &cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+}
+
+const Grid::Cell* Grid::cell(int row, int col) const {
+  if (row < 0 || row >= rows_ || col < 0 || col >= cols_) return nullptr;
+  return &cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+}
+
+void Grid::setRows(int rows) {
+  rows_ = std::max(rows, 0);
+  cells_.resize(static_cast<std::size_t>(rows_),
+                std::vector<Cell>(static_cast<std::size_t>(cols_)));
+  fixedRows_ = std::min(fixedRows_, rows_);
+  row_ = clampOrLow(row_, 0, rows_ - 1);
+  topRow_ = clampOrLow(topRow_, fixedRows_, rows_ - 1);
+  changed();
+}
+
+void Grid::setCols(int cols) {
+  cols_ = std::max(cols, 0);
+  for (auto& line : cells_) line.resize(static_cast<std::size_t>(cols_));
+  colWidths_.resize(static_cast<std::size_t>(cols_), 0);
+  fixedCols_ = std::min(fixedCols_, cols_);
+  col_ = clampOrLow(col_, 0, cols_ - 1);
+  changed();
+}
+
+void Grid::setFixedRows(int fixedRows) {
+  fixedRows_ = std::clamp(fixedRows, 0, rows_);
+  topRow_ = clampOrLow(topRow_, fixedRows_, rows_ - 1);
+  changed();
+}
+
+void Grid::setFixedCols(int fixedCols) {
+  fixedCols_ = std::clamp(fixedCols, 0, cols_);
+  changed();
+}
+
+std::string Grid::textMatrix(int row, int col) const {
+  const Cell* c = cell(row, col);
+  return c ? c->text : std::string();
+}
+
+void Grid::setTextMatrix(int row, int col, std::string text) {
+  Cell* c = cell(row, col);
+  if (!c) return;
+  c->text = std::move(text);
+  changed();
+}
+
+const CellFormat& Grid::cellFormat(int row, int col) const {
+  static const CellFormat none;
+  const Cell* c = cell(row, col);
+  return c ? c->format : none;
+}
+
+int Grid::colWidth(int col) const {
+  return col >= 0 && col < cols_ ? colWidths_[static_cast<std::size_t>(col)] : 0;
+}
+
+void Grid::setColWidth(int col, int width) {
+  if (col < 0 || col >= cols_) return;
+  colWidths_[static_cast<std::size_t>(col)] = width;
+  changed();
+}
+
+void Grid::setRow(int row) {
+  row_ = clampOrLow(row, 0, rows_ - 1);
+  changed();
+}
+
+void Grid::setCol(int col) {
+  col_ = clampOrLow(col, 0, cols_ - 1);
+  changed();
+}
+
+std::string Grid::text() const { return textMatrix(row_, col_); }
+
+void Grid::setText(std::string text) { setTextMatrix(row_, col_, std::move(text)); }
+
+Color Grid::cellBackColor() const { return cellFormat(row_, col_).backColor; }
+
+void Grid::setCellBackColor(Color color) {
+  if (Cell* c = cell(row_, col_)) {
+    c->format.backColor = color;
+    changed();
+  }
+}
+
+Color Grid::cellForeColor() const { return cellFormat(row_, col_).foreColor; }
+
+void Grid::setCellForeColor(Color color) {
+  if (Cell* c = cell(row_, col_)) {
+    c->format.foreColor = color;
+    changed();
+  }
+}
+
+bool Grid::cellBold() const { return cellFormat(row_, col_).bold; }
+
+void Grid::setCellBold(bool bold) {
+  if (Cell* c = cell(row_, col_)) {
+    c->format.bold = bold;
+    changed();
+  }
+}
+
+Align Grid::cellAlignment() const { return cellFormat(row_, col_).alignment; }
+
+void Grid::setCellAlignment(Align alignment) {
+  if (Cell* c = cell(row_, col_)) {
+    c->format.alignment = alignment;
+    changed();
+  }
+}
+
+void Grid::setTopRow(int row) {
+  topRow_ = clampOrLow(row, fixedRows_, rows_ - 1);
+  changed();
+}
+
+void Grid::clear() {
+  for (auto& line : cells_) {
+    for (auto& c : line) c = Cell{};
+  }
+  changed();
+}
+
+void Grid::sort() {
+  if (col_ < 0 || col_ >= cols_ || fixedRows_ >= rows_) return;
+  const auto key = static_cast<std::size_t>(col_);
+  std::stable_sort(cells_.begin() + fixedRows_, cells_.end(),
+                   [key](const std::vector<Cell>& a, const std::vector<Cell>& b) {
+                     return sortsBefore(a[key].text, b[key].text);
+                   });
+  changed();
+}
+
+// A person can only select a scrolling cell: a click on a fixed header cell selects nothing.
+void Grid::selectCell(int row, int col) {
+  if (!canAct() || !cell(row, col) || row < fixedRows_ || col < fixedCols_) return;
+  row_ = row;
+  col_ = col;
+  changed();
+  raise(onSelect);
+}
+
+}  // namespace ui

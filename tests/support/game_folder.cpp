@@ -1,0 +1,110 @@
+#include "tests/support/game_folder.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "common/line_file.h"
+
+namespace fs = std::filesystem;
+
+GameFolder::GameFolder(Layout layout) {
+  std::error_code error;
+  previous_ = fs::current_path(error);
+  std::string pattern = (fs::temp_directory_path(error) / "game-folder-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) {
+    ADD_FAILURE() << "cannot make a temporary game folder from " << pattern;
+    return;
+  }
+  fs::current_path(pattern, error);
+  if (error) {
+    ADD_FAILURE() << "cannot change into " << pattern << ": " << error.message();
+    root_ = pattern;
+    return;
+  }
+  // The folder as the process sees it, so path texts built here equal the editor's own.
+  root_ = fs::current_path(error);
+  if (layout == Layout::Standard) {
+    for (const char* folder : {"Data", "Images", "Scenarios"}) fs::create_directory(root_ / folder);
+  }
+}
+
+GameFolder::~GameFolder() {
+  std::error_code error;
+  if (!previous_.empty()) fs::current_path(previous_, error);
+  if (!root_.empty()) {
+    // Folders a test made read-only must be writable again before they can be removed.
+    for (auto it = fs::recursive_directory_iterator(root_, error);
+         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+      if (it->is_directory(error)) {
+        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
+      }
+    }
+    fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, error);
+    fs::remove_all(root_, error);
+  }
+}
+
+fs::path GameFolder::path(const std::string& relative) const { return root_ / relative; }
+
+std::string GameFolder::pathText(const std::string& relativeWithBackslashes) const {
+  std::string text = root_.string();
+  if (relativeWithBackslashes.empty()) return text;
+  if (relativeWithBackslashes.front() != '\\') text += '\\';
+  return text + relativeWithBackslashes;
+}
+
+void GameFolder::makeFolder(const std::string& relative) {
+  std::error_code error;
+  fs::create_directories(path(relative), error);
+  if (error) ADD_FAILURE() << "cannot make folder " << relative << ": " << error.message();
+}
+
+void GameFolder::write(const std::string& relative, const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const auto& line : lines) bytes += line + "\r\n";
+  writeBytes(relative, bytes);
+}
+
+void GameFolder::writeBytes(const std::string& relative, const std::string& bytes) {
+  const fs::path target = path(relative);
+  std::error_code error;
+  if (target.has_parent_path()) fs::create_directories(target.parent_path(), error);
+  std::ofstream out(target, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) ADD_FAILURE() << "cannot write " << relative;
+}
+
+std::vector<std::string> GameFolder::read(const std::string& relative) const {
+  // A missing or unreadable file reads as no lines; the test's own comparison then shows it.
+  std::vector<std::string> lines;
+  (void)common::readLines(path(relative).string(), lines);
+  return lines;
+}
+
+std::string GameFolder::bytes(const std::string& relative) const {
+  std::ifstream in(path(relative), std::ios::binary);
+  if (!in) return "";
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool GameFolder::exists(const std::string& relative) const {
+  std::error_code error;
+  return fs::exists(path(relative), error);
+}
+
+std::vector<std::string> GameFolder::entries(const std::string& relative) const {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (auto it = fs::directory_iterator(path(relative), error);
+       !error && it != fs::directory_iterator(); it.increment(error)) {
+    names.push_back(it->path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}

@@ -1,0 +1,79 @@
+// Windows-1252 to and from UTF-8.
+
+#include "common/code_page.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using common::cp1252ToUtf8;
+using common::utf8ToCp1252;
+
+TEST(CodePage, EveryByteSurvivesARoundTrip) {
+  for (int b = 0; b < 256; ++b) {
+    const std::string byte(1, static_cast<char>(b));
+    const std::string utf8 = cp1252ToUtf8(byte);
+    EXPECT_EQ(utf8ToCp1252(utf8), byte) << "byte " << b;
+    EXPECT_EQ(utf8ToCp1252(utf8).size(), 1u) << "byte " << b;
+  }
+  std::string all;
+  for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+  EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
+}
+
+TEST(CodePage, BytesBecomeTheirCharacters) {
+  const struct {
+    std::string bytes, utf8;
+  } cases[] = {
+      {"Plain text", "Plain text"},
+      {std::string("\0", 1), std::string("\0", 1)},
+      {"\x80", "\u20AC"},    // euro sign
+      {"\x81", "\xC2\x81"},  // undefined: the C1 code point of the same value
+      {"\x8D", "\xC2\x8D"},
+      {"\x8F", "\xC2\x8F"},
+      {"\x90", "\xC2\x90"},
+      {"\x9D", "\xC2\x9D"},
+      {"\x8A", "\u0160"},  // S with caron
+      {"\x93"
+       "Quoted"
+       "\x94",
+       "\u201CQuoted\u201D"},
+      {"\x96", "\u2013"},  // en dash
+      {"\x99", "\u2122"},  // trade mark
+      {"\x9F", "\u0178"},  // Y with diaeresis
+      {"\xA0", "\u00A0"},
+      {"Pok\xE9mon Caf\xE9", "Pok\u00E9mon Caf\u00E9"},
+      {"\xFF", "\u00FF"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(cp1252ToUtf8(c.bytes), c.utf8) << c.utf8;
+    EXPECT_EQ(utf8ToCp1252(c.utf8), c.bytes) << c.utf8;
+  }
+}
+
+TEST(CodePage, UnknownCharactersAndMalformedUtf8BecomeQuestionMarks) {
+  const struct {
+    std::string utf8, bytes;
+  } cases[] = {
+      {"\u4E2D", "?"},          // no byte for it
+      {"a\U0001F600b", "a?b"},  // outside the basic plane
+      {"\xC2\x80", "?"},        // U+0080: byte 0x80 is the euro sign
+      {"\xC2\x9E", "?"},        // U+009E: byte 0x9E is z with caron
+      {"\x80", "?"},            // a continuation byte on its own
+      {"a\xC3", "a?"},          // cut short at the end
+      {"\xC3(", "?("},          // cut short by an ordinary character
+      {"\xE2\x82", "?"},        // three-byte sequence cut short
+      {"\xC0\xAF", "??"},       // overlong forms are refused
+      {"\xE0\x80\xAF", "?"},
+      {"\xED\xA0\x80", "?"},      // a surrogate
+      {"\xF4\x90\x80\x80", "?"},  // beyond U+10FFFF
+      {"\xFF\xFE", "??"},
+      {"\xE2\x82\xAC\xE2\x82", "\x80?"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(utf8ToCp1252(c.utf8), c.bytes) << testing::PrintToString(c.utf8);
+}
+
+}  // namespace

@@ -1,0 +1,291 @@
+// Line files: reading lines, and replacing a file atomically.
+
+#include "common/line_file.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/support/game_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using common::readFirstLines;
+using common::readLines;
+using common::writeLines;
+using Lines = std::vector<std::string>;
+
+// Names in the folder that look like a writer's temporary file.
+Lines leftovers(const GameFolder& game, const std::string& folder) {
+  Lines found;
+  for (const auto& name : game.entries(folder))
+    if (name.find(".tmp-") != std::string::npos) found.push_back(name);
+  return found;
+}
+
+// Whether this process can write into a folder whose write permission is off (root can).
+bool writesIgnorePermissions(const fs::path& lockedFolder) {
+  const fs::path probe = lockedFolder / "probe";
+  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+  if (fd < 0) return false;
+  ::close(fd);
+  ::unlink(probe.c_str());
+  return true;
+}
+
+TEST(ReadLines, SplitsAtEveryKindOfLineEnd) {
+  const struct {
+    std::string bytes;
+    Lines lines;
+  } cases[] = {
+      {"", {}},
+      {"one", {"one"}},
+      {"one\r\n", {"one"}},
+      {"one\n", {"one"}},
+      {"one\r", {"one"}},
+      {"one\r\ntwo", {"one", "two"}},
+      {"one\ntwo\rthree\r\nfour", {"one", "two", "three", "four"}},
+      {"\r\n", {""}},
+      {"\r\n\r\n", {"", ""}},
+      {"one\r\n\r\ntwo\r\n", {"one", "", "two"}},
+      {"one\r\r\ntwo", {"one", "", "two"}},  // CR, then CR LF
+      {"one\n\rtwo", {"one", "", "two"}},    // LF then CR is two ends
+      {"one\r\n\n", {"one", ""}},
+      {"\n\n\n", {"", "", ""}},
+      {"  padded  \r\n", {"  padded  "}},
+      {std::string("nul\0inside\r\n", 12), {std::string("nul\0inside", 10)}},
+      {"Caf\xE9\r\n\x80\x81\xFF", {"Caf\xE9", "\x80\x81\xFF"}},
+  };
+  GameFolder game;
+  for (const auto& c : cases) {
+    game.writeBytes("Data/case.txt", c.bytes);
+    Lines lines = {"stale"};
+    const common::IoStatus status = readLines(game.pathText("Data\\case.txt"), lines);
+    EXPECT_TRUE(status.ok) << status.error;
+    EXPECT_EQ(lines, c.lines) << testing::PrintToString(c.bytes);
+  }
+}
+
+TEST(ReadLines, ALineEndSplitAcrossReadsIsStillOneEnd) {
+  // Long lines put a CR at the end of one read and its LF at the start of the next.
+  GameFolder game;
+  std::string bytes;
+  Lines expected;
+  for (int i = 0; i < 40; ++i) {
+    expected.push_back(std::string(4093 + i, static_cast<char>('a' + i % 26)));
+    bytes += expected.back() + "\r\n";
+  }
+  game.writeBytes("Data/long.txt", bytes);
+  Lines lines;
+  ASSERT_TRUE(readLines(game.pathText("Data\\long.txt"), lines).ok);
+  EXPECT_EQ(lines, expected);
+}
+
+TEST(ReadFirstLines, ReadsAtMostTheLinesAskedFor) {
+  GameFolder game;
+  game.writeBytes("Data/five.txt", "0\r\n1\n2\r3\r\n4");
+  const struct {
+    std::size_t count;
+    Lines lines;
+  } cases[] = {
+      {0, {}},
+      {1, {"0"}},
+      {3, {"0", "1", "2"}},
+      {5, {"0", "1", "2", "3", "4"}},
+      {50, {"0", "1", "2", "3", "4"}},
+  };
+  for (const auto& c : cases) {
+    Lines lines = {"stale"};
+    EXPECT_TRUE(readFirstLines(game.pathText("Data\\five.txt"), c.count, lines).ok);
+    EXPECT_EQ(lines, c.lines) << c.count;
+  }
+}
+
+TEST(ReadFirstLines, StopsWithoutWaitingForTheRestOfTheFile) {
+  // A pipe whose writer stays open: reading to the end would wait until the writer gives up.
+  GameFolder game;
+  const fs::path pipe = game.path("Data/pipe");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  std::atomic<bool> readerDone{false}, writerClosed{false};
+  std::thread writer([&] {
+    const int fd = ::open(pipe.c_str(), O_WRONLY);
+    if (fd < 0) return;
+    const std::string head = "first\r\nsecond\r\nthird, never needed";
+    (void)!::write(fd, head.data(), head.size());
+    for (int i = 0; i < 1000 && !readerDone; ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ::close(fd);
+    writerClosed = true;
+  });
+  Lines lines;
+  const common::IoStatus status = readFirstLines(game.pathText("Data\\pipe"), 2, lines);
+  const bool finishedFirst = !writerClosed;
+  readerDone = true;
+  writer.join();
+  EXPECT_TRUE(status.ok) << status.error;
+  EXPECT_EQ(lines, (Lines{"first", "second"}));
+  EXPECT_TRUE(finishedFirst) << "the reader waited for the end of the file";
+}
+
+TEST(ReadLines, FailuresNameTheFileAndLeaveNoLines) {
+  GameFolder game;
+  const struct {
+    std::string pathText, named;
+  } cases[] = {
+      {game.pathText("Data\\missing.txt"), game.path("Data/missing.txt").string()},
+      {game.pathText("Nowhere\\missing.txt"), game.path("Nowhere/missing.txt").string()},
+      {game.pathText("Data"), game.path("Data").string()},  // a folder
+  };
+  for (const auto& c : cases) {
+    Lines lines = {"stale"};
+    const common::IoStatus status = readLines(c.pathText, lines);
+    EXPECT_FALSE(status.ok) << c.pathText;
+    EXPECT_FALSE(static_cast<bool>(status));
+    EXPECT_NE(status.error.find(c.named), std::string::npos) << status.error;
+    EXPECT_TRUE(lines.empty()) << c.pathText;
+    lines = {"stale"};
+    EXPECT_FALSE(readFirstLines(c.pathText, 3, lines).ok) << c.pathText;
+    EXPECT_TRUE(lines.empty()) << c.pathText;
+  }
+}
+
+TEST(ReadLines, AnUnreadableFileFails) {
+  GameFolder game;
+  game.write("Data/secret.txt", {"hidden"});
+  fs::permissions(game.path("Data/secret.txt"), fs::perms::none);
+  if (std::ifstream(game.path("Data/secret.txt")).good())
+    GTEST_SKIP() << "this process reads files whatever their permissions (running as root)";
+  Lines lines;
+  const common::IoStatus status = readLines(game.pathText("Data\\secret.txt"), lines);
+  EXPECT_FALSE(status.ok);
+  EXPECT_NE(status.error.find("secret.txt"), std::string::npos) << status.error;
+  EXPECT_TRUE(lines.empty());
+}
+
+TEST(WriteLines, WritesEachLineWithCrLf) {
+  const struct {
+    Lines lines;
+    std::string bytes;
+  } cases[] = {
+      {{}, ""},
+      {{""}, "\r\n"},
+      {{"one"}, "one\r\n"},
+      {{"one", "", "three"}, "one\r\n\r\nthree\r\n"},
+      {{std::string("a\0b", 3), "Caf\xE9 \x80\x9D\xFF"},
+       std::string("a\0b\r\nCaf\xE9 \x80\x9D\xFF\r\n", 15)},
+  };
+  GameFolder game;
+  for (const auto& c : cases) {
+    const common::IoStatus status = writeLines(game.pathText("Data\\out.txt"), c.lines);
+    EXPECT_TRUE(status.ok) << status.error;
+    EXPECT_EQ(game.bytes("Data/out.txt"), c.bytes);
+    EXPECT_EQ(game.read("Data/out.txt"), c.lines);
+  }
+  EXPECT_TRUE(leftovers(game, "Data").empty());
+}
+
+TEST(WriteLines, ReplacesTheFileAndKeepsItsPermissions) {
+  GameFolder game;
+  game.write("Data/venues.txt", {"old", "lines", "that", "are", "longer"});
+  fs::permissions(game.path("Data/venues.txt"),
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ASSERT_TRUE(writeLines(game.pathText("Data\\venues.txt"), {"new"}).ok);
+  EXPECT_EQ(game.bytes("Data/venues.txt"), "new\r\n");
+  EXPECT_EQ(fs::status(game.path("Data/venues.txt")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(game.entries("Data"), (Lines{"venues.txt"}));
+}
+
+TEST(WriteLines, ALargeFileIsWrittenWhole) {
+  GameFolder game;
+  Lines lines;
+  for (int i = 0; i < 100000; ++i) lines.push_back("Wrestler " + std::to_string(i));
+  ASSERT_TRUE(writeLines(game.pathText("Data\\wrestlers.vl1"), lines).ok);
+  EXPECT_EQ(game.read("Data/wrestlers.vl1"), lines);
+}
+
+TEST(WriteLines, FailsWhenTheTargetCannotBeMade) {
+  GameFolder game;
+  game.makeFolder("Data/in the way");
+  game.write("Data/in the way/inside.txt", {"kept"});
+  const struct {
+    std::string relative, pathText;
+  } cases[] = {
+      {"Data/in the way", game.pathText("Data\\in the way")},  // a folder is there
+      {"Missing/new.txt", game.pathText("Missing\\new.txt")},  // no such folder
+      {"Data/in the way/inside.txt/x", game.pathText("Data\\in the way\\inside.txt\\x")},
+  };
+  for (const auto& c : cases) {
+    const common::IoStatus status = writeLines(c.pathText, {"new"});
+    EXPECT_FALSE(status.ok) << c.pathText;
+    EXPECT_NE(status.error.find(game.path(c.relative).string()), std::string::npos) << status.error;
+  }
+  EXPECT_EQ(game.entries("Data/in the way"), (Lines{"inside.txt"}));
+  EXPECT_EQ(game.bytes("Data/in the way/inside.txt"), "kept\r\n");
+  EXPECT_TRUE(leftovers(game, "Data").empty());
+  EXPECT_FALSE(game.exists("Missing"));
+}
+
+TEST(WriteLines, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
+  // A file size limit makes the write itself fail part-way, for any user.
+  GameFolder game;
+  const std::string old = "Monday\r\n1\r\nJanuary\r\n2000\r\n";
+  game.writeBytes("Data/maindata.vl1", old);
+
+  struct sigaction ignore {
+  }, previousAction{};
+  ignore.sa_handler = SIG_IGN;
+  ::sigaction(SIGXFSZ, &ignore, &previousAction);
+  rlimit previousLimit{};
+  ::getrlimit(RLIMIT_FSIZE, &previousLimit);
+  rlimit small = previousLimit;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const common::IoStatus status =
+      writeLines(game.pathText("Data\\maindata.vl1"), Lines(2000, "a line of the new file"));
+  ::setrlimit(RLIMIT_FSIZE, &previousLimit);
+  ::sigaction(SIGXFSZ, &previousAction, nullptr);
+
+  EXPECT_FALSE(status.ok);
+  EXPECT_NE(status.error.find(game.path("Data/maindata.vl1").string()), std::string::npos)
+      << status.error;
+  EXPECT_EQ(game.bytes("Data/maindata.vl1"), old);
+  EXPECT_EQ(game.entries("Data"), (Lines{"maindata.vl1"}));
+}
+
+TEST(WriteLines, AReadOnlyFolderRefusesTheWriteAndChangesNothing) {
+  GameFolder game;
+  game.makeFolder("Scenarios/Locked");
+  const std::string old = "Title\r\nDescription\r\nCreator\r\n";
+  game.writeBytes("Scenarios/Locked/scenario.txt", old);
+  const fs::path folder = game.path("Scenarios/Locked");
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+  if (writesIgnorePermissions(folder)) {
+    fs::permissions(folder, fs::perms::owner_all);
+    GTEST_SKIP() << "this process writes into read-only folders (running as root)";
+  }
+  const common::IoStatus status =
+      writeLines(game.pathText("Scenarios\\Locked\\scenario.txt"), {"New", "Text", "Here"});
+  const common::IoStatus fresh = writeLines(game.pathText("Scenarios\\Locked\\new.txt"), {"x"});
+  fs::permissions(folder, fs::perms::owner_all);
+
+  EXPECT_FALSE(status.ok);
+  EXPECT_NE(status.error.find("scenario.txt"), std::string::npos) << status.error;
+  EXPECT_FALSE(fresh.ok);
+  EXPECT_EQ(game.bytes("Scenarios/Locked/scenario.txt"), old);
+  EXPECT_EQ(game.entries("Scenarios/Locked"), (Lines{"scenario.txt"}));
+}
+
+}  // namespace

@@ -1,0 +1,259 @@
+// Paths and folders: path texts, new names, and the file and folder operations.
+
+#include "common/paths.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/game_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+bool names(const common::IoStatus& status, const GameFolder& game, const std::string& relative) {
+  return status.error.find(game.path(relative).string()) != std::string::npos;
+}
+
+TEST(Paths, NativePathTurnsEachBackslashIntoAFolderSeparator) {
+  const struct {
+    std::string text, native;
+  } cases[] = {
+      {"/tmp/g\\Data\\maindata.vl1", "/tmp/g/Data/maindata.vl1"},
+      {"/tmp/g\\Scenarios\\Old School\\", "/tmp/g/Scenarios/Old School/"},
+      {"/already/native", "/already/native"},
+      {"", ""},
+      {"name.fed", "name.fed"},
+      {"/g\\Images\\Caf\xE9.jpg", "/g/Images/Caf\xE9.jpg"},
+      {"\\\\", "//"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(common::nativePath(c.text).string(), c.native) << c.text;
+}
+
+TEST(Paths, TheWorkingFolderIsReadAfreshAtEveryCall) {
+  GameFolder game;
+  const std::string root = game.root().string();
+  EXPECT_EQ(common::workingFolder(), root);
+  EXPECT_EQ(common::dataFilePath("\\Data\\", "maindata.vl1"), root + "\\Data\\maindata.vl1");
+  EXPECT_EQ(common::dataFilePath("\\Scenarios\\Old School\\", "venues.txt"),
+            root + "\\Scenarios\\Old School\\venues.txt");
+  EXPECT_EQ(common::picturePath("logo.jpg"), root + "\\Images\\logo.jpg");
+
+  fs::current_path(game.path("Data"));
+  EXPECT_EQ(common::workingFolder(), game.path("Data").string());
+  EXPECT_EQ(common::picturePath("logo.jpg"), game.path("Data").string() + "\\Images\\logo.jpg");
+  fs::current_path(game.root());
+
+  game.write("Data/maindata.vl1", {"x"});
+  EXPECT_TRUE(common::isFile(common::dataFilePath("\\Data\\", "maindata.vl1")));
+}
+
+TEST(Paths, CheckNewNameRefusesWhatCannotNameAFileOrFolder) {
+  const struct {
+    std::string name;
+    bool accepted;
+    std::string mentions;  // a part of the refusal's sentence
+  } cases[] = {
+      {"Old School", true, ""},
+      {"My-Scenario_2 (v1.3)", true, ""},
+      {"Caf\xE9", true, ""},
+      {"roster.vl1", true, ""},
+      {"a.b.c", true, ""},
+      {" leading blank", true, ""},
+      {"", false, "enter a name"},
+      {"   ", false, "enter a name"},
+      {" \t ", false, "enter a name"},
+      {".", false, "\".\""},
+      {"..", false, "\"..\""},
+      {"a/b", false, "/"},
+      {"a\\b", false, "\\"},
+      {"a<b", false, "<"},
+      {"a>b", false, ">"},
+      {"C:", false, ":"},
+      {"say \"hi\"", false, "\""},
+      {"a|b", false, "|"},
+      {"what?", false, "?"},
+      {"all*", false, "*"},
+      {"tab\there", false, "control characters"},
+      {"line\r\nbreak", false, "control characters"},
+      {std::string("nul\0", 4), false, "control characters"},
+      {"del\x7F", false, "control characters"},
+      {"trailing ", false, "end with a blank or a dot"},
+      {"trailing.", false, "end with a blank or a dot"},
+      {"...", false, "end with a blank or a dot"},
+      {".hidden", false, "begin with a dot"},
+  };
+  for (const auto& c : cases) {
+    const std::string refusal = common::checkNewName(c.name);
+    if (c.accepted) {
+      EXPECT_EQ(refusal, "") << '"' << c.name << '"';
+    } else {
+      EXPECT_NE(refusal.find(c.mentions), std::string::npos)
+          << '"' << c.name << "\" gave \"" << refusal << '"';
+      EXPECT_EQ(refusal.back(), '.') << refusal;  // a whole sentence
+    }
+  }
+}
+
+TEST(Paths, ExistsIsFileAndIsFolder) {
+  GameFolder game;
+  game.write("Data/maindata.vl1", {"x"});
+  fs::create_symlink(game.path("Data/maindata.vl1"), game.path("Data/link.vl1"));
+  fs::create_symlink(game.path("Data/gone.vl1"), game.path("Data/broken.vl1"));
+  fs::create_directory_symlink(game.path("Images"), game.path("Pictures"));
+  const struct {
+    std::string text;
+    bool exists, file, folder;
+  } cases[] = {
+      {"Data\\maindata.vl1", true, true, false},
+      {"Data", true, false, true},
+      {"Data\\", true, false, true},
+      {"Data\\link.vl1", true, true, false},
+      {"Data\\broken.vl1", false, false, false},
+      {"Pictures", true, false, true},
+      {"Data\\missing", false, false, false},
+      {"data", false, false, false},
+      {"Data\\maindata.vl1\\x", false, false, false},
+  };
+  for (const auto& c : cases) {
+    const std::string text = game.pathText(c.text);
+    EXPECT_EQ(common::exists(text), c.exists) << c.text;
+    EXPECT_EQ(common::isFile(text), c.file) << c.text;
+    EXPECT_EQ(common::isFolder(text), c.folder) << c.text;
+  }
+}
+
+TEST(Paths, ListsArePlainAndSortedWithoutRegardToCase) {
+  GameFolder game(GameFolder::Layout::Empty);
+  for (const char* folder :
+       {"b", "Scenarios", "a", "C", ".git", "A", "old school", "Old", "Old Schools"})
+    game.makeFolder(folder);
+  for (const char* file :
+       {"zeta.fed", "Alpha.fed", "alpha.fed", ".hidden.fed", "Beta.FED", "alpha.fe"})
+    game.write(file, {"x"});
+  fs::create_directory_symlink(game.path("a"), game.path("linked"));
+  fs::create_symlink(game.path("zeta.fed"), game.path("zlink.fed"));
+
+  Lines folders = {"stale"}, files = {"stale"};
+  ASSERT_TRUE(common::listFolders(game.pathText(""), folders).ok);
+  ASSERT_TRUE(common::listFiles(game.pathText(""), files).ok);
+  EXPECT_EQ(folders,
+            (Lines{"A", "a", "b", "C", "linked", "Old", "old school", "Old Schools", "Scenarios"}));
+  EXPECT_EQ(files,
+            (Lines{"alpha.fe", "Alpha.fed", "alpha.fed", "Beta.FED", "zeta.fed", "zlink.fed"}));
+
+  ASSERT_TRUE(common::listFiles(game.pathText("b"), files).ok);
+  EXPECT_TRUE(files.empty());
+  ASSERT_TRUE(common::listFolders(game.pathText("Old\\"), folders).ok);
+  EXPECT_TRUE(folders.empty());
+}
+
+TEST(Paths, ListingWhatIsNoFolderFails) {
+  GameFolder game;
+  game.write("Data/maindata.vl1", {"x"});
+  for (const std::string relative : {"Missing", "Data/maindata.vl1"}) {
+    std::string text = relative;
+    std::replace(text.begin(), text.end(), '/', '\\');
+    Lines list = {"stale"};
+    const common::IoStatus folders = common::listFolders(game.pathText(text), list);
+    EXPECT_FALSE(folders.ok) << relative;
+    EXPECT_TRUE(names(folders, game, relative)) << folders.error;
+    EXPECT_TRUE(list.empty());
+    list = {"stale"};
+    const common::IoStatus files = common::listFiles(game.pathText(text), list);
+    EXPECT_FALSE(files.ok) << relative;
+    EXPECT_TRUE(list.empty());
+  }
+}
+
+TEST(Paths, CopyFileNeverOverwrites) {
+  GameFolder game;
+  game.writeBytes("Data/maindata.vl1", "main\r\n\xE9\r\n");
+  game.writeBytes("Scenarios/Old/maindata.vl1", "theirs\r\n");
+  game.makeFolder("Scenarios/New");
+
+  EXPECT_TRUE(common::copyFile(game.pathText("Data\\maindata.vl1"),
+                               game.pathText("Scenarios\\New\\maindata.vl1"))
+                  .ok);
+  EXPECT_EQ(game.bytes("Scenarios/New/maindata.vl1"), "main\r\n\xE9\r\n");
+
+  const struct {
+    std::string from, to, untouched, bytes;
+  } failures[] = {
+      {"Data\\maindata.vl1", "Scenarios\\Old\\maindata.vl1", "Scenarios/Old/maindata.vl1",
+       "theirs\r\n"},
+      {"Data\\missing.vl1", "Scenarios\\New\\missing.vl1", "Scenarios/New/missing.vl1", ""},
+      {"Data", "Scenarios\\New\\Data", "Scenarios/New/Data", ""},
+      {"Data\\maindata.vl1", "Scenarios\\Gone\\maindata.vl1", "Scenarios/Gone", ""},
+  };
+  for (const auto& c : failures) {
+    const common::IoStatus status = common::copyFile(game.pathText(c.from), game.pathText(c.to));
+    EXPECT_FALSE(status.ok) << c.to;
+    std::string target = c.to;
+    std::replace(target.begin(), target.end(), '\\', '/');
+    EXPECT_TRUE(names(status, game, target)) << status.error;
+    EXPECT_EQ(game.bytes(c.untouched), c.bytes) << c.to;
+    if (c.bytes.empty()) {
+      EXPECT_FALSE(game.exists(c.untouched)) << c.to;
+    }
+  }
+  EXPECT_EQ(game.bytes("Data/maindata.vl1"), "main\r\n\xE9\r\n");
+}
+
+TEST(Paths, MakeFolderFailsWhenAnythingIsThere) {
+  GameFolder game;
+  game.write("Scenarios/file", {"x"});
+  game.makeFolder("Scenarios/Old");
+  game.write("Scenarios/Old/scenario.txt", {"kept"});
+  EXPECT_TRUE(common::makeFolder(game.pathText("Scenarios\\New")).ok);
+  EXPECT_TRUE(common::isFolder(game.pathText("Scenarios\\New")));
+  for (const std::string relative : {"Scenarios/Old", "Scenarios/file", "Missing/New"}) {
+    std::string text = relative;
+    std::replace(text.begin(), text.end(), '/', '\\');
+    const common::IoStatus status = common::makeFolder(game.pathText(text));
+    EXPECT_FALSE(status.ok) << relative;
+    EXPECT_TRUE(names(status, game, relative)) << status.error;
+  }
+  EXPECT_EQ(game.read("Scenarios/Old/scenario.txt"), (Lines{"kept"}));
+  EXPECT_EQ(game.read("Scenarios/file"), (Lines{"x"}));
+  EXPECT_FALSE(game.exists("Missing"));
+}
+
+TEST(Paths, RemoveFileAndRemoveEmptyFolder) {
+  GameFolder game;
+  game.write("Data/old.fed", {"x"});
+  game.makeFolder("Scenarios/Empty");
+  game.write("Scenarios/Full/scenario.txt", {"kept"});
+
+  EXPECT_TRUE(common::removeFile(game.pathText("Data\\old.fed")).ok);
+  EXPECT_FALSE(game.exists("Data/old.fed"));
+  EXPECT_TRUE(common::removeEmptyFolder(game.pathText("Scenarios\\Empty")).ok);
+  EXPECT_FALSE(game.exists("Scenarios/Empty"));
+
+  const struct {
+    bool folder;
+    std::string relative;
+  } failures[] = {
+      {false, "Data/old.fed"},                // already gone
+      {false, "Scenarios/Full"},              // a folder is no file
+      {true, "Scenarios/Full"},               // not empty
+      {true, "Scenarios/Full/scenario.txt"},  // a file is no folder
+      {true, "Scenarios/Empty"},              // already gone
+  };
+  for (const auto& c : failures) {
+    std::string text = c.relative;
+    std::replace(text.begin(), text.end(), '/', '\\');
+    const common::IoStatus status = c.folder ? common::removeEmptyFolder(game.pathText(text))
+                                             : common::removeFile(game.pathText(text));
+    EXPECT_FALSE(status.ok) << c.relative;
+    EXPECT_TRUE(names(status, game, c.relative)) << status.error;
+  }
+  EXPECT_EQ(game.read("Scenarios/Full/scenario.txt"), (Lines{"kept"}));
+}
+
+}  // namespace

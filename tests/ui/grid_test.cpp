@@ -1,0 +1,244 @@
+// The grid: counts, cells and formats, the current cell, clear, and the generic ascending sort.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/ui.h"
+
+namespace {
+
+// A grid with a header row and one column of the given texts below it.
+void fillColumn(ui::Grid& grid, const std::string& header, const std::vector<std::string>& texts) {
+  grid.setRows(static_cast<int>(texts.size()) + 1);
+  grid.setTextMatrix(0, 0, header);
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    grid.setTextMatrix(static_cast<int>(i) + 1, 0, texts[i]);
+  }
+}
+
+std::vector<std::string> column(const ui::Grid& grid, int col, int fromRow) {
+  std::vector<std::string> texts;
+  for (int row = fromRow; row < grid.rows(); ++row) texts.push_back(grid.textMatrix(row, col));
+  return texts;
+}
+
+struct SortCase {
+  const char* what;
+  std::vector<std::string> texts;
+  std::vector<std::string> sorted;
+};
+
+TEST(GridSort, OrdersTheRowsBelowTheHeader) {
+  const std::vector<SortCase> cases = {
+      {"numbers by value, not by text", {"10", "9", "100", "2"}, {"2", "9", "10", "100"}},
+      {"signed numbers", {"5", "-3", "+4", "0", "-10"}, {"-10", "-3", "0", "+4", "5"}},
+      {"numbers come before words", {"beta", "7", "Alpha", "12"}, {"7", "12", "Alpha", "beta"}},
+      {"a number with anything else is a word",
+       {"5 ", "x", "1,000", " 3", "4"},
+       {"4", " 3", "1,000", "5 ", "x"}},
+      {"words without regard to case",
+       {"banana", "Cherry", "apple"},
+       {"apple", "banana", "Cherry"}},
+      {"same letters: upper case bytes first",
+       {"apple", "Apple", "APPLE"},
+       {"APPLE", "Apple", "apple"}},
+      {"shorter prefix first", {"Smithson", "smith", "Smit"}, {"Smit", "smith", "Smithson"}},
+      {"empty texts are words and come first among them", {"b", "", "1", "a"}, {"1", "", "a", "b"}},
+      {"numbers longer than any machine word",
+       {"123456789012345678901234567890", "99999999999999999999",
+        "-123456789012345678901234567890"},
+       {"-123456789012345678901234567890", "99999999999999999999",
+        "123456789012345678901234567890"}},
+      {"leading zeros", {"010", "9", "0011"}, {"9", "010", "0011"}},
+      {"bytes above 127 after ASCII", {"\xE9t\xE9", "zebra", "Ab"}, {"Ab", "zebra", "\xE9t\xE9"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ui::Form form;
+    ui::Grid grid{form, "grid"};
+    grid.setCols(1);
+    grid.setFixedCols(0);
+    fillColumn(grid, "Header", c.texts);
+    grid.setCol(0);
+    grid.sort();
+    EXPECT_EQ(grid.textMatrix(0, 0), "Header");
+    EXPECT_EQ(column(grid, 0, 1), c.sorted);
+  }
+}
+
+TEST(GridSort, MovesWholeRowsStablyWithTheirFormats) {
+  ui::Form form;
+  ui::Grid grid{form, "grid"};
+  grid.setFixedCols(0);
+  grid.setRows(6);
+  const std::vector<std::pair<std::string, std::string>> rows = {
+      {"Name", "Promotion"}, {"Zed", "A"}, {"amy", "B"}, {"Bob", "C"}, {"Amy", "D"}, {"Bob", "E"}};
+  for (int r = 0; r < 6; ++r) {
+    grid.setTextMatrix(r, 0, rows[r].first);
+    grid.setTextMatrix(r, 1, rows[r].second);
+  }
+  // Mark the row of "Zed" bold and right-aligned in its second cell.
+  grid.setRow(1);
+  grid.setCol(1);
+  grid.setCellBold(true);
+  grid.setCellAlignment(ui::Align::Right);
+  grid.setCellBackColor(ui::yellow);
+
+  grid.setCol(0);
+  grid.sort();
+
+  EXPECT_EQ(column(grid, 0, 0),
+            (std::vector<std::string>{"Name", "Amy", "amy", "Bob", "Bob", "Zed"}));
+  // The second column moved with its rows; the two "Bob" rows kept their order.
+  EXPECT_EQ(column(grid, 1, 0), (std::vector<std::string>{"Promotion", "D", "B", "C", "E", "A"}));
+  EXPECT_TRUE(grid.cellFormat(5, 1).bold);
+  EXPECT_EQ(grid.cellFormat(5, 1).alignment, ui::Align::Right);
+  EXPECT_EQ(grid.cellFormat(5, 1).backColor, ui::yellow);
+  EXPECT_FALSE(grid.cellFormat(1, 1).bold);
+
+  // Sorting on the second column.
+  grid.setCol(1);
+  grid.sort();
+  EXPECT_EQ(column(grid, 1, 1), (std::vector<std::string>{"A", "B", "C", "D", "E"}));
+  EXPECT_EQ(column(grid, 0, 1), (std::vector<std::string>{"Zed", "amy", "Bob", "Amy", "Bob"}));
+}
+
+TEST(GridSort, WithNoFixedRowsSortsEveryRow) {
+  ui::Form form;
+  ui::Grid grid{form, "grid"};
+  grid.setFixedRows(0);
+  grid.setFixedCols(0);
+  grid.setCols(1);
+  grid.setRows(4);
+  const std::vector<std::string> names = {"Tokyo Dome", "arena", "Zenith", "Arena"};
+  for (int r = 0; r < 4; ++r) grid.setTextMatrix(r, 0, names[r]);
+  grid.setCol(0);
+  grid.sort();
+  EXPECT_EQ(column(grid, 0, 0),
+            (std::vector<std::string>{"Arena", "arena", "Tokyo Dome", "Zenith"}));
+}
+
+TEST(GridSort, AGridOfOnlyFixedRowsIsLeftAlone) {
+  ui::Form form;
+  ui::Grid grid{form, "grid"};
+  grid.setRows(1);
+  grid.setTextMatrix(0, 0, "Wrestler Name");
+  grid.setCol(0);
+  grid.sort();
+  EXPECT_EQ(grid.rows(), 1);
+  EXPECT_EQ(grid.textMatrix(0, 0), "Wrestler Name");
+}
+
+TEST(Grid, StartsWithTwoRowsTwoColumnsAndOneFixedEach) {
+  ui::Form form;
+  ui::Grid grid{form, "grid"};
+  EXPECT_EQ(grid.rows(), 2);
+  EXPECT_EQ(grid.cols(), 2);
+  EXPECT_EQ(grid.fixedRows(), 1);
+  EXPECT_EQ(grid.fixedCols(), 1);
+  EXPECT_EQ(grid.row(), 1);
+  EXPECT_EQ(grid.col(), 1);
+}
+
+TEST(Grid, ResizingKeepsTheRemainingCellsAndTheCurrentCellInRange) {
+  ui::Form form;
+  ui::Grid grid{form, "grid"};
+  grid.setRows(5);
+  grid.setCols(3);
+  grid.setTextMatrix(1, 1, "kept");
+  grid.setTextMatrix(4, 2, "dropped");
+  grid.setRow(4);
+  grid.setCol(2);
+  grid.setTopRow(4);
+
+  grid.setRows(3);
+  grid.setCols(2);
+  EXPECT_EQ(grid.textMatrix(1, 1), "kept");
+  EXPECT_EQ(grid.row(), 2);
+  EXPECT_EQ(grid.col(), 1);
+  EXPECT_EQ(grid.topRow(), 2);
+
+  // Growing again brings empty cells, not the old texts.
+  grid.setRows(5);
+  grid.setCols(3);
+  EXPECT_EQ(grid.textMatrix(4, 2), "");
+  EXPECT_EQ(grid.textMatrix(1, 1), "kept");
+
+  // Down to the header row only (as a grid reset does) and back up.
+  grid.setRows(1);
+  EXPECT_EQ(grid.rows(), 1);
+  EXPECT_EQ(grid.row(), 0);
+  grid.setRows(3);
+  grid.setTextMatrix(2, 0, "new");
+  EXPECT_EQ(grid.textMatrix(2, 0), "new");
+}
+
+TEST(Grid, CellsOutsideReadEmptyAndTakeNothing) {
+  ui::Form form;
+  ui::Grid grid{form, "grid"};
+  grid.setTextMatrix(2, 0, "x");
+  grid.setTextMatrix(-1, 0, "x");
+  grid.setTextMatrix(0, 2, "x");
+  EXPECT_EQ(grid.textMatrix(2, 0), "");
+  EXPECT_EQ(grid.textMatrix(-1, 0), "");
+  EXPECT_EQ(grid.textMatrix(0, 2), "");
+  EXPECT_EQ(grid.cellFormat(9, 9), ui::CellFormat{});
+  EXPECT_EQ(grid.colWidth(5), 0);
+}
+
+TEST(Grid, CurrentCellTextAndFormats) {
+  ui::Form form;
+  ui::Grid grid{form, "grid"};
+  grid.setRows(3);
+  grid.setRow(0);
+  grid.setCol(0);
+  grid.setText("Wrestler Name");  // fixed cells take text from code
+  grid.setCellForeColor(ui::white);
+  grid.setCellBackColor(ui::navy);
+  EXPECT_EQ(grid.textMatrix(0, 0), "Wrestler Name");
+  EXPECT_EQ(grid.text(), "Wrestler Name");
+  EXPECT_EQ(grid.cellFormat(0, 0).foreColor, ui::white);
+  EXPECT_EQ(grid.cellBackColor(), ui::navy);
+  grid.setColWidth(0, 333);
+  EXPECT_EQ(grid.colWidth(0), 333);
+
+  // Clear empties texts and formats and keeps the counts and widths.
+  grid.clear();
+  EXPECT_EQ(grid.textMatrix(0, 0), "");
+  EXPECT_EQ(grid.cellFormat(0, 0), ui::CellFormat{});
+  EXPECT_EQ(grid.rows(), 3);
+  EXPECT_EQ(grid.cols(), 2);
+  EXPECT_EQ(grid.colWidth(0), 333);
+}
+
+TEST(Grid, TopRowStaysWithinTheScrollingRows) {
+  ui::Form form;
+  ui::Grid grid{form, "grid"};
+  grid.setRows(10);
+  grid.setTopRow(0);
+  EXPECT_EQ(grid.topRow(), 1);  // below the fixed row
+  grid.setTopRow(50);
+  EXPECT_EQ(grid.topRow(), 9);
+  grid.setFixedRows(0);
+  grid.setTopRow(0);
+  EXPECT_EQ(grid.topRow(), 0);
+}
+
+TEST(Grid, UserSelectionMakesTheCellCurrent) {
+  ui::Form form;
+  ui::Grid grid{form, "grid"};
+  grid.setFixedCols(0);
+  grid.setRows(4);
+  grid.setTextMatrix(3, 0, "Ace");
+  std::string seen;
+  grid.onSelect = [&] { seen = grid.text(); };
+  form.show();
+  grid.selectCell(3, 0);
+  EXPECT_EQ(seen, "Ace");
+  EXPECT_EQ(grid.row(), 3);
+  EXPECT_EQ(grid.col(), 0);
+}
+
+}  // namespace
