@@ -3,26 +3,26 @@
 
 #include <string>
 
-#include "promotion/promotions_menu.h"
+#include "promotion/date_calculator.h"
+#include "promotion/image_picker.h"
 #include "promotion/promotion_chooser.h"
+#include "promotion/promotions_menu.h"
 #include "promotion/step1_profile.h"
 #include "promotion/step2_weekly_shows.h"
 #include "promotion/step3_attendances.h"
 #include "promotion/step4_big_shows.h"
 #include "promotion/step5_next_big_show.h"
 #include "promotion/step6_title_belts.h"
-#include "promotion/date_calculator.h"
 #include "promotion/step7_power_figures.h"
 #include "promotion/step8_talk_shows.h"
-#include "roster/wrestler_list.h"
 #include "roster/stat_sheet.h"
+#include "roster/wrestler_list.h"
 #include "shell/data_set_menu.h"
-#include "shell/start_window.h"
-#include "promotion/image_picker.h"
-#include "shell/start_date_window.h"
-#include "venues/venue_window.h"
 #include "shell/scenario_info_window.h"
+#include "shell/start_date_window.h"
+#include "shell/start_window.h"
 #include "ui/ui.h"
+#include "venues/venue_window.h"
 
 // The main windows' caption.
 inline const std::string mainCaption = "Vorlune 1.3 Duvazari Editor";
@@ -60,7 +60,7 @@ class Editor {
   void endProgram();
   bool ended() const { return ended_; }
 
-  std::string dataSetDir() const;                        // Form14.Text1
+  std::string dataSetDir() const;                       // Form14.Text1
   std::string dataFile(const std::string& name) const;  // working folder + dataSetDir + name
 
  private:

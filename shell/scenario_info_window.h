@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "ui/ui.h"
 
 class Editor;
@@ -9,6 +11,28 @@ class Form19 : public ui::Form {
  public:
   explicit Form19(Editor& editor);
 
+  ui::Label curredithead{*this, "curredithead"};  // "Scenario Information File"
+  ui::Label Label5{*this, "Label5"};              // "Click an item to edit"
+  ui::Label Label2{*this, "Label2"};              // "Title Of Scenario"
+  ui::Label scenarioname{*this, "scenarioname"};
+  ui::Label Label1{*this, "Label1"};  // "Scenario Description"
+  ui::Label scenariodesc{*this, "scenariodesc"};
+  ui::Label Label4{*this, "Label4"};  // "Your Name"
+  ui::Label scenariocreator{*this, "scenariocreator"};
+  ui::CommandButton Command4{*this, "Command4"};  // "OK"
+
+  // The hub's "Edit The Scenario Info File": reads scenario.txt of the data set, or offers to
+  // create it, then shows this window.
+  void load();
+
+  void scenarioname_Click();
+  void scenariodesc_Click();
+  void scenariocreator_Click();
+  void Command4_Click();
+
  private:
+  // Opens the text's prompt with its current text as default; a non-empty answer replaces it.
+  void edittext(ui::Label& value, const std::string& title, const std::string& text);
+
   Editor& editor_;
 };
