@@ -1,0 +1,668 @@
+#include "qt/control_views.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <fstream>
+#include <iterator>
+
+#include "common/code_page.h"
+#include "common/paths.h"
+#include "qt/front_end.h"
+#include "qt/grid_model.h"
+
+namespace front {
+
+// Runs a user action, then brings every window up to date.
+template <typename Action>
+void ControlView::act(Action action) {
+  if (syncing_ || front_.flushing()) return;
+  action();
+  front_.flush();
+}
+
+namespace {
+
+QString toQ(const std::string& bytes) {
+  return QString::fromStdString(common::cp1252ToUtf8(bytes));
+}
+
+std::string fromQ(const QString& text) { return common::utf8ToCp1252(text.toStdString()); }
+
+// Multi-line boxes hold "\r\n" line breaks; the widgets hold "\n".
+QString toQLines(const std::string& bytes) {
+  QString text = toQ(bytes);
+  text.replace("\r\n", "\n");
+  text.replace('\r', '\n');
+  return text;
+}
+
+std::string fromQLines(QString text) {
+  text.replace('\n', "\r\n");
+  return fromQ(text);
+}
+
+Qt::Alignment horizontal(ui::Align align) {
+  switch (align) {
+    case ui::Align::Center:
+      return Qt::AlignHCenter;
+    case ui::Align::Right:
+      return Qt::AlignRight;
+    case ui::Align::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
+// The palette of a widget with the given roles set from the control's colours; ui::noColor
+// keeps the widget's own colour.
+void setColors(QWidget* widget, QPalette::ColorRole backRole, ui::Color back,
+               QPalette::ColorRole foreRole, ui::Color fore) {
+  QPalette palette = QApplication::palette(widget);
+  if (back != ui::noColor) palette.setColor(backRole, toQColor(back));
+  if (fore != ui::noColor) palette.setColor(foreRole, toQColor(fore));
+  widget->setPalette(palette);
+}
+
+// --- labels ----------------------------------------------------------------------------------
+
+class LabelView : public ControlView {
+ public:
+  LabelView(FrontEnd& front, ui::Label& label, QWidget* parent)
+      : ControlView(front, label, new QLabel(parent)), label_(label) {
+    auto* widget = static_cast<QLabel*>(widget_);
+    widget->setTextFormat(Qt::PlainText);
+    widget->setMargin(0);
+    widget->setIndent(0);
+    widget->installEventFilter(this);
+  }
+  bool lightweight() const override { return true; }
+
+ protected:
+  void syncContent() override {
+    auto* widget = static_cast<QLabel*>(widget_);
+    widget->setText(toQ(label_.caption()));
+    const int twoLines = 2 * QFontMetrics(widget->font()).lineSpacing();
+    const bool wrap = label_.wordWrap() || label_.height() > twoLines;
+    widget->setWordWrap(wrap);
+    // A one-line label sits in the middle of its box; a wrapping one starts at the top.
+    widget->setAlignment(horizontal(label_.alignment()) | (wrap ? Qt::AlignTop : Qt::AlignVCenter));
+    setColors(widget, QPalette::Window, label_.backColor(), QPalette::WindowText,
+              label_.foreColor());
+    widget->setAutoFillBackground(label_.backColor() != ui::noColor);
+    widget->setFrameStyle(label_.border() ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    widget->setLineWidth(1);
+  }
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonRelease) {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() == Qt::LeftButton &&
+          widget_->rect().contains(mouse->position().toPoint()))
+        act([this] { label_.click(); });
+    }
+    return false;
+  }
+
+ private:
+  ui::Label& label_;
+};
+
+// --- command buttons -------------------------------------------------------------------------
+
+// A button caption broken into lines at spaces so that it fits the button's width, as the
+// designs' buttons wrap their captions.
+QString wrapCaption(const QString& caption, const QFont& font, int width) {
+  const QFontMetrics metrics(font);
+  const int room = width - 8;
+  if (room <= 0 || metrics.horizontalAdvance(caption) <= room) return caption;
+  QStringList lines;
+  QString line;
+  for (const QString& word : caption.split(' ')) {
+    const QString wider = line.isEmpty() ? word : line + ' ' + word;
+    if (!line.isEmpty() && metrics.horizontalAdvance(wider) > room) {
+      lines << line;
+      line = word;
+    } else {
+      line = wider;
+    }
+  }
+  lines << line;
+  return lines.join('\n');
+}
+
+class ButtonView : public ControlView {
+ public:
+  ButtonView(FrontEnd& front, ui::CommandButton& button, QWidget* parent)
+      : ControlView(front, button, new QPushButton(parent)), button_(button) {
+    auto* widget = static_cast<QPushButton*>(widget_);
+    widget->setAutoDefault(false);
+    QObject::connect(widget, &QPushButton::clicked, this,
+                     [this] { act([this] { button_.click(); }); });
+  }
+
+ protected:
+  void syncContent() override {
+    auto* widget = static_cast<QPushButton*>(widget_);
+    widget->setText(wrapCaption(toQ(button_.caption()), widget->font(), button_.width()));
+    const ui::Color back =
+        button_.backColor() == ui::buttonFace ? ui::noColor : button_.backColor();
+    setColors(widget, QPalette::Button, back, QPalette::ButtonText, button_.foreColor());
+  }
+
+ private:
+  ui::CommandButton& button_;
+};
+
+// --- text boxes ------------------------------------------------------------------------------
+
+class TextView : public ControlView {
+ public:
+  TextView(FrontEnd& front, ui::TextBox& box, QWidget* parent)
+      : ControlView(front, box,
+                    box.multiLine() ? static_cast<QWidget*>(new QPlainTextEdit(parent))
+                                    : static_cast<QWidget*>(new QLineEdit(parent))),
+        box_(box) {
+    widget_->installEventFilter(this);
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(widget_)) {
+      lines->viewport()->installEventFilter(this);
+      QObject::connect(lines, &QPlainTextEdit::textChanged, this, [this, lines] {
+        act([this, lines] { box_.type(fromQLines(lines->toPlainText())); });
+      });
+    } else {
+      auto* line = static_cast<QLineEdit*>(widget_);
+      QObject::connect(line, &QLineEdit::textEdited, this, [this](const QString& text) {
+        act([this, &text] { box_.type(fromQ(text)); });
+      });
+    }
+  }
+
+ protected:
+  void syncContent() override {
+    setColors(widget_, QPalette::Base, box_.backColor(), QPalette::Text, box_.foreColor());
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(widget_)) {
+      const QString text = toQLines(box_.text());
+      if (lines->toPlainText() != text) lines->setPlainText(text);
+      lines->setReadOnly(box_.locked());
+      lines->setVerticalScrollBarPolicy(box_.verticalScrollBar() ? Qt::ScrollBarAlwaysOn
+                                                                 : Qt::ScrollBarAlwaysOff);
+    } else {
+      auto* line = static_cast<QLineEdit*>(widget_);
+      const QString text = toQ(box_.text());
+      if (line->text() != text) line->setText(text);
+      line->setReadOnly(box_.locked());
+      line->setAlignment(horizontal(box_.alignment()) | Qt::AlignVCenter);
+    }
+  }
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      if (const int key = virtualKey(*static_cast<QKeyEvent*>(event)))
+        act([this, key] { box_.pressKey(key); });
+    } else if (event->type() == QEvent::MouseButtonDblClick) {
+      act([this] { box_.doubleClick(); });
+    }
+    return false;
+  }
+
+ private:
+  ui::TextBox& box_;
+};
+
+// --- combo boxes -----------------------------------------------------------------------------
+
+void syncItems(std::vector<std::string>& shown, const std::vector<std::string>& items,
+               const std::function<void(const QStringList&)>& replace,
+               const std::function<QString(const std::string&)>& display = toQ) {
+  if (shown == items) return;
+  QStringList texts;
+  texts.reserve(static_cast<qsizetype>(items.size()));
+  for (const std::string& item : items) texts << display(item);
+  replace(texts);
+  shown = items;
+}
+
+class ComboView : public ControlView {
+ public:
+  ComboView(FrontEnd& front, ui::ComboBox& combo, QWidget* parent)
+      : ControlView(front, combo, new QComboBox(parent)), combo_(combo) {
+    auto* widget = static_cast<QComboBox*>(widget_);
+    widget->setEditable(combo.editable());
+    widget->setInsertPolicy(QComboBox::NoInsert);
+    widget->setMaxVisibleItems(12);
+    widget->installEventFilter(this);
+    // activated comes also when the person picks the item already shown.
+    QObject::connect(widget, &QComboBox::activated, this,
+                     [this](int index) { act([this, index] { combo_.choose(index); }); });
+    if (QLineEdit* line = widget->lineEdit()) {
+      QObject::connect(line, &QLineEdit::textEdited, this, [this](const QString& text) {
+        act([this, &text] { combo_.type(fromQ(text)); });
+      });
+    }
+  }
+
+ protected:
+  void syncContent() override {
+    auto* widget = static_cast<QComboBox*>(widget_);
+    syncItems(shown_, combo_.items(), [widget](const QStringList& texts) {
+      widget->clear();
+      widget->addItems(texts);
+    });
+    if (widget->currentIndex() != combo_.listIndex()) widget->setCurrentIndex(combo_.listIndex());
+    if (widget->isEditable()) {
+      const QString text = toQ(combo_.text());
+      if (widget->currentText() != text) widget->setEditText(text);
+    }
+    setColors(widget, QPalette::Base, combo_.backColor(), QPalette::Text, combo_.foreColor());
+  }
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      if (const int key = virtualKey(*static_cast<QKeyEvent*>(event)))
+        act([this, key] { combo_.pressKey(key); });
+    }
+    return false;
+  }
+
+ private:
+  ui::ComboBox& combo_;
+  std::vector<std::string> shown_;
+};
+
+// --- list boxes, file lists and folder lists -------------------------------------------------
+
+// The last part of a folder list's full path text, as a folder list shows its entries.
+QString folderName(const std::string& pathText) {
+  const auto slash = pathText.find_last_of('\\');
+  return toQ(slash == std::string::npos ? pathText : pathText.substr(slash + 1));
+}
+
+template <typename List>
+class ListView : public ControlView {
+ public:
+  ListView(FrontEnd& front, List& list, QWidget* parent)
+      : ControlView(front, list, new QListWidget(parent)), list_(list) {
+    auto* widget = static_cast<QListWidget*>(widget_);
+    widget->setSelectionMode(QAbstractItemView::SingleSelection);
+    widget->setUniformItemSizes(true);
+    widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if constexpr (!std::is_same_v<List, ui::DirListBox>) {
+      QObject::connect(widget, &QListWidget::itemSelectionChanged, this, [this, widget] {
+        const QList<QListWidgetItem*> selected = widget->selectedItems();
+        if (selected.size() != 1) return;
+        const int row = widget->row(selected.front());
+        if (row != list_.listIndex()) act([this, row] { list_.choose(row); });
+      });
+    }
+    if constexpr (std::is_same_v<List, ui::ListBox>) {
+      QObject::connect(widget, &QListWidget::itemDoubleClicked, this,
+                       [this, widget](QListWidgetItem* item) {
+                         const int row = widget->row(item);
+                         act([this, row] { list_.doubleClick(row); });
+                       });
+    }
+  }
+
+ protected:
+  void syncContent() override {
+    auto* widget = static_cast<QListWidget*>(widget_);
+    syncItems(
+        shown_, list_.items(),
+        [widget](const QStringList& texts) {
+          widget->clear();
+          widget->addItems(texts);
+        },
+        std::is_same_v<List, ui::DirListBox> ? folderName : toQ);
+    if constexpr (!std::is_same_v<List, ui::DirListBox>) {
+      const int index = list_.listIndex();
+      if (index >= 0 && index < widget->count()) {
+        if (widget->currentRow() != index || !widget->item(index)->isSelected())
+          widget->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+      } else {
+        widget->clearSelection();
+        widget->setCurrentRow(-1);
+      }
+    }
+    setColors(widget, QPalette::Base, list_.backColor(), QPalette::Text, list_.foreColor());
+  }
+
+ private:
+  List& list_;
+  std::vector<std::string> shown_;
+};
+
+// --- scroll bars -----------------------------------------------------------------------------
+
+class ScrollView : public ControlView {
+ public:
+  ScrollView(FrontEnd& front, ui::HScrollBar& bar, QWidget* parent)
+      : ControlView(front, bar, new QScrollBar(Qt::Horizontal, parent)), bar_(bar) {
+    auto* widget = static_cast<QScrollBar*>(widget_);
+    // Arrows, the track, keys and the wheel: the value the bar is about to take.
+    QObject::connect(widget, &QScrollBar::actionTriggered, this, [this, widget](int action) {
+      if (action == QAbstractSlider::SliderNoAction) return;
+      if (action == QAbstractSlider::SliderMove && widget->isSliderDown()) return;
+      const int value = widget->sliderPosition();
+      act([this, value] { bar_.scrollTo(value); });
+    });
+    QObject::connect(widget, &QScrollBar::sliderMoved, this,
+                     [this](int value) { act([this, value] { bar_.dragTo(value); }); });
+    // Letting go of the dragged box settles the value.
+    QObject::connect(widget, &QScrollBar::sliderReleased, this, [this, widget] {
+      const int value = widget->value();
+      act([this, value] { bar_.scrollTo(value); });
+    });
+  }
+
+ protected:
+  void syncContent() override {
+    auto* widget = static_cast<QScrollBar*>(widget_);
+    widget->setRange(bar_.min(), bar_.max());
+    widget->setSingleStep(bar_.smallChange());
+    widget->setPageStep(bar_.largeChange());
+    widget->setValue(bar_.value());
+  }
+
+ private:
+  ui::HScrollBar& bar_;
+};
+
+// --- pictures --------------------------------------------------------------------------------
+
+class ImageView : public ControlView {
+ public:
+  ImageView(FrontEnd& front, ui::ImageBox& image, QWidget* parent)
+      : ControlView(front, image, new QLabel(parent)), image_(image) {
+    static_cast<QLabel*>(widget_)->setScaledContents(true);
+  }
+  bool lightweight() const override { return true; }
+
+ protected:
+  void syncContent() override {
+    if (loaded_ && image_.picture() == shownPath_) return;
+    loaded_ = true;
+    shownPath_ = image_.picture();
+    QPixmap picture;
+    if (!shownPath_.empty()) {
+      // Read the bytes of the file itself, so the file name is used exactly as given, and let
+      // the picture's own content say what kind it is.
+      std::ifstream file(common::nativePath(shownPath_), std::ios::binary);
+      const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+      if (!bytes.empty())
+        picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                             static_cast<uint>(bytes.size()));
+    }
+    auto* widget = static_cast<QLabel*>(widget_);
+    if (picture.isNull())
+      widget->clear();
+    else
+      widget->setPixmap(picture);
+  }
+
+ private:
+  ui::ImageBox& image_;
+  bool loaded_ = false;
+  std::string shownPath_;
+};
+
+// --- grids -----------------------------------------------------------------------------------
+
+class GridView : public ControlView {
+ public:
+  GridView(FrontEnd& front, ui::Grid& grid, QWidget* parent)
+      : ControlView(front, grid, new QTableView(parent)), grid_(grid) {
+    auto* widget = static_cast<QTableView*>(widget_);
+    model_ = new GridModel(grid, widget);
+    widget->setModel(model_);
+    widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    widget->setSelectionMode(QAbstractItemView::SingleSelection);
+    widget->setSelectionBehavior(QAbstractItemView::SelectItems);
+    widget->setWordWrap(false);
+    widget->setCornerButtonEnabled(false);
+    for (QHeaderView* header : {widget->horizontalHeader(), widget->verticalHeader()}) {
+      header->setSectionsClickable(false);
+      header->setHighlightSections(false);
+    }
+    // Every row has the same height: the view never measures rows, so 100,000 rows cost nothing.
+    widget->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    widget->verticalHeader()->setDefaultSectionSize(QFontMetrics(widget->font()).height() + 4);
+    widget->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    widget->horizontalHeader()->setFixedHeight(QFontMetrics(widget->font()).height() + 6);
+    QObject::connect(widget, &QTableView::clicked, this, [this](const QModelIndex& index) {
+      const int row = model_->gridRow(index.row());
+      const int col = model_->gridCol(index.column());
+      act([this, row, col] { grid_.selectCell(row, col); });
+    });
+  }
+
+ protected:
+  void syncContent() override {
+    auto* widget = static_cast<QTableView*>(widget_);
+    model_->refresh();
+    widget->horizontalHeader()->setVisible(model_->headerRow());
+    widget->verticalHeader()->setVisible(model_->headerCol());
+    if (model_->headerCol() && grid_.colWidth(0) > 0)
+      widget->verticalHeader()->setFixedWidth(grid_.colWidth(0));
+    for (int col = model_->headerCol() ? 1 : 0; col < grid_.cols(); ++col) {
+      const int width = grid_.colWidth(col);
+      widget->setColumnWidth(model_->viewCol(col), width > 0 ? width : 64);
+    }
+    // The current cell is shown selected; setting it from code does not scroll the grid.
+    QScrollBar* vertical = widget->verticalScrollBar();
+    QScrollBar* across = widget->horizontalScrollBar();
+    const int top = vertical->value(), left = across->value();
+    const QModelIndex current =
+        model_->index(model_->viewRow(grid_.row()), model_->viewCol(grid_.col()));
+    if (current.isValid() && current != widget->currentIndex()) {
+      widget->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
+      vertical->setValue(top);
+      across->setValue(left);
+    }
+    // The top row moves the grid only when the windows change it.
+    if (grid_.topRow() != shownTopRow_) {
+      shownTopRow_ = grid_.topRow();
+      vertical->setValue(std::max(0, model_->viewRow(shownTopRow_)));
+    }
+  }
+
+ private:
+  ui::Grid& grid_;
+  GridModel* model_ = nullptr;
+  int shownTopRow_ = -1;
+};
+
+// --- lines and shapes ------------------------------------------------------------------------
+
+class Decoration : public QWidget {
+ public:
+  Decoration(ui::Control& control, QWidget* parent) : QWidget(parent), control_(control) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QColor fore =
+        toQColor(control_.foreColor() == ui::noColor ? ui::black : control_.foreColor());
+    if (auto* line = dynamic_cast<ui::Line*>(&control_)) {
+      painter.setPen(fore);
+      const QPoint origin = pos();
+      painter.drawLine(QPoint(line->x1(), line->y1()) - origin,
+                       QPoint(line->x2(), line->y2()) - origin);
+      return;
+    }
+    if (control_.backColor() != ui::noColor)
+      painter.fillRect(rect(), toQColor(control_.backColor()));
+    painter.setPen(fore);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+
+ private:
+  ui::Control& control_;
+};
+
+class DecorationView : public ControlView {
+ public:
+  DecorationView(FrontEnd& front, ui::Control& control, QWidget* parent)
+      : ControlView(front, control, new Decoration(control, parent)) {}
+  bool lightweight() const override { return true; }
+
+ protected:
+  void syncContent() override {
+    if (auto* line = dynamic_cast<ui::Line*>(&control_)) {
+      const QRect ends =
+          QRect(QPoint(line->x1(), line->y1()), QPoint(line->x2(), line->y2())).normalized();
+      widget_->setGeometry(ends.adjusted(0, 0, 1, 1));
+    }
+    widget_->update();
+  }
+};
+
+}  // namespace
+
+// --- shared helpers --------------------------------------------------------------------------
+
+QColor toQColor(ui::Color color) {
+  if (color & 0x80000000u) return QApplication::palette().color(QPalette::Button);
+  return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                static_cast<int>((color >> 16) & 0xFF));
+}
+
+int virtualKey(const QKeyEvent& event) {
+  const int key = event.key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) return 13;
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+    if (event.modifiers() & Qt::KeypadModifier) return 96 + (key - Qt::Key_0);  // numeric pad
+    return key;
+  }
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;  // Qt's codes are upper-case ASCII
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return 112 + (key - Qt::Key_F1);
+  switch (key) {
+    case Qt::Key_Backspace:
+      return 8;
+    case Qt::Key_Tab:
+      return 9;
+    case Qt::Key_Shift:
+      return 16;
+    case Qt::Key_Control:
+      return 17;
+    case Qt::Key_Alt:
+      return 18;
+    case Qt::Key_Escape:
+      return 27;
+    case Qt::Key_Space:
+      return 32;
+    case Qt::Key_PageUp:
+      return 33;
+    case Qt::Key_PageDown:
+      return 34;
+    case Qt::Key_End:
+      return 35;
+    case Qt::Key_Home:
+      return 36;
+    case Qt::Key_Left:
+      return 37;
+    case Qt::Key_Up:
+      return 38;
+    case Qt::Key_Right:
+      return 39;
+    case Qt::Key_Down:
+      return 40;
+    case Qt::Key_Insert:
+      return 45;
+    case Qt::Key_Delete:
+      return 46;
+    default:
+      return 0;
+  }
+}
+
+QFont baseFont() {
+  QFont font;
+  font.setFamilies(
+      {"Liberation Sans", "Arimo", "Arial", "Nimbus Sans", "Helvetica", "DejaVu Sans"});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  return font;
+}
+
+// --- ControlView -----------------------------------------------------------------------------
+
+ControlView::ControlView(FrontEnd& front, ui::Control& control, QWidget* widget)
+    : front_(front), control_(control), widget_(widget) {
+  widget_->setObjectName(QString::fromStdString(control.name()));
+}
+
+ControlView::~ControlView() = default;
+
+QFont ControlView::controlFont() const {
+  QFont font = widget_->parentWidget() ? widget_->parentWidget()->font() : baseFont();
+  font.setBold(control_.bold());
+  if (control_.fontSize() > 0) font.setPixelSize((control_.fontSize() * 96 + 36) / 72);
+  return font;
+}
+
+bool ControlView::sync() {
+  if (!control_.visible()) {
+    widget_->setVisible(false);
+    shown_ = false;
+    return false;
+  }
+  syncing_ = true;
+  const bool blocked = widget_->blockSignals(true);
+  const QRect place(control_.left(), control_.top(), control_.width(), control_.height());
+  const bool moved = place != placed_;
+  if (moved && !dynamic_cast<ui::Line*>(&control_)) widget_->setGeometry(place);
+  placed_ = place;
+  widget_->setEnabled(control_.enabled());
+  widget_->setFont(controlFont());
+  syncContent();
+  widget_->blockSignals(blocked);
+  syncing_ = false;
+  // A control that comes into view or moves lies over the controls around it (a report laid
+  // over a column of buttons); labels and decorations stay under the other controls.
+  if ((moved || !shown_) && !lightweight()) widget_->raise();
+  widget_->setVisible(true);
+  shown_ = true;
+  return true;
+}
+
+std::unique_ptr<ControlView> makeView(FrontEnd& front, ui::Control& control, QWidget* parent) {
+  if (auto* label = dynamic_cast<ui::Label*>(&control))
+    return std::make_unique<LabelView>(front, *label, parent);
+  if (auto* button = dynamic_cast<ui::CommandButton*>(&control))
+    return std::make_unique<ButtonView>(front, *button, parent);
+  if (auto* box = dynamic_cast<ui::TextBox*>(&control))
+    return std::make_unique<TextView>(front, *box, parent);
+  if (auto* combo = dynamic_cast<ui::ComboBox*>(&control))
+    return std::make_unique<ComboView>(front, *combo, parent);
+  if (auto* list = dynamic_cast<ui::ListBox*>(&control))
+    return std::make_unique<ListView<ui::ListBox>>(front, *list, parent);
+  if (auto* files = dynamic_cast<ui::FileListBox*>(&control))
+    return std::make_unique<ListView<ui::FileListBox>>(front, *files, parent);
+  if (auto* folders = dynamic_cast<ui::DirListBox*>(&control))
+    return std::make_unique<ListView<ui::DirListBox>>(front, *folders, parent);
+  if (auto* bar = dynamic_cast<ui::HScrollBar*>(&control))
+    return std::make_unique<ScrollView>(front, *bar, parent);
+  if (auto* image = dynamic_cast<ui::ImageBox*>(&control))
+    return std::make_unique<ImageView>(front, *image, parent);
+  if (auto* grid = dynamic_cast<ui::Grid*>(&control))
+    return std::make_unique<GridView>(front, *grid, parent);
+  if (dynamic_cast<ui::Line*>(&control) || dynamic_cast<ui::Shape*>(&control))
+    return std::make_unique<DecorationView>(front, control, parent);
+  return nullptr;
+}
+
+}  // namespace front

@@ -1,0 +1,71 @@
+#pragma once
+// The widget that shows one control, and the way the person's input on it reaches the control.
+//
+// A view owns no model state: sync() reads the control and brings the widget up to date, with
+// the widget's signals blocked; the widget's user signals call the control's user actions and
+// then the front end's flush().
+
+#include <QColor>
+#include <QFont>
+#include <QObject>
+#include <QWidget>
+#include <memory>
+
+#include "ui/ui.h"
+
+class QKeyEvent;
+
+namespace front {
+
+class FrontEnd;
+
+// 0x00BBGGRR as a colour; the system colours (high bit set) are the palette's button colour.
+QColor toQColor(ui::Color color);
+
+// The Windows virtual-key code of a key press (Return and Enter both 13, letters upper-case
+// ASCII, digits, arrows, function keys ...), or 0 for a key without a simple code.
+int virtualKey(const QKeyEvent& event);
+
+// The font every window starts from: the designs' small sans-serif.
+QFont baseFont();
+
+class ControlView : public QObject {
+ public:
+  ControlView(FrontEnd& front, ui::Control& control, QWidget* widget);
+  ~ControlView() override;
+
+  QWidget* widget() const { return widget_; }
+  ui::Control& control() const { return control_; }
+
+  // Brings the widget up to date with the control. A hidden control only hides its widget and
+  // returns false: the rest waits until it is shown, so a hidden list costs nothing on screen.
+  bool sync();
+
+  // Decorations and labels are drawn under the other controls, as the designs expect.
+  virtual bool lightweight() const { return false; }
+
+ protected:
+  // The control's own content (text, items, value ...); called with the widget's signals blocked.
+  virtual void syncContent() = 0;
+  // The font of the control: the window's font with the control's bold and size.
+  QFont controlFont() const;
+  // Runs a user action, then brings every window up to date. Ignored while the front end
+  // itself changes the widgets.
+  template <typename Action>
+  void act(Action action);
+
+  FrontEnd& front_;
+  ui::Control& control_;
+  QWidget* widget_;
+  bool syncing_ = false;
+
+ private:
+  QRect placed_;
+  bool shown_ = false;
+};
+
+// The view for a control of any known kind, its widget made as a child of parent; nullptr for a
+// kind the front end does not show.
+std::unique_ptr<ControlView> makeView(FrontEnd& front, ui::Control& control, QWidget* parent);
+
+}  // namespace front

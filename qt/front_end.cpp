@@ -1,0 +1,239 @@
+#include "qt/front_end.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include "app/editor.h"
+#include "common/code_page.h"
+#include "qt/control_views.h"
+
+// The pictures are compiled into this library; a static library must register them itself.
+static void registerPictures() { Q_INIT_RESOURCE(resources); }
+
+namespace front {
+
+// --- FormWindow ------------------------------------------------------------------------------
+
+FormWindow::FormWindow(FrontEnd& front, ui::Form& form)
+    : QWidget(nullptr), front_(front), form_(form) {
+  setFont(baseFont());
+  setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+void FormWindow::setBackdrop(const QPixmap& picture) {
+  backdrop_ = picture;
+  update();
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+  if (backdrop_.isNull()) return;  // the window's own colour, the button face
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawPixmap(rect(), backdrop_);
+}
+
+// The close box belongs to the window's own logic: it decides whether the window goes.
+void FormWindow::closeEvent(QCloseEvent* event) {
+  if (front_.ended()) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  front_.closeBoxClicked(form_);
+}
+
+// --- FrontEnd --------------------------------------------------------------------------------
+
+FrontEnd::FrontEnd(std::vector<ui::Form*> forms) {
+  registerPictures();
+  for (ui::Form* form : forms) {
+    auto state = std::make_unique<FormState>();
+    state->form = form;
+    FormState* formState = state.get();
+    form->setObserver([this, formState] {
+      formState->dirty = true;
+      watchPointer(formState->form, formState->form->pointer());
+    });
+    for (ui::Control* control : form->controls()) {
+      auto controlState = std::make_unique<ControlState>();
+      controlState->control = control;
+      ControlState* watched = controlState.get();
+      if (auto* button = dynamic_cast<ui::CommandButton*>(control)) {
+        // The hourglass shows at once: the handler that set it runs before control returns.
+        control->setObserver([this, watched, button] {
+          watched->dirty = true;
+          watchPointer(button, button->pointer());
+        });
+      } else {
+        control->setObserver([watched] { watched->dirty = true; });
+      }
+      state->controls.push_back(std::move(controlState));
+    }
+    forms_.push_back(std::move(state));
+  }
+}
+
+FrontEnd::~FrontEnd() {
+  for (auto& state : forms_) {
+    state->form->setObserver(nullptr);
+    for (auto& control : state->controls) control->control->setObserver(nullptr);
+  }
+  if (!busy_.empty()) QApplication::restoreOverrideCursor();
+}
+
+void FrontEnd::watchPointer(const void* owner, ui::Pointer pointer) {
+  if (pointer == ui::Pointer::Hourglass) {
+    if (busy_.insert(owner).second && busy_.size() == 1)
+      QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else if (busy_.erase(owner) && busy_.empty()) {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+void FrontEnd::createWindow(FormState& state) {
+  state.window = std::make_unique<FormWindow>(*this, *state.form);
+  FormWindow* window = state.window.get();
+  std::vector<ControlView*> labels, decorations;
+  for (auto& control : state.controls) {
+    control->view = makeView(*this, *control->control, window);
+    control->dirty = true;
+    ControlView* view = control->view.get();
+    if (!view) continue;
+    view->widget()->hide();
+    if (dynamic_cast<ui::Line*>(control->control) || dynamic_cast<ui::Shape*>(control->control))
+      decorations.push_back(view);
+    else if (view->lightweight())
+      labels.push_back(view);
+  }
+  // Labels and pictures lie under the other controls, lines and shapes under everything; each
+  // layer keeps the order of the window's controls.
+  for (auto it = labels.rbegin(); it != labels.rend(); ++it) (*it)->widget()->lower();
+  for (auto it = decorations.rbegin(); it != decorations.rend(); ++it) (*it)->widget()->lower();
+  state.dirty = true;
+}
+
+void FrontEnd::syncWindow(FormState& state) {
+  ui::Form& form = *state.form;
+  FormWindow* window = state.window.get();
+  window->setWindowTitle(QString::fromStdString(common::cp1252ToUtf8(form.caption())));
+  window->setFixedSize(form.width(), form.height());
+  if (!state.placed || state.backdrop != form.backdrop()) {
+    state.backdrop = form.backdrop();
+    window->setBackdrop(backdrop(state.backdrop));
+  }
+  if (form.pointer() == ui::Pointer::Hourglass)
+    window->setCursor(Qt::WaitCursor);
+  else
+    window->unsetCursor();
+  if (!state.placed) {
+    // A window first comes up in the middle of the screen, as the designs place them.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+      const QRect area = screen->availableGeometry();
+      window->move(area.center() - QPoint(form.width() / 2, form.height() / 2));
+    }
+    state.placed = true;
+  }
+  state.dirty = false;
+}
+
+void FrontEnd::flush() {
+  if (flushing_) return;
+  flushing_ = true;
+  for (auto& state : forms_) {
+    if (!state->window) {
+      if (!state->form->visible() || ended_) continue;
+      createWindow(*state);
+    }
+    if (state->dirty) syncWindow(*state);
+    // A hidden window's controls wait until it is shown again.
+    if (!state->form->visible()) continue;
+    for (auto& control : state->controls) {
+      if (control->dirty && control->view) control->dirty = !control->view->sync();
+    }
+    if (state->form->focused() != state->focused) {
+      state->focused = state->form->focused();
+      QWidget* target = state->focused ? widget(*state->focused) : nullptr;
+      if (target) target->setFocus();
+    }
+  }
+  // Show the windows that come up before hiding those that go, so the screen is never empty.
+  for (auto& state : forms_) {
+    FormWindow* window = state->window.get();
+    if (window && state->form->visible() && !ended_ && !window->isVisible()) {
+      window->show();
+      // The offscreen platform used by the tests has no stacking of its own windows.
+      if (QGuiApplication::platformName() != "offscreen") {
+        window->raise();
+        window->activateWindow();
+      }
+    }
+  }
+  for (auto& state : forms_) {
+    FormWindow* window = state->window.get();
+    if (window && (!state->form->visible() || ended_) && window->isVisible()) window->hide();
+  }
+  flushing_ = false;
+}
+
+void FrontEnd::endProgram() {
+  ended_ = true;
+  for (auto& state : forms_) {
+    if (state->window) state->window->hide();
+  }
+  // The program quits when control is back in the event loop; the handler that ended it
+  // finishes first.
+  QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                            Qt::QueuedConnection);
+}
+
+void FrontEnd::closeBoxClicked(ui::Form& form) {
+  form.closeBox();
+  flush();
+  // Never leave a process running with every window hidden.
+  if (!ended_ && !anyWindowShown()) endProgram();
+}
+
+bool FrontEnd::anyWindowShown() const {
+  for (const auto& state : forms_) {
+    if (state->form->visible()) return true;
+  }
+  return false;
+}
+
+FormWindow* FrontEnd::window(const ui::Form& form) const {
+  for (const auto& state : forms_) {
+    if (state->form == &form) return state->window.get();
+  }
+  return nullptr;
+}
+
+QWidget* FrontEnd::widget(const ui::Control& control) const {
+  for (const auto& state : forms_) {
+    if (state->form != &control.form()) continue;
+    for (const auto& watched : state->controls) {
+      if (watched->control == &control) return watched->view ? watched->view->widget() : nullptr;
+    }
+  }
+  return nullptr;
+}
+
+QPixmap FrontEnd::backdrop(const std::string& name) {
+  static std::map<std::string, QPixmap> pictures;
+  if (name.empty()) return {};
+  auto found = pictures.find(name);
+  if (found == pictures.end())
+    found = pictures.emplace(name, QPixmap(QString(":/backdrops/%1.png").arg(name.c_str()))).first;
+  return found->second;
+}
+
+std::vector<ui::Form*> windowsOf(Editor& editor) {
+  return {&editor.form1,  &editor.form2,  &editor.form3,  &editor.form4,  &editor.form5,
+          &editor.form6,  &editor.form7,  &editor.form8,  &editor.form9,  &editor.form10,
+          &editor.form11, &editor.form12, &editor.form13, &editor.form14, &editor.form15,
+          &editor.form16, &editor.form17, &editor.form18, &editor.form19};
+}
+
+}  // namespace front

@@ -1,0 +1,103 @@
+#pragma once
+// The Qt front end: one real window per ui::Form, mirroring its controls, and feeding what the
+// person does back into the windows as the controls' user actions.
+//
+// The windows' controls only mark themselves dirty when they change; flush() brings every dirty
+// widget up to date (with its signals blocked), creates the window of a form the first time it is
+// shown, and shows, hides and titles the windows. Call flush() after every user action fed into
+// the model and before every dialog.
+
+#include <QPixmap>
+#include <QWidget>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ui/ui.h"
+
+class Editor;
+
+namespace front {
+
+class ControlView;
+class FrontEnd;
+
+// The top-level window of one form: its design size, its caption and its background picture.
+class FormWindow : public QWidget {
+  Q_OBJECT
+ public:
+  FormWindow(FrontEnd& front, ui::Form& form);
+  ui::Form& form() const { return form_; }
+  void setBackdrop(const QPixmap& picture);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  FrontEnd& front_;
+  ui::Form& form_;
+  QPixmap backdrop_;
+};
+
+class FrontEnd {
+ public:
+  // Watches the given forms from now on; no window is made before its form is first shown.
+  explicit FrontEnd(std::vector<ui::Form*> forms);
+  ~FrontEnd();
+  FrontEnd(const FrontEnd&) = delete;
+  FrontEnd& operator=(const FrontEnd&) = delete;
+
+  // Brings every window and every dirty widget up to date with its form.
+  void flush();
+  // True while flush() runs: whatever the widgets signal then is the front end's own doing.
+  bool flushing() const { return flushing_; }
+
+  // The program is ending: every window is hidden and none is shown again.
+  void endProgram();
+  bool ended() const { return ended_; }
+
+  // The window of a form, or nullptr before the form was first shown (or for a form not watched).
+  FormWindow* window(const ui::Form& form) const;
+  // The widget that shows a control, or nullptr while its window does not exist.
+  QWidget* widget(const ui::Control& control) const;
+
+  // The background pictures, by the forms' backdrop names ("start", "main").
+  static QPixmap backdrop(const std::string& name);
+
+  // The user clicked a window's close box.
+  void closeBoxClicked(ui::Form& form);
+
+ private:
+  struct ControlState {
+    ui::Control* control = nullptr;
+    bool dirty = true;
+    std::unique_ptr<ControlView> view;
+  };
+  struct FormState {
+    ui::Form* form = nullptr;
+    bool dirty = true;
+    std::unique_ptr<FormWindow> window;
+    std::vector<std::unique_ptr<ControlState>> controls;
+    ui::Control* focused = nullptr;
+    bool placed = false;   // the window has had its first place on the screen
+    std::string backdrop;  // the background picture it shows
+  };
+
+  void createWindow(FormState& state);
+  void syncWindow(FormState& state);
+  void watchPointer(const void* owner, ui::Pointer pointer);
+  bool anyWindowShown() const;
+
+  std::vector<std::unique_ptr<FormState>> forms_;
+  std::set<const void*> busy_;  // buttons and forms that show the hourglass now
+  bool ended_ = false;
+  bool flushing_ = false;
+};
+
+// The editor's 19 windows, in the order form1 ... form19.
+std::vector<ui::Form*> windowsOf(Editor& editor);
+
+}  // namespace front

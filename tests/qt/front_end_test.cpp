@@ -1,0 +1,436 @@
+// The front end on the offscreen platform: widgets mirror their controls, and the person's input
+// reaches the windows only as the controls' user actions.
+
+#include "qt/front_end.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+
+#include "tests/support/game_folder.h"
+#include "ui/ui.h"
+
+namespace {
+
+// A window with one control of each kind.
+class TestForm : public ui::Form {
+ public:
+  TestForm() {
+    setCaption("Test Window");
+    setSize(400, 300);
+    label.place(10, 10, 120, 20);
+    button.place(140, 10, 100, 25);
+    button.setCaption("Go");
+    line.place(10, 40, 120, 20);
+    lines.setMultiLine(true);
+    lines.place(10, 70, 120, 60);
+    combo.place(140, 40, 100, 20);
+    for (const char* item : {"Monday", "Tuesday", "Wednesday"}) combo.addItem(item);
+    typed.place(140, 70, 100, 20);
+    list.place(250, 10, 140, 100);
+    bar.place(250, 120, 140, 17);
+    bar.setRange(1950, 2050);
+    image.place(10, 140, 64, 64);
+  }
+  ui::Label label{*this, "label"};
+  ui::CommandButton button{*this, "button"};
+  ui::TextBox line{*this, "line"};
+  ui::TextBox lines{*this, "lines"};
+  ui::ComboBox combo{*this, "combo"};
+  ui::ComboBox typed{*this, "typed", true};
+  ui::ListBox list{*this, "list"};
+  ui::HScrollBar bar{*this, "bar"};
+  ui::ImageBox image{*this, "image"};
+};
+
+class FrontEndTest : public testing::Test {
+ protected:
+  FrontEndTest() : screen({&form, &other}) {}
+
+  void SetUp() override {
+    other.setCaption("Other Window");
+    form.show();
+    screen.flush();
+  }
+
+  template <typename Widget>
+  Widget* widgetOf(const ui::Control& control) {
+    auto* widget = qobject_cast<Widget*>(screen.widget(control));
+    EXPECT_NE(widget, nullptr) << control.name();
+    return widget;
+  }
+
+  static void sendKey(QWidget* widget, int key, const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &release);
+  }
+
+  TestForm form;
+  ui::Form other;
+  front::FrontEnd screen;  // after the forms: it lets go of them before they go
+};
+
+TEST_F(FrontEndTest, WindowIsMadeOnFirstShowAtTheDesignSize) {
+  EXPECT_EQ(screen.window(other), nullptr);  // never shown: no window yet
+  front::FormWindow* window = screen.window(form);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->size(), QSize(400, 300));
+  EXPECT_EQ(window->windowTitle(), "Test Window");
+  EXPECT_EQ(screen.widget(form.button)->geometry(), QRect(140, 10, 100, 25));
+
+  form.hide();
+  other.show();
+  screen.flush();
+  EXPECT_FALSE(window->isVisible());
+  ASSERT_NE(screen.window(other), nullptr);
+  EXPECT_TRUE(screen.window(other)->isVisible());
+}
+
+TEST_F(FrontEndTest, WidgetsChangeOnlyWhenFlushed) {
+  auto* label = widgetOf<QLabel>(form.label);
+  form.label.setCaption("Tom & <b>Jerry</b>");
+  form.setCaption("Renamed");
+  EXPECT_EQ(label->text(), "");  // the control only marked itself dirty
+  screen.flush();
+  EXPECT_EQ(label->text(), "Tom & <b>Jerry</b>");  // shown as it is, no markup
+  EXPECT_EQ(label->textFormat(), Qt::PlainText);
+  EXPECT_EQ(screen.window(form)->windowTitle(), "Renamed");
+
+  form.label.setCaption("Caf\xE9");  // Windows-1252 bytes
+  form.button.setEnabled(false);
+  form.line.setVisible(false);
+  screen.flush();
+  EXPECT_EQ(label->text(), QString::fromUtf8("Café"));
+  EXPECT_FALSE(screen.widget(form.button)->isEnabled());
+  EXPECT_FALSE(screen.widget(form.line)->isVisible());
+}
+
+TEST_F(FrontEndTest, HiddenListIsFilledOnlyWhenShown) {
+  form.list.setVisible(false);
+  for (int i = 0; i < 1000; ++i) form.list.addItem("wrestler " + std::to_string(i));
+  screen.flush();
+  auto* list = widgetOf<QListWidget>(form.list);
+  EXPECT_EQ(list->count(), 0);
+  form.list.setVisible(true);
+  form.list.setListIndex(3);
+  screen.flush();
+  EXPECT_EQ(list->count(), 1000);
+  EXPECT_EQ(list->currentRow(), 3);
+}
+
+TEST_F(FrontEndTest, ButtonClickRunsTheHandlerThenUpdatesTheWindow) {
+  int clicks = 0;
+  form.button.onClick = [&] {
+    ++clicks;
+    form.label.setCaption("clicked");
+  };
+  widgetOf<QPushButton>(form.button)->click();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(widgetOf<QLabel>(form.label)->text(), "clicked");
+
+  form.button.setEnabled(false);
+  screen.flush();
+  widgetOf<QPushButton>(form.button)->click();
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(FrontEndTest, LabelClickIsAMouseReleaseOnTheLabel) {
+  int clicks = 0;
+  form.label.onClick = [&] { ++clicks; };
+  QLabel* label = widgetOf<QLabel>(form.label);
+  const QPointF inside(5, 5);
+  QMouseEvent press(QEvent::MouseButtonPress, inside, label->mapToGlobal(inside), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(label, &press);
+  EXPECT_EQ(clicks, 0);
+  QMouseEvent release(QEvent::MouseButtonRelease, inside, label->mapToGlobal(inside),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(label, &release);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(FrontEndTest, RepickingTheShownComboItemRaisesClick) {
+  form.combo.setListIndex(1);
+  screen.flush();
+  int clicks = 0;
+  form.combo.onClick = [&] { ++clicks; };
+  auto* combo = widgetOf<QComboBox>(form.combo);
+  EXPECT_EQ(combo->currentIndex(), 1);
+
+  // The person opens the list and picks the item already shown.
+  combo->showPopup();
+  QAbstractItemView* view = combo->view();
+  view->setCurrentIndex(combo->model()->index(1, 0));
+  sendKey(view, Qt::Key_Return);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(form.combo.listIndex(), 1);
+
+  // Picking another item takes it.
+  combo->showPopup();
+  view->setCurrentIndex(combo->model()->index(2, 0));
+  sendKey(view, Qt::Key_Return);
+  EXPECT_EQ(clicks, 2);
+  EXPECT_EQ(form.combo.text(), "Wednesday");
+
+  // Setting the combo from code changes the widget and raises nothing more through it.
+  form.combo.setListIndex(0);  // raises the model's own click once
+  screen.flush();
+  EXPECT_EQ(combo->currentIndex(), 0);
+  EXPECT_EQ(clicks, 3);
+}
+
+TEST_F(FrontEndTest, TypingGivesWindows1252Bytes) {
+  std::vector<std::string> changes;
+  form.line.onChange = [&] { changes.push_back(form.line.text()); };
+  auto* line = widgetOf<QLineEdit>(form.line);
+  sendKey(line, Qt::Key_Eacute, QString::fromUtf8("é"));
+  ASSERT_EQ(changes.size(), 1u);
+  EXPECT_EQ(changes[0], "\xE9");
+  sendKey(line, Qt::Key_unknown, QString::fromUtf8("€"));
+  EXPECT_EQ(form.line.text(), "\xE9\x80");
+
+  // A character with no Windows-1252 byte is stored as "?" and the box shows what is stored.
+  sendKey(line, Qt::Key_unknown, QString::fromUtf8("✓"));
+  EXPECT_EQ(form.line.text(), "\xE9\x80?");
+  EXPECT_EQ(line->text(), QString::fromUtf8("é€?"));
+
+  // Setting the text from code raises the model's change once, not a second one from the widget.
+  changes.clear();
+  form.line.setText("Jones");
+  screen.flush();
+  EXPECT_EQ(line->text(), "Jones");
+  EXPECT_EQ(changes.size(), 1u);
+}
+
+TEST_F(FrontEndTest, MultiLineBoxKeepsCrLfLineBreaks) {
+  form.lines.setText("one\r\ntwo");
+  screen.flush();
+  auto* lines = widgetOf<QPlainTextEdit>(form.lines);
+  EXPECT_EQ(lines->toPlainText(), "one\ntwo");
+  lines->moveCursor(QTextCursor::End);
+  sendKey(lines, Qt::Key_Return, "\r");
+  sendKey(lines, Qt::Key_unknown, "3");
+  EXPECT_EQ(form.lines.text(), "one\r\ntwo\r\n3");
+
+  form.lines.setLocked(true);
+  screen.flush();
+  EXPECT_TRUE(lines->isReadOnly());
+}
+
+TEST_F(FrontEndTest, KeysArriveAsWindowsKeyCodes) {
+  std::vector<int> keys;
+  form.line.onKeyDown = [&](int key) { keys.push_back(key); };
+  form.typed.onKeyDown = [&](int key) { keys.push_back(-key); };
+  auto* line = widgetOf<QLineEdit>(form.line);
+  sendKey(line, Qt::Key_Return, "\r");
+  sendKey(line, Qt::Key_Enter, "\r");
+  sendKey(line, Qt::Key_A, "a");
+  sendKey(line, Qt::Key_7, "7");
+  sendKey(line, Qt::Key_Down);
+  sendKey(widgetOf<QComboBox>(form.typed), Qt::Key_Return, "\r");
+  EXPECT_EQ(keys, (std::vector<int>{13, 13, 'A', '7', 40, -13}));
+}
+
+TEST_F(FrontEndTest, EditableComboTypingIsTheComboTyping) {
+  int changes = 0;
+  form.typed.onChange = [&] { ++changes; };
+  auto* combo = widgetOf<QComboBox>(form.typed);
+  ASSERT_TRUE(combo->isEditable());
+  sendKey(combo, Qt::Key_B, "B");
+  sendKey(combo, Qt::Key_unknown, QString::fromUtf8("ö"));
+  EXPECT_EQ(form.typed.text(), "B\xF6");
+  EXPECT_EQ(changes, 2);
+}
+
+TEST_F(FrontEndTest, ListSelectionByThePersonIsChoose) {
+  for (const char* item : {"Alpha", "Beta", "Gamma"}) form.list.addItem(item);
+  screen.flush();
+  int clicks = 0;
+  form.list.onClick = [&] { ++clicks; };
+  auto* list = widgetOf<QListWidget>(form.list);
+  list->setCurrentRow(2, QItemSelectionModel::ClearAndSelect);  // as a click on the row does
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(form.list.text(), "Gamma");
+
+  form.list.setListIndex(0);  // code: the model raises its click, the widget follows silently
+  screen.flush();
+  EXPECT_EQ(clicks, 2);
+  EXPECT_EQ(list->currentRow(), 0);
+}
+
+TEST_F(FrontEndTest, ScrollBarArrowsScrollAndDraggingDrags) {
+  int changes = 0, scrolls = 0;
+  form.bar.onChange = [&] { ++changes; };
+  form.bar.onScroll = [&] { ++scrolls; };
+  form.bar.setValue(2000);
+  screen.flush();
+  changes = 0;
+  auto* bar = widgetOf<QScrollBar>(form.bar);
+  EXPECT_EQ(bar->value(), 2000);
+
+  bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // the right arrow
+  EXPECT_EQ(form.bar.value(), 2001);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(scrolls, 0);
+
+  bar->setSliderDown(true);
+  bar->setSliderPosition(1990);  // the box dragged
+  EXPECT_EQ(form.bar.value(), 1990);
+  EXPECT_EQ(scrolls, 1);
+  bar->setSliderDown(false);  // let go
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(bar->value(), 1990);
+}
+
+TEST_F(FrontEndTest, CloseBoxAsksTheWindow) {
+  int asked = 0;
+  form.onCloseBox = [&] { ++asked; };  // this window decides to stay
+  front::FormWindow* window = screen.window(form);
+  window->close();
+  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_FALSE(screen.ended());
+
+  // A window that goes away on its close box, leaving another one up.
+  other.show();
+  form.onCloseBox = [&] { form.hide(); };
+  window->close();
+  screen.flush();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(screen.ended());
+
+  // Closing the last window ends the program even when its window only hides it.
+  other.onCloseBox = [&] { other.hide(); };
+  screen.window(other)->close();
+  EXPECT_TRUE(screen.ended());
+  form.show();
+  screen.flush();
+  EXPECT_FALSE(window->isVisible());  // nothing comes back once the program ends
+  QCoreApplication::removePostedEvents(QCoreApplication::instance());
+}
+
+TEST_F(FrontEndTest, HourglassShowsWhileTheHandlerRuns) {
+  Qt::CursorShape during = Qt::ArrowCursor;
+  form.button.onClick = [&] {
+    ui::BusyPointer busy(form.button);
+    if (const QCursor* cursor = QApplication::overrideCursor()) during = cursor->shape();
+  };
+  widgetOf<QPushButton>(form.button)->click();
+  EXPECT_EQ(during, Qt::WaitCursor);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+  during = Qt::ArrowCursor;
+  form.button.onClick = [&] {
+    ui::BusyPointer busy(form);
+    if (const QCursor* cursor = QApplication::overrideCursor()) during = cursor->shape();
+  };
+  widgetOf<QPushButton>(form.button)->click();
+  EXPECT_EQ(during, Qt::WaitCursor);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(FrontEndTest, ImageBoxShowsPicturesAndBlankForOtherFiles) {
+  GameFolder game;
+  QImage picture(8, 8, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  ASSERT_TRUE(picture.save(QString::fromStdString(game.path("Images/logo.bmp").string()), "BMP"));
+  ASSERT_TRUE(picture.save(QString::fromStdString(game.path("Images/logo.jpg").string()), "JPG"));
+  game.writeBytes("Images/notes.gif", "not a picture");
+
+  auto* image = widgetOf<QLabel>(form.image);
+  for (const char* name : {"logo.bmp", "logo.jpg"}) {
+    form.image.setPicture(game.pathText("Images\\") + name);
+    screen.flush();
+    EXPECT_FALSE(image->pixmap().isNull()) << name;
+    EXPECT_TRUE(image->hasScaledContents());
+  }
+  form.image.setPicture(game.pathText("Images\\notes.gif"));
+  screen.flush();
+  EXPECT_TRUE(image->pixmap().isNull());
+  form.image.setPicture(game.pathText("Images\\missing.jpg"));
+  screen.flush();
+  EXPECT_TRUE(image->pixmap().isNull());
+}
+
+// A window with a grid of many rows.
+class GridForm : public ui::Form {
+ public:
+  GridForm() {
+    setSize(500, 400);
+    grid.place(10, 10, 480, 380);
+    grid.setCols(3);
+    grid.setRows(100001);  // a header row and 100,000 wrestlers
+    grid.setTextMatrix(0, 1, "Name");
+    grid.setTextMatrix(100000, 1, "Last Wrestler");
+    grid.setRow(100000);
+    grid.setCol(1);
+    grid.setCellBold(true);
+    grid.setCellBackColor(ui::yellow);
+  }
+  ui::Grid grid{*this, "grid"};
+};
+
+TEST(GridViewTest, HundredThousandRowsWithoutAWidgetPerRow) {
+  GridForm form;
+  front::FrontEnd screen({&form});
+  form.show();
+  screen.flush();
+  auto* view = qobject_cast<QTableView*>(screen.widget(form.grid));
+  ASSERT_NE(view, nullptr);
+  QAbstractItemModel* model = view->model();
+  EXPECT_EQ(model->rowCount(), 100000);  // the header row is the view's header
+  EXPECT_EQ(model->columnCount(), 2);    // and so is the fixed column
+  EXPECT_EQ(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "Name");
+  const QModelIndex last = model->index(99999, 0);
+  EXPECT_EQ(last.data().toString(), "Last Wrestler");
+  EXPECT_TRUE(last.data(Qt::FontRole).value<QFont>().bold());
+  EXPECT_EQ(last.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
+
+  view->scrollToBottom();
+  QApplication::processEvents();
+  EXPECT_LT(view->findChildren<QWidget*>().size(), 40);
+
+  int selections = 0;
+  form.grid.onSelect = [&] { ++selections; };
+  const QModelIndex cell = model->index(99998, 1);
+  view->scrollTo(cell);
+  const QPointF at = view->visualRect(cell).center();
+  QMouseEvent press(QEvent::MouseButtonPress, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(view->viewport(), &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, view->viewport()->mapToGlobal(at),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(view->viewport(), &release);
+  EXPECT_EQ(selections, 1);
+  EXPECT_EQ(form.grid.row(), 99999);
+  EXPECT_EQ(form.grid.col(), 2);
+
+  // Cells set from code show at the next flush; the current cell set from code raises nothing.
+  form.grid.setTextMatrix(5, 1, "Changed");
+  form.grid.setRow(5);
+  screen.flush();
+  EXPECT_EQ(model->index(4, 0).data().toString(), "Changed");
+  EXPECT_EQ(view->currentIndex(), model->index(4, 1));  // the column stays
+  EXPECT_EQ(selections, 1);
+
+  form.grid.setRows(11);
+  screen.flush();
+  EXPECT_EQ(model->rowCount(), 10);
+}
+
+}  // namespace

@@ -1,0 +1,181 @@
+// The real desktop's dialogs, answered by the test the way a person would.
+
+#include "qt/qt_desktop.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+#include "qt/front_end.h"
+#include "ui/ui.h"
+
+namespace {
+
+// Runs what the person does once the dialog is up.
+void whenDialogShows(std::function<void(QWidget*)> person) {
+  QTimer::singleShot(0, [person] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr) << "no dialog is up";
+    person(dialog);
+  });
+}
+
+QMessageBox* asMessageBox(QWidget* dialog) {
+  auto* box = qobject_cast<QMessageBox*>(dialog);
+  EXPECT_NE(box, nullptr);
+  return box;
+}
+
+class QtDesktopTest : public testing::Test {
+ protected:
+  QtDesktopTest() : screen({&form}) { desktop.attach(screen); }
+
+  ui::Form form;
+  front::FrontEnd screen;
+  front::QtDesktop desktop;
+};
+
+TEST_F(QtDesktopTest, YesNoBoxAnsweredYes) {
+  QString text, title;
+  bool yesIsDefault = false;
+  whenDialogShows([&](QWidget* dialog) {
+    QMessageBox* box = asMessageBox(dialog);
+    if (!box) return;
+    text = box->text();
+    title = box->windowTitle();
+    yesIsDefault = box->defaultButton() == box->button(QMessageBox::Yes);
+    box->button(QMessageBox::Yes)->click();
+  });
+  const ui::Answer answer =
+      desktop.message("Going back will lose the changes.\r\n\r\nSave changes?", ui::Buttons::YesNo,
+                      ui::Icon::None, "");
+  EXPECT_EQ(answer, ui::Answer::Yes);
+  EXPECT_EQ(text, "Going back will lose the changes.\n\nSave changes?");
+  EXPECT_EQ(title, "VL 1.3 Duvazari Editor");
+  EXPECT_TRUE(yesIsDefault);
+}
+
+TEST_F(QtDesktopTest, EscapeAndTheCloseBoxAnswerNo) {
+  whenDialogShows([](QWidget* dialog) {
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(dialog, &escape);
+  });
+  EXPECT_EQ(desktop.message("Delete?", ui::Buttons::YesNo, ui::Icon::Exclamation, ""),
+            ui::Answer::No);
+
+  whenDialogShows([](QWidget* dialog) { dialog->close(); });
+  EXPECT_EQ(desktop.message("Delete?", ui::Buttons::YesNo, ui::Icon::Question, ""), ui::Answer::No);
+}
+
+TEST_F(QtDesktopTest, OkBoxShowsItsTitleIconAndPlainText) {
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  Qt::TextFormat format = Qt::AutoText;
+  whenDialogShows([&](QWidget* dialog) {
+    QMessageBox* box = asMessageBox(dialog);
+    if (!box) return;
+    title = box->windowTitle();
+    text = box->text();
+    icon = box->icon();
+    format = box->textFormat();
+    box->button(QMessageBox::Ok)->click();
+  });
+  EXPECT_EQ(desktop.message("<b>Caf\xE9</b> & co", ui::Buttons::Ok, ui::Icon::Critical, "Error!"),
+            ui::Answer::Ok);
+  EXPECT_EQ(title, "Error!");
+  EXPECT_EQ(text, QString::fromUtf8("<b>Café</b> & co"));
+  EXPECT_EQ(icon, QMessageBox::Critical);
+  EXPECT_EQ(format, Qt::PlainText);
+}
+
+TEST_F(QtDesktopTest, WindowsAreUpToDateUnderTheDialog) {
+  form.setCaption("Before");
+  form.show();
+  screen.flush();
+  form.setCaption("Saving");  // a handler changed the window, then asks
+  QString shownTitle;
+  whenDialogShows([&](QWidget* dialog) {
+    shownTitle = screen.window(form)->windowTitle();
+    asMessageBox(dialog)->button(QMessageBox::Ok)->click();
+  });
+  desktop.message("Saved OK.", ui::Buttons::Ok, ui::Icon::None, "");
+  EXPECT_EQ(shownTitle, "Saving");
+}
+
+TEST_F(QtDesktopTest, PromptGivesOneLineOfWindows1252Bytes) {
+  QString label, shownDefault;
+  whenDialogShows([&](QWidget* dialog) {
+    auto* input = qobject_cast<QInputDialog*>(dialog);
+    ASSERT_NE(input, nullptr);
+    label = input->labelText();
+    shownDefault = input->textValue();
+    input->setTextValue(QString::fromUtf8("Zoë\r\nSmith\n"));
+    input->accept();
+  });
+  EXPECT_EQ(
+      desktop.prompt("Please enter a name for this scenario.", "Scenario Name", "KGU vs DRX 1995"),
+      "Zo\xEBSmith");
+  EXPECT_EQ(label, "Please enter a name for this scenario.");
+  EXPECT_EQ(shownDefault, "KGU vs DRX 1995");
+
+  whenDialogShows([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+  EXPECT_EQ(desktop.prompt("Name?", "", "Example"), "");
+}
+
+TEST_F(QtDesktopTest, EndProgramHidesEveryWindowForGood) {
+  form.show();
+  screen.flush();
+  ASSERT_TRUE(screen.window(form)->isVisible());
+  desktop.endProgram();
+  EXPECT_TRUE(screen.ended());
+  EXPECT_FALSE(screen.window(form)->isVisible());
+  screen.flush();
+  EXPECT_FALSE(screen.window(form)->isVisible());
+  QCoreApplication::removePostedEvents(QCoreApplication::instance());
+}
+
+}  // namespace
+
+namespace {
+
+class ExitForm : public ui::Form {
+ public:
+  ExitForm() { exit.place(10, 10, 80, 25); }
+  ui::CommandButton exit{*this, "exit"};
+};
+
+TEST(ProgramEndTest, EndingInAHandlerQuitsTheEventLoopOnceTheHandlerIsDone) {
+  ExitForm form;
+  front::FrontEnd screen({&form});
+  front::QtDesktop desktop;
+  desktop.attach(screen);
+  bool handlerFinished = false;
+  form.exit.onClick = [&] {
+    desktop.endProgram();
+    handlerFinished = true;  // the handler runs to its end before anything quits
+  };
+  form.show();
+  screen.flush();
+
+  QTimer::singleShot(0, [&] { qobject_cast<QPushButton*>(screen.widget(form.exit))->click(); });
+  QTimer watchdog;
+  bool timedOut = false;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [&] {
+    timedOut = true;
+    QCoreApplication::quit();
+  });
+  watchdog.start(5000);
+  QApplication::exec();
+  EXPECT_FALSE(timedOut);
+  EXPECT_TRUE(handlerFinished);
+  EXPECT_FALSE(screen.window(form)->isVisible());
+}
+
+}  // namespace
