@@ -72,7 +72,12 @@ void setColors(QWidget* widget, QPalette::ColorRole backRole, ui::Color back,
                QPalette::ColorRole foreRole, ui::Color fore) {
   QPalette palette = QApplication::palette(widget);
   if (back != ui::noColor) palette.setColor(backRole, toQColor(back));
-  if (fore != ui::noColor) palette.setColor(foreRole, toQColor(fore));
+  // The text colour holds while the control is usable; a disabled control keeps the style's grey
+  // text, so the user can tell that it does nothing.
+  if (fore != ui::noColor) {
+    palette.setColor(QPalette::Active, foreRole, toQColor(fore));
+    palette.setColor(QPalette::Inactive, foreRole, toQColor(fore));
+  }
   widget->setPalette(palette);
 }
 

@@ -149,6 +149,16 @@ TEST_F(FrontEndTest, ButtonClickRunsTheHandlerThenUpdatesTheWindow) {
   EXPECT_EQ(clicks, 1);
 }
 
+// A disabled button must look disabled even when its window gives it a text colour of its own.
+TEST_F(FrontEndTest, DisabledButtonShowsTheGreyTextOfTheStyle) {
+  form.button.setForeColor(ui::black);
+  form.button.setEnabled(false);
+  screen.flush();
+  const QPalette palette = widgetOf<QPushButton>(form.button)->palette();
+  EXPECT_EQ(palette.color(QPalette::Active, QPalette::ButtonText), QColor(Qt::black));
+  EXPECT_NE(palette.color(QPalette::Disabled, QPalette::ButtonText), QColor(Qt::black));
+}
+
 TEST_F(FrontEndTest, LabelClickIsAMouseReleaseOnTheLabel) {
   int clicks = 0;
   form.label.onClick = [&] { ++clicks; };
