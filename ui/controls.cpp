@@ -221,9 +221,33 @@ void ComboBox::pressKey(int key) {
   if (canAct()) raise(onKeyDown, key);
 }
 
-// --- ListBox ---------------------------------------------------------------------------------
+// --- ChoiceList, ListBox ---------------------------------------------------------------------
 
-ListBox::ListBox(Form& owner, std::string name) : Control(owner, std::move(name)) {}
+ChoiceList::ChoiceList(Form& owner, std::string name) : Control(owner, std::move(name)) {}
+
+std::string ChoiceList::list(int i) const { return itemAt(items_, i); }
+
+std::string ChoiceList::chosen() const { return itemAt(items_, listIndex_); }
+
+void ChoiceList::setListIndex(int index) {
+  if (!inRange(index, items_.size())) {
+    listIndex_ = -1;
+    changed();
+    return;
+  }
+  listIndex_ = index;
+  changed();
+  raise(onClick);
+}
+
+void ChoiceList::choose(int index) {
+  if (!canAct() || !inRange(index, items_.size())) return;
+  listIndex_ = index;
+  changed();
+  raise(onClick);
+}
+
+ListBox::ListBox(Form& owner, std::string name) : ChoiceList(owner, std::move(name)) {}
 
 void ListBox::addItem(std::string item) {
   items_.push_back(std::move(item));
@@ -250,32 +274,10 @@ void ListBox::clear() {
   changed();
 }
 
-std::string ListBox::list(int i) const { return itemAt(items_, i); }
-
 void ListBox::setList(int i, std::string item) {
   if (!inRange(i, items_.size())) return;
   items_[static_cast<std::size_t>(i)] = std::move(item);
   changed();
-}
-
-void ListBox::setListIndex(int index) {
-  if (!inRange(index, items_.size())) {
-    listIndex_ = -1;
-    changed();
-    return;
-  }
-  listIndex_ = index;
-  changed();
-  raise(onClick);
-}
-
-std::string ListBox::text() const { return itemAt(items_, listIndex_); }
-
-void ListBox::choose(int index) {
-  if (!canAct() || !inRange(index, items_.size())) return;
-  listIndex_ = index;
-  changed();
-  raise(onClick);
 }
 
 void ListBox::doubleClick(int index) {
@@ -332,7 +334,7 @@ void HScrollBar::dragTo(int value) {
 
 // --- FileListBox -----------------------------------------------------------------------------
 
-FileListBox::FileListBox(Form& owner, std::string name) : Control(owner, std::move(name)) {}
+FileListBox::FileListBox(Form& owner, std::string name) : ChoiceList(owner, std::move(name)) {}
 
 void FileListBox::setPath(std::string pathText) {
   path_ = std::move(pathText);
@@ -345,38 +347,16 @@ void FileListBox::setPattern(std::string pattern) {
 }
 
 void FileListBox::refresh() {
-  names_.clear();
+  items_.clear();
   listIndex_ = -1;
   std::vector<std::string> files;
   // A folder that cannot be listed (missing, no path yet) simply lists nothing.
   if (!path_.empty() && common::listFiles(path_, files)) {
     for (auto& file : files) {
-      if (matchesAnyPattern(file, pattern_)) names_.push_back(std::move(file));
+      if (matchesAnyPattern(file, pattern_)) items_.push_back(std::move(file));
     }
   }
   changed();
-}
-
-std::string FileListBox::list(int i) const { return itemAt(names_, i); }
-
-void FileListBox::setListIndex(int index) {
-  if (!inRange(index, names_.size())) {
-    listIndex_ = -1;
-    changed();
-    return;
-  }
-  listIndex_ = index;
-  changed();
-  raise(onClick);
-}
-
-std::string FileListBox::fileName() const { return itemAt(names_, listIndex_); }
-
-void FileListBox::choose(int index) {
-  if (!canAct() || !inRange(index, names_.size())) return;
-  listIndex_ = index;
-  changed();
-  raise(onClick);
 }
 
 // --- DirListBox ------------------------------------------------------------------------------

@@ -102,29 +102,39 @@ class ComboBox : public Control {  // drop-down list, or editable (Form13.Combo1
   std::string text_;
 };
 
-class ListBox : public Control {
+// A list of texts of which one may be chosen: the base of the list box and the file list.
+class ChoiceList : public Control {
+ public:
+  int listCount() const { return static_cast<int>(items_.size()); }
+  std::string list(int i) const;  // "" outside the list
+  const std::vector<std::string>& items() const { return items_; }
+
+  int listIndex() const { return listIndex_; }
+  void setListIndex(int);  // a valid index selects and raises onClick; -1 selects nothing, silently
+
+  std::function<void()> onClick;
+  void choose(int index);  // user: selects and raises onClick
+
+ protected:
+  ChoiceList(Form& owner, std::string name);
+  std::string chosen() const;  // the selected item, "" when none
+
+  std::vector<std::string> items_;
+  int listIndex_ = -1;
+};
+
+class ListBox : public ChoiceList {
  public:
   ListBox(Form& owner, std::string name);
   void addItem(std::string);
   void insertItem(int index, std::string);  // index clamped to 0..listCount()
   void removeItem(int i);                   // out of range: nothing
   void clear();
-  int listCount() const { return static_cast<int>(items_.size()); }
-  std::string list(int i) const;           // "" outside the list
-  void setList(int i, std::string);         // out of range: nothing
-  const std::vector<std::string>& items() const { return items_; }
+  void setList(int i, std::string);              // out of range: nothing
+  std::string text() const { return chosen(); }  // the selected item, "" when none
 
-  int listIndex() const { return listIndex_; }
-  void setListIndex(int);  // a valid index selects and raises onClick; -1 selects nothing, silently
-  std::string text() const;  // the selected item, "" when none
-
-  std::function<void()> onClick, onDblClick;
-  void choose(int index);       // user: selects and raises onClick
+  std::function<void()> onDblClick;
   void doubleClick(int index);  // user: selects (raising onClick), then raises onDblClick
-
- private:
-  std::vector<std::string> items_;
-  int listIndex_ = -1;
 };
 
 class HScrollBar : public Control {
@@ -152,29 +162,18 @@ class HScrollBar : public Control {
 // The files of a folder whose names match one or more patterns separated by ";" ("*.fed",
 // "*.jpg;*.jpeg;*.bmp;*.gif"). Patterns use `*` and `?` and match without regard to case. Lists
 // only regular files, as bare names, sorted by name without regard to case.
-class FileListBox : public Control {
+class FileListBox : public ChoiceList {
  public:
   FileListBox(Form& owner, std::string name);
   void setPath(std::string pathText);  // also refreshes
   const std::string& path() const { return path_; }
-  void setPattern(std::string);        // also refreshes
+  void setPattern(std::string);  // also refreshes
   const std::string& pattern() const { return pattern_; }
   void refresh();  // reads the folder again; the choice is cleared; a missing folder lists nothing
-
-  int listCount() const { return static_cast<int>(names_.size()); }
-  std::string list(int i) const;  // "" outside the list
-  const std::vector<std::string>& items() const { return names_; }
-  int listIndex() const { return listIndex_; }
-  void setListIndex(int);         // a valid index selects and raises onClick
-  std::string fileName() const;   // the selected name, "" when none
-
-  std::function<void()> onClick;
-  void choose(int index);  // user
+  std::string fileName() const { return chosen(); }  // the selected name, "" when none
 
  private:
   std::string path_, pattern_ = "*.*";
-  std::vector<std::string> names_;
-  int listIndex_ = -1;
 };
 
 // The subfolders of a folder, each as a full path text: the folder's path text, a backslash
@@ -184,9 +183,9 @@ class DirListBox : public Control {
   DirListBox(Form& owner, std::string name);
   void setPath(std::string pathText);  // also refreshes
   const std::string& path() const { return path_; }
-  void refresh();                      // a missing folder lists nothing
+  void refresh();  // a missing folder lists nothing
   int listCount() const { return static_cast<int>(entries_.size()); }
-  std::string list(int i) const;       // "" outside the list
+  std::string list(int i) const;  // "" outside the list
   const std::vector<std::string>& items() const { return entries_; }
 
  private:
