@@ -66,10 +66,12 @@ class Snapshots {
     QApplication::processEvents();
   }
 
-  // Writes the picture of one window, unless it has one already.
-  void capture(int index) {
-    if (!taken_.insert(index).second) return;
-    const std::string name = "form" + std::to_string(index + 1) + "-" + windowRoles[index] + ".png";
+  // Writes the picture of one window, unless it has one already; `state` names a further state
+  // of a window that has its picture already ("chooser").
+  void capture(int index, const std::string& state = "") {
+    const std::string name = "form" + std::to_string(index + 1) + "-" + windowRoles[index] +
+                             (state.empty() ? "" : "-" + state) + ".png";
+    if (!taken_.insert(name).second) return;
     QWidget* window = screen_.window(*forms_[index]);
     if (!window) {
       std::cout << "  " << name << ": the window was never shown\n";
@@ -123,7 +125,7 @@ class Snapshots {
   front::FrontEnd& screen_;
   std::vector<ui::Form*> forms_;
   fs::path out_;
-  std::set<int> taken_;
+  std::set<std::string> taken_;
   std::vector<std::string> written_;
 };
 
@@ -186,6 +188,15 @@ int main(int argc, char** argv) {
     }
     if (!editor.form14.visible()) shots.showOnly(editor.form14);
     shots.click(editor.form14, "Back To Menu");
+
+    // The scenario chooser, and the first scenario's information.
+    if (shots.click(editor.form15, "Edit a Scenario")) {
+      shots.capture(14, "chooser");
+      editor.form15.List1.choose(0);
+      if (shots.click(editor.form15, "OK") &&
+          shots.click(editor.form14, "Edit The Scenario Info File"))
+        shots.captureShown();
+    }
 
     // Every other window, shown on its own.
     for (int i = 0; i < shots.count(); ++i) {
