@@ -28,8 +28,8 @@ std::string picturePath(const std::string& name);
 // "\"), "." or "..", any of <>:"|?*, control characters.
 std::string checkNewName(const std::string& name);
 
-bool exists(const std::string& pathText);      // a file or a folder
-bool isFile(const std::string& pathText);      // a regular file (or a link to one)
+bool exists(const std::string& pathText);  // a file or a folder
+bool isFile(const std::string& pathText);  // a regular file (or a link to one)
 bool isFolder(const std::string& pathText);
 
 // Entries of a folder: bare names, no "." or "..", no hidden dot-entries, sorted by name without
@@ -38,7 +38,7 @@ IoStatus listFolders(const std::string& folderText, std::vector<std::string>& na
 IoStatus listFiles(const std::string& folderText, std::vector<std::string>& names);
 
 IoStatus copyFile(const std::string& fromText, const std::string& toText);  // never overwrites
-IoStatus makeFolder(const std::string& pathText);     // fails when anything exists there
+IoStatus makeFolder(const std::string& pathText);  // fails when anything exists there
 IoStatus removeFile(const std::string& pathText);
 IoStatus removeEmptyFolder(const std::string& pathText);  // fails when the folder is not empty
 

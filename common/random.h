@@ -8,12 +8,12 @@ namespace common {
 
 class Random {
  public:
-  Random();                              // seeded from the clock
-  explicit Random(std::uint64_t seed);   // fixed sequence, for tests
-  double next();                         // uniform in [0, 1)
-  int below(int n);                      // uniform whole number in [0, n); 0 when n <= 0
-  void reseedFromClock();                // mixes the clock into the state; does not restart it
-  void seed(std::uint64_t seed);         // restarts a fixed sequence
+  Random();                             // seeded from the clock
+  explicit Random(std::uint64_t seed);  // fixed sequence, for tests
+  double next();                        // uniform in [0, 1)
+  int below(int n);                     // uniform whole number in [0, n); 0 when n <= 0
+  void reseedFromClock();               // mixes the clock into the state; does not restart it
+  void seed(std::uint64_t seed);        // restarts a fixed sequence
 
  private:
   std::mt19937_64 engine_;

@@ -31,8 +31,8 @@ class Grid : public Control {
   int fixedCols() const { return fixedCols_; }
   void setFixedCols(int);
 
-  std::string textMatrix(int row, int col) const;  // "" outside the grid
-  void setTextMatrix(int row, int col, std::string);  // outside the grid: nothing
+  std::string textMatrix(int row, int col) const;        // "" outside the grid
+  void setTextMatrix(int row, int col, std::string);     // outside the grid: nothing
   const CellFormat& cellFormat(int row, int col) const;  // a default format outside the grid
 
   int colWidth(int col) const;  // pixels; 0 = the front end's default
@@ -43,7 +43,7 @@ class Grid : public Control {
   void setRow(int);
   int col() const { return col_; }
   void setCol(int);
-  std::string text() const;      // the current cell's text
+  std::string text() const;  // the current cell's text
   void setText(std::string);
 
   // Formats of the current cell.

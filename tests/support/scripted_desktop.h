@@ -14,9 +14,9 @@ struct Dialog {
   enum class Kind { Message, Prompt };
   Kind kind = Kind::Message;
   std::string text, title;
-  ui::Icon icon = ui::Icon::None;          // messages only
-  ui::Buttons buttons = ui::Buttons::Ok;   // messages only
-  std::string defaultAnswer;               // prompts only
+  ui::Icon icon = ui::Icon::None;         // messages only
+  ui::Buttons buttons = ui::Buttons::Ok;  // messages only
+  std::string defaultAnswer;              // prompts only
 };
 
 class ScriptedDesktop : public ui::Desktop {
@@ -31,8 +31,8 @@ class ScriptedDesktop : public ui::Desktop {
 
   const std::vector<Dialog>& dialogs() const { return dialogs_; }
   std::vector<std::string> messageTexts() const;  // texts of the message boxes, in order
-  const Dialog& last() const;                      // the last dialog (fails when there is none)
-  void forget() { dialogs_.clear(); }              // drops the record, keeps the queue
+  const Dialog& last() const;                     // the last dialog (fails when there is none)
+  void forget() { dialogs_.clear(); }             // drops the record, keeps the queue
   bool programEnded() const { return ended_; }
   std::size_t unusedAnswers() const { return queue_.size(); }
 
