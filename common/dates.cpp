@@ -17,12 +17,8 @@ int monthOf(const WalkDate& date) {
   return 0;
 }
 
-void nextMonth(WalkDate& date, int month) {
-  if (date.monthAs == HeldAs::Number)
-    date.month = addToNumberText(date.month, 1);
-  else
-    date.month = monthNames[month % 12];
-}
+// Days in each month of a year that is not a leap year.
+constexpr int monthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 }  // namespace
 
@@ -54,40 +50,15 @@ void advanceOneDay(WalkDate& date) {
 
   date.day = addToNumberText(date.day, 1);
 
+  // A month that is none of the twelve never ends: the day only grows.
   const int month = monthOf(date);
-  bool monthEnds = false;
-  switch (month) {
-    case 1:
-    case 3:
-    case 5:
-    case 7:
-    case 8:
-    case 10:
-      monthEnds = date.day == "32";
-      break;
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-      monthEnds = date.day == "31";
-      break;
-    case 2:
-      monthEnds = date.day == (isLeapYear(date.year) ? "30" : "29");
-      break;
-    case 12:
-      if (date.day == "32") {
-        date.day = "1";
-        date.month = date.monthAs == HeldAs::Number ? "1" : monthNames[0];
-        date.year = addToNumberText(date.year, 1);
-      }
-      return;
-    default:
-      return;
-  }
-  if (monthEnds) {
-    date.day = "1";
-    nextMonth(date, month);
-  }
+  if (month == 0) return;
+  const int length = month == 2 && isLeapYear(date.year) ? 29 : monthLengths[month - 1];
+  if (date.day != std::to_string(length + 1)) return;
+  date.day = "1";
+  date.month =
+      date.monthAs == HeldAs::Number ? std::to_string(month % 12 + 1) : monthNames[month % 12];
+  if (month == 12) date.year = addToNumberText(date.year, 1);
 }
 
 }  // namespace common

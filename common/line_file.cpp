@@ -5,40 +5,20 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
-#include <cstring>
-#include <random>
+#include <system_error>
 
 #include "common/paths.h"
+#include "common/random.h"
 
 namespace common {
 
 namespace {
 
-std::string shown(const std::string& pathText) { return nativePath(pathText).string(); }
-
 std::string reason(int error) {
-  switch (error) {
-    case ENOENT:
-      return "the folder it belongs in does not exist";
-    case EACCES:
-    case EPERM:
-      return "permission was denied";
-    case ENOSPC:
-    case EDQUOT:
-      return "the disk is full";
-    case EROFS:
-      return "the disk is read-only";
-    case EISDIR:
-      return "a folder of that name is in the way";
-    case ENOTDIR:
-      return "part of the path is not a folder";
-    default:
-      return std::strerror(error);
-  }
+  return failureReason(std::error_code(error, std::generic_category()));
 }
 
-// Closes a descriptor when it goes out of scope, unless released.
+// Closes a descriptor when it goes out of scope, unless it was closed before.
 class Descriptor {
  public:
   explicit Descriptor(int fd) : fd_(fd) {}
@@ -99,17 +79,17 @@ class LineSplitter {
 IoStatus readUpTo(const std::string& pathText, std::size_t limit, std::vector<std::string>& lines) {
   lines.clear();
   const std::string native = nativePath(pathText).string();
-  const std::string failed = "The file \"" + shown(pathText) + "\" could not be read: ";
+  const std::string failed = "The file \"" + native + "\" could not be read: ";
   Descriptor file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
   if (file.get() < 0) {
     const int error = errno;
     if (error == ENOENT || error == ENOTDIR)
-      return IoStatus::failure("The file \"" + shown(pathText) + "\" could not be found.");
+      return IoStatus::failure("The file \"" + native + "\" could not be found.");
     return IoStatus::failure(failed + reason(error) + ".");
   }
   struct stat info {};
   if (::fstat(file.get(), &info) == 0 && S_ISDIR(info.st_mode))
-    return IoStatus::failure("\"" + shown(pathText) + "\" is a folder, not a file.");
+    return IoStatus::failure("\"" + native + "\" is a folder, not a file.");
 
   LineSplitter splitter(lines, limit);
   std::string buffer(64 * 1024, '\0');
@@ -147,12 +127,10 @@ bool writeAll(int fd, const char* bytes, std::size_t size, int& error) {
 // Six letters or digits for a temporary file name; unpredictable enough that two writers, or two
 // test processes, never pick the same one twice in a row.
 std::string uniqueSuffix() {
-  static std::mt19937_64 source(
-      std::random_device{}() ^
-      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  static Random source;
   static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   std::string suffix(6, 'x');
-  for (char& c : suffix) c = letters[source() % (sizeof letters - 1)];
+  for (char& c : suffix) c = letters[source.below(static_cast<int>(sizeof letters - 1))];
   return suffix;
 }
 

@@ -41,8 +41,7 @@ double numberValue(std::string_view text) {
   digits.append(fraction.empty() ? std::string_view("0") : fraction);
 
   double value = 0.0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  (void)end;
+  const std::errc error = std::from_chars(digits.data(), digits.data() + digits.size(), value).ec;
   if (error == std::errc::result_out_of_range) {
     // Too many digits for a double: a huge number is held as the largest one, a tiny one as 0.
     const bool huge = whole.find_first_not_of('0') != std::string_view::npos;

@@ -1,7 +1,6 @@
 #include "common/paths.h"
 
 #include <algorithm>
-#include <cctype>
 #include <system_error>
 
 namespace common {
@@ -13,19 +12,6 @@ namespace {
 // How a path is named in messages: as the real path, which is what the user sees in a file
 // manager.
 std::string shown(const std::string& pathText) { return nativePath(pathText).string(); }
-
-std::string reason(const std::error_code& error) {
-  if (error == std::errc::no_such_file_or_directory) return "it does not exist";
-  if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
-    return "permission was denied";
-  if (error == std::errc::no_space_on_device) return "the disk is full";
-  if (error == std::errc::read_only_file_system) return "the disk is read-only";
-  if (error == std::errc::directory_not_empty) return "the folder is not empty";
-  if (error == std::errc::file_exists) return "something of that name already exists";
-  std::string text = error.message();
-  if (!text.empty()) text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
-  return text;
-}
 
 char folded(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -65,7 +51,7 @@ IoStatus listEntries(const std::string& folderText, EntryKind kind,
   }
   if (error)
     return IoStatus::failure("The folder \"" + shown(folderText) +
-                             "\" could not be read: " + reason(error) + ".");
+                             "\" could not be read: " + failureReason(error) + ".");
   std::sort(found.begin(), found.end(), nameBefore);
   names = std::move(found);
   return IoStatus::success();
@@ -146,7 +132,7 @@ IoStatus copyFile(const std::string& fromText, const std::string& toText) {
     // before, so whatever is there now is ours.
     std::error_code ignored;
     if (error != std::errc::file_exists) fs::remove(to, ignored);
-    return IoStatus::failure(failed + reason(error) + ".");
+    return IoStatus::failure(failed + failureReason(error) + ".");
   }
   return IoStatus::success();
 }
@@ -158,9 +144,9 @@ IoStatus makeFolder(const std::string& pathText) {
     return IoStatus::failure("The folder \"" + shown(pathText) +
                              "\" could not be made: something of that name already exists.");
   if (!fs::create_directory(folder, error) || error)
-    return IoStatus::failure("The folder \"" + shown(pathText) + "\" could not be made: " +
-                             reason(error ? error : std::make_error_code(std::errc::file_exists)) +
-                             ".");
+    return IoStatus::failure(
+        "The folder \"" + shown(pathText) + "\" could not be made: " +
+        failureReason(error ? error : std::make_error_code(std::errc::file_exists)) + ".");
   return IoStatus::success();
 }
 
@@ -175,7 +161,7 @@ IoStatus removeFile(const std::string& pathText) {
     return IoStatus::failure("\"" + shown(pathText) + "\" is a folder, not a file.");
   if (!fs::remove(file, error) || error)
     return IoStatus::failure("The file \"" + shown(pathText) +
-                             "\" could not be deleted: " + reason(error) + ".");
+                             "\" could not be deleted: " + failureReason(error) + ".");
   return IoStatus::success();
 }
 
@@ -190,7 +176,7 @@ IoStatus removeEmptyFolder(const std::string& pathText) {
     return IoStatus::failure("\"" + shown(pathText) + "\" is not a folder.");
   if (!fs::remove(folder, error) || error)
     return IoStatus::failure("The folder \"" + shown(pathText) +
-                             "\" could not be deleted: " + reason(error) + ".");
+                             "\" could not be deleted: " + failureReason(error) + ".");
   return IoStatus::success();
 }
 

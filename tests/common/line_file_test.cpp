@@ -168,11 +168,13 @@ TEST(ReadFirstLines, StopsWithoutWaitingForTheRestOfTheFile) {
 TEST(ReadLines, FailuresNameTheFileAndLeaveNoLines) {
   GameFolder game;
   const struct {
-    std::string pathText, named;
+    std::string pathText, named, says;
   } cases[] = {
-      {game.pathText("Data\\missing.txt"), game.path("Data/missing.txt").string()},
-      {game.pathText("Nowhere\\missing.txt"), game.path("Nowhere/missing.txt").string()},
-      {game.pathText("Data"), game.path("Data").string()},  // a folder
+      {game.pathText("Data\\missing.txt"), game.path("Data/missing.txt").string(),
+       "\" could not be found."},
+      {game.pathText("Nowhere\\missing.txt"), game.path("Nowhere/missing.txt").string(),
+       "\" could not be found."},
+      {game.pathText("Data"), game.path("Data").string(), "\" is a folder, not a file."},
   };
   for (const auto& c : cases) {
     Lines lines = {"stale"};
@@ -180,6 +182,7 @@ TEST(ReadLines, FailuresNameTheFileAndLeaveNoLines) {
     EXPECT_FALSE(status.ok) << c.pathText;
     EXPECT_FALSE(static_cast<bool>(status));
     EXPECT_NE(status.error.find(c.named), std::string::npos) << status.error;
+    EXPECT_NE(status.error.find(c.says), std::string::npos) << status.error;
     EXPECT_TRUE(lines.empty()) << c.pathText;
     lines = {"stale"};
     EXPECT_FALSE(readFirstLines(c.pathText, 3, lines).ok) << c.pathText;
@@ -198,7 +201,9 @@ TEST(ReadLines, AnUnreadableFileFails) {
     return read;
   });
   EXPECT_FALSE(status.ok);
-  EXPECT_NE(status.error.find("secret.txt"), std::string::npos) << status.error;
+  EXPECT_NE(status.error.find("secret.txt\" could not be read: permission was denied."),
+            std::string::npos)
+      << status.error;
 }
 
 TEST(WriteLines, WritesEachLineWithCrLf) {
@@ -248,16 +253,19 @@ TEST(WriteLines, FailsWhenTheTargetCannotBeMade) {
   game.makeFolder("Data/in the way");
   game.write("Data/in the way/inside.txt", {"kept"});
   const struct {
-    std::string relative, pathText;
+    std::string relative, pathText, reason;
   } cases[] = {
-      {"Data/in the way", game.pathText("Data\\in the way")},  // a folder is there
-      {"Missing/new.txt", game.pathText("Missing\\new.txt")},  // no such folder
-      {"Data/in the way/inside.txt/x", game.pathText("Data\\in the way\\inside.txt\\x")},
+      {"Data/in the way", game.pathText("Data\\in the way"), "a folder of that name is in the way"},
+      {"Missing/new.txt", game.pathText("Missing\\new.txt"),
+       "the folder it belongs in does not exist"},
+      {"Data/in the way/inside.txt/x", game.pathText("Data\\in the way\\inside.txt\\x"),
+       "part of the path is not a folder"},
   };
   for (const auto& c : cases) {
     const common::IoStatus status = writeLines(c.pathText, {"new"});
     EXPECT_FALSE(status.ok) << c.pathText;
     EXPECT_NE(status.error.find(game.path(c.relative).string()), std::string::npos) << status.error;
+    EXPECT_NE(status.error.find(": " + c.reason + "."), std::string::npos) << status.error;
   }
   EXPECT_EQ(game.entries("Data/in the way"), (Lines{"inside.txt"}));
   EXPECT_EQ(game.bytes("Data/in the way/inside.txt"), "kept\r\n");
@@ -288,6 +296,9 @@ TEST(WriteLines, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
   EXPECT_FALSE(status.ok);
   EXPECT_NE(status.error.find(game.path("Data/maindata.vl1").string()), std::string::npos)
       << status.error;
+  const std::string tooLarge =
+      common::failureReason(std::make_error_code(std::errc::file_too_large));
+  EXPECT_NE(status.error.find(": " + tooLarge + "."), std::string::npos) << status.error;
   EXPECT_EQ(game.bytes("Data/maindata.vl1"), old);
   EXPECT_EQ(game.entries("Data"), (Lines{"maindata.vl1"}));
 }
@@ -309,6 +320,7 @@ TEST(WriteLines, AReadOnlyFolderRefusesTheWriteAndChangesNothing) {
 
   EXPECT_FALSE(status.ok);
   EXPECT_NE(status.error.find("scenario.txt"), std::string::npos) << status.error;
+  EXPECT_NE(status.error.find(": permission was denied."), std::string::npos) << status.error;
   EXPECT_FALSE(fresh.ok);
   EXPECT_EQ(game.bytes("Scenarios/Locked/scenario.txt"), old);
   EXPECT_EQ(game.entries("Scenarios/Locked"), (Lines{"scenario.txt"}));

@@ -20,6 +20,16 @@ bool names(const common::IoStatus& status, const GameFolder& game, const std::st
   return status.error.find(game.path(relative).string()) != std::string::npos;
 }
 
+bool says(const common::IoStatus& status, const std::string& words) {
+  return status.error.find(words) != std::string::npos;
+}
+
+// The path text of a relative path written with "/".
+std::string textOf(const GameFolder& game, std::string relative) {
+  std::replace(relative.begin(), relative.end(), '/', '\\');
+  return game.pathText(relative);
+}
+
 TEST(Paths, NativePathTurnsEachBackslashIntoAFolderSeparator) {
   const struct {
     std::string text, native;
@@ -156,17 +166,24 @@ TEST(Paths, ListsArePlainAndSortedWithoutRegardToCase) {
 TEST(Paths, ListingWhatIsNoFolderFails) {
   GameFolder game;
   game.write("Data/maindata.vl1", {"x"});
-  for (const std::string relative : {"Missing", "Data/maindata.vl1"}) {
-    std::string text = relative;
-    std::replace(text.begin(), text.end(), '/', '\\');
+  const struct {
+    std::string relative, words;
+  } cases[] = {
+      {"Missing", "\" could not be found."},
+      {"Data/maindata.vl1", "\" is not a folder."},
+  };
+  for (const auto& c : cases) {
     Lines list = {"stale"};
-    const common::IoStatus folders = common::listFolders(game.pathText(text), list);
-    EXPECT_FALSE(folders.ok) << relative;
-    EXPECT_TRUE(names(folders, game, relative)) << folders.error;
+    const common::IoStatus folders = common::listFolders(textOf(game, c.relative), list);
+    EXPECT_FALSE(folders.ok) << c.relative;
+    EXPECT_TRUE(names(folders, game, c.relative)) << folders.error;
+    EXPECT_TRUE(says(folders, c.words)) << folders.error;
     EXPECT_TRUE(list.empty());
     list = {"stale"};
-    const common::IoStatus files = common::listFiles(game.pathText(text), list);
-    EXPECT_FALSE(files.ok) << relative;
+    const common::IoStatus files = common::listFiles(textOf(game, c.relative), list);
+    EXPECT_FALSE(files.ok) << c.relative;
+    EXPECT_TRUE(names(files, game, c.relative)) << files.error;
+    EXPECT_TRUE(says(files, c.words)) << files.error;
     EXPECT_TRUE(list.empty());
   }
 }
@@ -183,20 +200,22 @@ TEST(Paths, CopyFileNeverOverwrites) {
   EXPECT_EQ(game.bytes("Scenarios/New/maindata.vl1"), "main\r\n\xE9\r\n");
 
   const struct {
-    std::string from, to, untouched, bytes;
+    std::string from, to, untouched, bytes, words;
   } failures[] = {
-      {"Data\\maindata.vl1", "Scenarios\\Old\\maindata.vl1", "Scenarios/Old/maindata.vl1",
-       "theirs\r\n"},
-      {"Data\\missing.vl1", "Scenarios\\New\\missing.vl1", "Scenarios/New/missing.vl1", ""},
-      {"Data", "Scenarios\\New\\Data", "Scenarios/New/Data", ""},
-      {"Data\\maindata.vl1", "Scenarios\\Gone\\maindata.vl1", "Scenarios/Gone", ""},
+      {"Data/maindata.vl1", "Scenarios/Old/maindata.vl1", "Scenarios/Old/maindata.vl1",
+       "theirs\r\n", ": something of that name already exists there."},
+      {"Data/missing.vl1", "Scenarios/New/missing.vl1", "Scenarios/New/missing.vl1", "",
+       ": it does not exist."},
+      {"Data", "Scenarios/New/Data", "Scenarios/New/Data", "", ": it does not exist."},
+      {"Data/maindata.vl1", "Scenarios/Gone/maindata.vl1", "Scenarios/Gone", "",
+       ": the folder it belongs in does not exist."},
   };
   for (const auto& c : failures) {
-    const common::IoStatus status = common::copyFile(game.pathText(c.from), game.pathText(c.to));
+    const common::IoStatus status = common::copyFile(textOf(game, c.from), textOf(game, c.to));
     EXPECT_FALSE(status.ok) << c.to;
-    std::string target = c.to;
-    std::replace(target.begin(), target.end(), '\\', '/');
-    EXPECT_TRUE(names(status, game, target)) << status.error;
+    EXPECT_TRUE(names(status, game, c.from)) << status.error;
+    EXPECT_TRUE(names(status, game, c.to)) << status.error;
+    EXPECT_TRUE(says(status, c.words)) << status.error;
     EXPECT_EQ(game.bytes(c.untouched), c.bytes) << c.to;
     if (c.bytes.empty()) {
       EXPECT_FALSE(game.exists(c.untouched)) << c.to;
@@ -212,12 +231,18 @@ TEST(Paths, MakeFolderFailsWhenAnythingIsThere) {
   game.write("Scenarios/Old/scenario.txt", {"kept"});
   EXPECT_TRUE(common::makeFolder(game.pathText("Scenarios\\New")).ok);
   EXPECT_TRUE(common::isFolder(game.pathText("Scenarios\\New")));
-  for (const std::string relative : {"Scenarios/Old", "Scenarios/file", "Missing/New"}) {
-    std::string text = relative;
-    std::replace(text.begin(), text.end(), '/', '\\');
-    const common::IoStatus status = common::makeFolder(game.pathText(text));
-    EXPECT_FALSE(status.ok) << relative;
-    EXPECT_TRUE(names(status, game, relative)) << status.error;
+  const struct {
+    std::string relative, words;
+  } failures[] = {
+      {"Scenarios/Old", ": something of that name already exists."},
+      {"Scenarios/file", ": something of that name already exists."},
+      {"Missing/New", ": the folder it belongs in does not exist."},
+  };
+  for (const auto& c : failures) {
+    const common::IoStatus status = common::makeFolder(textOf(game, c.relative));
+    EXPECT_FALSE(status.ok) << c.relative;
+    EXPECT_TRUE(names(status, game, c.relative)) << status.error;
+    EXPECT_TRUE(says(status, c.words)) << status.error;
   }
   EXPECT_EQ(game.read("Scenarios/Old/scenario.txt"), (Lines{"kept"}));
   EXPECT_EQ(game.read("Scenarios/file"), (Lines{"x"}));
@@ -237,21 +262,21 @@ TEST(Paths, RemoveFileAndRemoveEmptyFolder) {
 
   const struct {
     bool folder;
-    std::string relative;
+    std::string relative, words;
   } failures[] = {
-      {false, "Data/old.fed"},                // already gone
-      {false, "Scenarios/Full"},              // a folder is no file
-      {true, "Scenarios/Full"},               // not empty
-      {true, "Scenarios/Full/scenario.txt"},  // a file is no folder
-      {true, "Scenarios/Empty"},              // already gone
+      {false, "Data/old.fed", ": it does not exist."},
+      {false, "Scenarios/Full", "\" is a folder, not a file."},
+      {true, "Scenarios/Full", ": the folder is not empty."},
+      {true, "Scenarios/Full/scenario.txt", "\" is not a folder."},
+      {true, "Scenarios/Empty", ": it does not exist."},
   };
   for (const auto& c : failures) {
-    std::string text = c.relative;
-    std::replace(text.begin(), text.end(), '/', '\\');
-    const common::IoStatus status = c.folder ? common::removeEmptyFolder(game.pathText(text))
-                                             : common::removeFile(game.pathText(text));
+    const std::string text = textOf(game, c.relative);
+    const common::IoStatus status =
+        c.folder ? common::removeEmptyFolder(text) : common::removeFile(text);
     EXPECT_FALSE(status.ok) << c.relative;
     EXPECT_TRUE(names(status, game, c.relative)) << status.error;
+    EXPECT_TRUE(says(status, c.words)) << status.error;
   }
   EXPECT_EQ(game.read("Scenarios/Full/scenario.txt"), (Lines{"kept"}));
 }
