@@ -18,6 +18,12 @@ std::string itemAt(const std::vector<std::string>& items, int index) {
   return inRange(index, items.size()) ? items[static_cast<std::size_t>(index)] : std::string();
 }
 
+// The index of the first item equal to text, -1 when there is none.
+int indexOf(const std::vector<std::string>& items, const std::string& text) {
+  auto found = std::find(items.begin(), items.end(), text);
+  return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+}
+
 // Where an item's index lands after the item at `removed` is taken out of the list.
 int indexAfterRemoval(int index, int removed) {
   if (index == removed) return -1;
@@ -133,10 +139,7 @@ void TextBox::setVerticalScrollBar(bool bar) {
 }
 
 void TextBox::type(std::string text) {
-  if (!canAct() || locked_) return;
-  text_ = std::move(text);
-  changed();
-  raise(onChange);
+  if (canAct() && !locked_) setText(std::move(text));
 }
 
 void TextBox::pressKey(int key) {
@@ -188,8 +191,7 @@ void ComboBox::setListIndex(int index) {
 }
 
 void ComboBox::setText(std::string text) {
-  auto found = std::find(items_.begin(), items_.end(), text);
-  int index = found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
+  const int index = indexOf(items_, text);
   if (editable_) {
     text_ = std::move(text);
     listIndex_ = index;
@@ -201,20 +203,11 @@ void ComboBox::setText(std::string text) {
 }
 
 void ComboBox::choose(int index) {
-  if (!canAct() || !inRange(index, items_.size())) return;
-  listIndex_ = index;
-  text_ = items_[static_cast<std::size_t>(index)];
-  changed();
-  raise(onClick);
+  if (canAct() && inRange(index, items_.size())) setListIndex(index);
 }
 
 void ComboBox::type(std::string text) {
-  if (!canAct() || !editable_) return;
-  auto found = std::find(items_.begin(), items_.end(), text);
-  listIndex_ = found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
-  text_ = std::move(text);
-  changed();
-  raise(onChange);
+  if (canAct() && editable_) setText(std::move(text));
 }
 
 void ComboBox::pressKey(int key) {
@@ -241,10 +234,7 @@ void ChoiceList::setListIndex(int index) {
 }
 
 void ChoiceList::choose(int index) {
-  if (!canAct() || !inRange(index, items_.size())) return;
-  listIndex_ = index;
-  changed();
-  raise(onClick);
+  if (canAct() && inRange(index, items_.size())) setListIndex(index);
 }
 
 ListBox::ListBox(Form& owner, std::string name) : ChoiceList(owner, std::move(name)) {}
@@ -282,9 +272,7 @@ void ListBox::setList(int i, std::string item) {
 
 void ListBox::doubleClick(int index) {
   if (!canAct() || !inRange(index, items_.size())) return;
-  listIndex_ = index;
-  changed();
-  raise(onClick);
+  setListIndex(index);
   raise(onDblClick);
 }
 
@@ -319,10 +307,7 @@ void HScrollBar::setValue(int value) {
 }
 
 void HScrollBar::scrollTo(int value) {
-  if (!canAct()) return;
-  value_ = clampToBar(value, min_, max_);
-  changed();
-  raise(onChange);
+  if (canAct()) setValue(value);
 }
 
 void HScrollBar::dragTo(int value) {

@@ -4,6 +4,19 @@
 
 namespace ui {
 
+namespace {
+
+// Calls an event's handler, when there is one, through a copy: the handler may replace the event
+// it is running from.
+template <typename... Args>
+void callThroughCopy(const std::function<void(Args...)>& handler, Args... args) {
+  if (!handler) return;
+  auto call = handler;
+  call(args...);
+}
+
+}  // namespace
+
 // --- Control -------------------------------------------------------------------------------
 
 Control::Control(Form& owner, std::string name) : form_(owner), name_(std::move(name)) {
@@ -22,16 +35,10 @@ void Control::changed() {
 
 bool Control::canAct() const { return visible_ && enabled_ && form_.visible(); }
 
-void Control::raise(const std::function<void()>& handler) {
-  if (!handler) return;
-  auto call = handler;
-  call();
-}
+void Control::raise(const std::function<void()>& handler) { callThroughCopy(handler); }
 
 void Control::raise(const std::function<void(int)>& handler, int key) {
-  if (!handler) return;
-  auto call = handler;
-  call(key);
+  callThroughCopy(handler, key);
 }
 
 void Control::setVisible(bool visible) {
@@ -141,11 +148,7 @@ void Form::setPointer(Pointer pointer) {
 }
 
 void Form::closeBox() {
-  if (!visible_) return;
-  if (onCloseBox) {
-    auto handler = onCloseBox;  // the handler may replace onCloseBox while it runs
-    handler();
-  }
+  if (visible_) callThroughCopy(onCloseBox);
 }
 
 }  // namespace ui

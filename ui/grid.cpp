@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <string_view>
+#include <utility>
 
 namespace ui {
 
@@ -62,13 +63,20 @@ Grid::Grid(Form& owner, std::string name) : Control(owner, std::move(name)) {
 }
 
 Grid::Cell* Grid::cell(int row, int col) {
-  if (row < 0 || row >= rows_ || col < 0 || col >= cols_) return nullptr;
-  return &cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+  return const_cast<Cell*>(std::as_const(*this).cell(row, col));
 }
 
 const Grid::Cell* Grid::cell(int row, int col) const {
   if (row < 0 || row >= rows_ || col < 0 || col >= cols_) return nullptr;
   return &cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+}
+
+template <typename T>
+void Grid::setCurrentFormat(T CellFormat::*field, T value) {
+  if (Cell* c = cell(row_, col_)) {
+    c->format.*field = value;
+    changed();
+  }
 }
 
 void Grid::setRows(int rows) {
@@ -145,38 +153,20 @@ void Grid::setText(std::string text) { setTextMatrix(row_, col_, std::move(text)
 
 Color Grid::cellBackColor() const { return cellFormat(row_, col_).backColor; }
 
-void Grid::setCellBackColor(Color color) {
-  if (Cell* c = cell(row_, col_)) {
-    c->format.backColor = color;
-    changed();
-  }
-}
+void Grid::setCellBackColor(Color color) { setCurrentFormat(&CellFormat::backColor, color); }
 
 Color Grid::cellForeColor() const { return cellFormat(row_, col_).foreColor; }
 
-void Grid::setCellForeColor(Color color) {
-  if (Cell* c = cell(row_, col_)) {
-    c->format.foreColor = color;
-    changed();
-  }
-}
+void Grid::setCellForeColor(Color color) { setCurrentFormat(&CellFormat::foreColor, color); }
 
 bool Grid::cellBold() const { return cellFormat(row_, col_).bold; }
 
-void Grid::setCellBold(bool bold) {
-  if (Cell* c = cell(row_, col_)) {
-    c->format.bold = bold;
-    changed();
-  }
-}
+void Grid::setCellBold(bool bold) { setCurrentFormat(&CellFormat::bold, bold); }
 
 Align Grid::cellAlignment() const { return cellFormat(row_, col_).alignment; }
 
 void Grid::setCellAlignment(Align alignment) {
-  if (Cell* c = cell(row_, col_)) {
-    c->format.alignment = alignment;
-    changed();
-  }
+  setCurrentFormat(&CellFormat::alignment, alignment);
 }
 
 void Grid::setTopRow(int row) {

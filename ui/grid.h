@@ -75,6 +75,8 @@ class Grid : public Control {
   };
   Cell* cell(int row, int col);
   const Cell* cell(int row, int col) const;
+  template <typename T>
+  void setCurrentFormat(T CellFormat::*field, T value);  // outside the grid: nothing
 
   int rows_ = 2, cols_ = 2, fixedRows_ = 1, fixedCols_ = 1;
   int row_ = 1, col_ = 1, topRow_ = 1;

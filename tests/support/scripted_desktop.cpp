@@ -54,15 +54,9 @@ const Dialog& ScriptedDesktop::last() const {
 
 ui::Answer ScriptedDesktop::message(const std::string& text, ui::Buttons buttons, ui::Icon icon,
                                     const std::string& title) {
-  Dialog dialog;
-  dialog.kind = Dialog::Kind::Message;
-  dialog.text = text;
-  dialog.title = title;
-  dialog.icon = icon;
-  dialog.buttons = buttons;
-  dialogs_.push_back(dialog);
+  dialogs_.push_back({Dialog::Kind::Message, text, title, icon, buttons, ""});
   if (buttons == ui::Buttons::Ok) return ui::Answer::Ok;
-  if (queue_.empty() || queue_.front().kind != Dialog::Kind::Message) {
+  if (!nextAnswerIs(Dialog::Kind::Message)) {
     ADD_FAILURE() << "unexpected Yes/No message box (answered No): \"" << text << "\""
                   << (title.empty() ? "" : " titled \"" + title + "\"");
     return ui::Answer::No;
@@ -74,13 +68,9 @@ ui::Answer ScriptedDesktop::message(const std::string& text, ui::Buttons buttons
 
 std::string ScriptedDesktop::prompt(const std::string& text, const std::string& title,
                                     const std::string& defaultAnswer) {
-  Dialog dialog;
-  dialog.kind = Dialog::Kind::Prompt;
-  dialog.text = text;
-  dialog.title = title;
-  dialog.defaultAnswer = defaultAnswer;
-  dialogs_.push_back(dialog);
-  if (queue_.empty() || queue_.front().kind != Dialog::Kind::Prompt) {
+  dialogs_.push_back(
+      {Dialog::Kind::Prompt, text, title, ui::Icon::None, ui::Buttons::Ok, defaultAnswer});
+  if (!nextAnswerIs(Dialog::Kind::Prompt)) {
     ADD_FAILURE() << "unexpected prompt (answered Cancel): \"" << text << "\" titled \"" << title
                   << "\"";
     return "";

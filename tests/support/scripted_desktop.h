@@ -48,6 +48,9 @@ class ScriptedDesktop : public ui::Desktop {
     ui::Answer answer;
     std::string text;
   };
+  bool nextAnswerIs(Dialog::Kind kind) const {
+    return !queue_.empty() && queue_.front().kind == kind;
+  }
   std::deque<Queued> queue_;
   std::vector<Dialog> dialogs_;
   bool ended_ = false;

@@ -301,6 +301,14 @@ TEST(EventRules, EachActionRaisesExactlyItsEvents) {
       {"list double clicked",
        [](Board& b) { b.list.doubleClick(1); },
        {"list.click=Two", "list.dblclick=Two"}},
+      {"list double clicked while disabled",
+       [](Board& b) {
+         b.list.setEnabled(false);
+         b.list.doubleClick(1);
+       },
+       {},
+       [](const Board& b) { return b.list.listIndex() == -1; }},
+      {"list double clicked outside the list", [](Board& b) { b.list.doubleClick(2); }, {}},
       {"list items added, replaced, inserted, removed, cleared",
        [](Board& b) {
          b.list.addItem("Three");
@@ -335,6 +343,14 @@ TEST(EventRules, EachActionRaisesExactlyItsEvents) {
       {"bar scrolled", [](Board& b) { b.bar.scrollTo(3); }, {"bar.change=3"}},
       {"bar scrolled past the end", [](Board& b) { b.bar.scrollTo(30); }, {"bar.change=10"}},
       {"bar dragged", [](Board& b) { b.bar.dragTo(4); }, {"bar.scroll=4"}},
+      {"bar dragged past the start", [](Board& b) { b.bar.dragTo(-3); }, {"bar.scroll=0"}},
+      {"bar scrolled on a hidden window",
+       [](Board& b) {
+         b.hide();
+         b.bar.scrollTo(3);
+       },
+       {},
+       [](const Board& b) { return b.bar.value() == 0; }},
       {"bar dragged while disabled",
        [](Board& b) {
          b.bar.setEnabled(false);
@@ -439,6 +455,26 @@ TEST(EventRules, EachActionRaisesExactlyItsEvents) {
          b.label.click();
        },
        {"label.first", "label.second"}},
+      {"a key handler may replace its own event while it runs",
+       [](Board& b) {
+         b.text.onKeyDown = [&b](int key) {
+           b.text.onKeyDown = [&b](int) { b.log.push_back("text.key.second"); };
+           b.log.push_back("text.key.first=" + std::to_string(key));
+         };
+         b.text.pressKey(ui::KeyEnter);
+         b.text.pressKey(ui::KeyEnter);
+       },
+       {"text.key.first=13", "text.key.second"}},
+      {"a close box handler may replace its own event while it runs",
+       [](Board& b) {
+         b.onCloseBox = [&b] {
+           b.onCloseBox = [&b] { b.log.push_back("form.close.second"); };
+           b.log.push_back("form.close.first");
+         };
+         b.closeBox();
+         b.closeBox();
+       },
+       {"form.close.first", "form.close.second"}},
   };
 
   for (const auto& c : cases) {

@@ -185,7 +185,41 @@ TEST(Grid, CellsOutsideReadEmptyAndTakeNothing) {
   EXPECT_EQ(grid.textMatrix(-1, 0), "");
   EXPECT_EQ(grid.textMatrix(0, 2), "");
   EXPECT_EQ(grid.cellFormat(9, 9), ui::CellFormat{});
+  grid.setColWidth(2, 50);
+  grid.setColWidth(-1, 50);
+  EXPECT_EQ(grid.colWidth(2), 0);
+  EXPECT_EQ(grid.colWidth(-1), 0);
+  EXPECT_EQ(grid.colWidth(0), 0);
+  EXPECT_EQ(grid.colWidth(1), 0);
   EXPECT_EQ(grid.colWidth(5), 0);
+}
+
+TEST(Grid, AGridWithNoCellsTakesNothing) {
+  ui::Form form;
+  ui::Grid grid{form, "grid"};
+  grid.setRows(-3);
+  EXPECT_EQ(grid.rows(), 0);
+  EXPECT_EQ(grid.fixedRows(), 0);
+  EXPECT_EQ(grid.row(), 0);
+  grid.setFixedRows(5);
+  EXPECT_EQ(grid.fixedRows(), 0);
+
+  // The current cell is outside the grid: its text and formats read empty and take nothing.
+  grid.setText("x");
+  grid.setCellBold(true);
+  grid.setCellBackColor(ui::navy);
+  EXPECT_EQ(grid.text(), "");
+  EXPECT_FALSE(grid.cellBold());
+  EXPECT_EQ(grid.cellBackColor(), ui::noColor);
+  grid.sort();
+  grid.clear();
+  EXPECT_EQ(grid.rows(), 0);
+
+  bool selected = false;
+  grid.onSelect = [&selected] { selected = true; };
+  form.show();
+  grid.selectCell(0, 0);
+  EXPECT_FALSE(selected);
 }
 
 TEST(Grid, CurrentCellTextAndFormats) {
