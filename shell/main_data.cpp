@@ -26,6 +26,11 @@ bool isItem(const List& items, const std::string& text) {
   return std::find(items.begin(), items.end(), text) != items.end();
 }
 
+// "1 line", "5 lines".
+std::string lineCount(std::size_t count) {
+  return std::to_string(count) + (count == 1 ? " line" : " lines");
+}
+
 std::string cannotRead(const common::IoStatus& status) {
   return fileName + " could not be read. " + status.error;
 }
@@ -45,9 +50,9 @@ common::IoStatus readStartDateFile(const std::string& pathText, std::vector<std:
     return common::IoStatus::failure(cannotRead(status));
   }
   if (read.size() < minimumLines) {
-    return common::IoStatus::failure(
-        fileName + " has " + std::to_string(read.size()) + (read.size() == 1 ? " line" : " lines") +
-        "; it needs at least " + std::to_string(minimumLines) + " to hold the start date.");
+    return common::IoStatus::failure(fileName + " has " + lineCount(read.size()) +
+                                     "; it needs at least " + std::to_string(minimumLines) +
+                                     " to hold the start date.");
   }
   if (!isItem(common::weekdayNames, read[weekdayLine])) {
     return common::IoStatus::failure("The start date's day of the week in " + fileName + ", " +
@@ -80,9 +85,9 @@ common::IoStatus readStartYear(const std::string& pathText, std::string& year) {
     return common::IoStatus::failure(cannotRead(status));
   }
   if (read.size() < minimumLines) {
-    return common::IoStatus::failure(
-        fileName + " has no start year: it has " + std::to_string(read.size()) +
-        (read.size() == 1 ? " line" : " lines") + ", not " + std::to_string(minimumLines) + ".");
+    return common::IoStatus::failure(fileName + " has no start year: it has " +
+                                     lineCount(read.size()) + ", not " +
+                                     std::to_string(minimumLines) + ".");
   }
   year = read[yearLine];
   return common::IoStatus::success();

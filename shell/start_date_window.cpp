@@ -158,13 +158,9 @@ void Form17::Command2_Click() {
                          List1.list(main_data::dayLine) == Combo2.text() &&
                          List1.list(main_data::monthLine) == Combo3.text() &&
                          List1.list(main_data::yearLine) == year.caption();
-  if (unchanged) {
-    backToHub();
-    return;
-  }
-  if (!ui::askYesNo(editor_.desktop,
-                    "Going back to the menu will lose the changes you made.\r\n\r\nSave changes "
-                    "before you go?")) {
+  if (unchanged || !ui::askYesNo(editor_.desktop,
+                                 "Going back to the menu will lose the changes you made.\r\n\r\n"
+                                 "Save changes before you go?")) {
     backToHub();
     return;
   }

@@ -1,5 +1,6 @@
 #include "shell/start_window.h"
 
+#include <initializer_list>
 #include <vector>
 
 #include "app/editor.h"
@@ -46,8 +47,7 @@ Form15::Form15(Editor& editor) : editor_(editor) {
   Command7.place(325, 418, 145, 36);
   Command7.setCaption("Cancel");
   Command7.setBold(true);
-  for (ui::Control* chooser : std::vector<ui::Control*>{&Label2, &List1, &Command6, &Command7})
-    chooser->setVisible(false);
+  menumode();
 
   Dir1.place(0, 0, 120, 90);
   Dir1.setVisible(false);
@@ -81,23 +81,19 @@ void Form15::Form_Load() {
   }
 }
 
-void Form15::menumode() {
-  Label2.setVisible(false);
-  Command6.setVisible(false);
-  Command7.setVisible(false);
-  List1.setVisible(false);
-  for (ui::CommandButton* button : {&Command2, &Command1, &Command4, &Command5, &Command3})
-    button->setVisible(true);
-}
+void Form15::menumode() { showmenu(true); }
 
 void Form15::choosermode(const std::string& title) {
-  for (ui::CommandButton* button : {&Command2, &Command1, &Command4, &Command5, &Command3})
-    button->setVisible(false);
   Label2.setCaption(title);
-  Label2.setVisible(true);
-  List1.setVisible(true);
-  Command6.setVisible(true);
-  Command7.setVisible(true);
+  showmenu(false);
+}
+
+void Form15::showmenu(bool menu) {
+  for (ui::CommandButton* button : {&Command2, &Command1, &Command4, &Command5, &Command3})
+    button->setVisible(menu);
+  for (ui::Control* chooser :
+       std::initializer_list<ui::Control*>{&Label2, &List1, &Command6, &Command7})
+    chooser->setVisible(!menu);
 }
 
 void Form15::Command2_Click() {
@@ -224,11 +220,10 @@ void Form15::opensavedgame(const std::string& folder) {
 
 void Form15::Command4_Click() {
   ui::Desktop& desktop = editor_.desktop;
-  const std::string workingFolder = common::workingFolder();
 
   // Every new scenario starts with the new-game maindata.vl1 and venues.txt.
   for (const std::string fileName : {"maindata.vl1", "venues.txt"}) {
-    if (!common::isFile(workingFolder + "\\Data\\" + fileName)) {
+    if (!common::isFile(common::dataFilePath("\\Data\\", fileName))) {
       ui::say(desktop,
               "A scenario can't be created: the Data folder has no " + fileName +
                   " file.\r\n\r\nEvery new scenario starts with copies of the new game "
@@ -239,7 +234,7 @@ void Form15::Command4_Click() {
   }
   if (!makescenariosfolder()) return;
 
-  const std::string scenarios = workingFolder + "\\Scenarios\\";
+  const std::string scenarios = common::workingFolder() + "\\Scenarios\\";
   for (;;) {
     const std::string name = ui::ask(desktop, "Please enter a name for this scenario.",
                                      "Scenario Name", "KGU vs DRX 1995");
@@ -257,22 +252,15 @@ void Form15::Command4_Click() {
               ui::Icon::Exclamation);
       continue;
     }
-    // ... or when anything of exactly that name is there already; the folder is made only when
+    // ... or when anything of exactly that name is there already: the folder is made only when
     // nothing is, so an existing folder is never written into.
     const std::string folder = scenarios + name;
-    if (common::exists(folder)) {
-      ui::say(desktop, duplicateMessage, ui::Icon::Exclamation);
-      continue;
-    }
-    const common::IoStatus made = common::makeFolder(folder);
-    if (!made) {
-      if (common::exists(folder)) {
-        ui::say(desktop, duplicateMessage, ui::Icon::Exclamation);
-      } else {
-        ui::say(desktop,
-                "The editor could not make the folder for this scenario.\r\n\r\n" + made.error,
-                ui::Icon::Exclamation);
-      }
+    if (const common::IoStatus made = common::makeFolder(folder); !made) {
+      ui::say(desktop,
+              common::exists(folder)
+                  ? duplicateMessage
+                  : "The editor could not make the folder for this scenario.\r\n\r\n" + made.error,
+              ui::Icon::Exclamation);
       continue;
     }
     createscenario(name);

@@ -43,6 +43,8 @@ class Form15 : public ui::Form {
   void choosermode(const std::string& title);
 
  private:
+  // Shows the menu buttons and hides the chooser, or the other way round.
+  void showmenu(bool menu);
   // Whether the folder (a path text) has a subfolder whose full path matches the pattern.
   bool hassubfolder(const std::string& folder, const std::string& pattern);
   // Makes the Scenarios folder when the working folder has none; false (after telling the user)

@@ -2,10 +2,8 @@
 // arrows, "Confirm Start Date" and "Back To Menu", with the message boxes answered from a script.
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -13,6 +11,7 @@
 
 #include "app/editor.h"
 #include "common/dates.h"
+#include "tests/shell/shell_session.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/scripted_desktop.h"
 
@@ -562,35 +561,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, StartDateBackToMenu, ::testing::ValuesIn(backCas
 
 // --- a write that fails --------------------------------------------------------------------
 
-// Lowers the largest file this process may write, which holds for root too, and puts it back.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // a refused write then just fails
-    rlimit lowered = saved_;
-    lowered.rlim_cur = bytes;
-    ok_ = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-  bool ok() const { return ok_; }
-
- private:
-  rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
-  bool ok_ = false;
-};
-
 TEST_F(StartDateWindow, FailedWriteIsReportedAndLeavesWindowAndFileAsTheyWere) {
   open();
   const std::string bytesBefore = folder.bytes(dataFile);
   const std::vector<std::string> entriesBefore = folder.entries("Data");
   choose(friday2nd);
   {
-    FileSizeLimit limit(8);
+    shelltest::FileSizeLimit limit(8);
     if (!limit.ok()) GTEST_SKIP() << "the file size limit can't be lowered here";
     form.Command1.click();
   }

@@ -2,8 +2,6 @@
 // games and the making of new scenarios.
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 #include <string>
@@ -186,6 +184,35 @@ TEST(StartWindowScenarios, WithoutAScenariosFolderItIsMadeAndTheEmptyListSelects
   EXPECT_TRUE(start.visible());
   EXPECT_FALSE(s.editor.form14.visible());
   EXPECT_EQ(s.editor.form14.Text1.text(), "directory to edit");
+}
+
+TEST(StartWindowScenarios, AScenariosFolderThatCantBeMadeIsReportedAndNothingIsListedOrAsked) {
+  struct Action {
+    const char* what;
+    ui::CommandButton Form15::*button;
+  };
+  for (const Action& action : {Action{"Edit a Scenario", &Form15::Command1},
+                               Action{"Create a Scenario", &Form15::Command4}}) {
+    SCOPED_TRACE(action.what);
+    Session s(GameFolder::Layout::Empty);
+    s.folder.writeBytes("Scenarios", "a file in the way\r\n");
+    s.startWithNewGameData();
+    Form15& start = s.editor.form15;
+
+    (start.*action.button).click();
+
+    ASSERT_EQ(s.desktop.dialogs().size(), 1u);
+    EXPECT_EQ(s.desktop.last().kind, Dialog::Kind::Message);
+    EXPECT_EQ(s.desktop.last().icon, ui::Icon::Exclamation);
+    EXPECT_TRUE(
+        startsWith(s.desktop.last().text, "The editor could not make the Scenarios folder."))
+        << s.desktop.last().text;
+    EXPECT_EQ(s.folder.bytes("Scenarios"), "a file in the way\r\n");
+    EXPECT_TRUE(start.visible());
+    EXPECT_TRUE(inMenuMode(start));
+    EXPECT_FALSE(s.editor.form14.visible());
+    EXPECT_FALSE(s.editor.form19.visible());
+  }
 }
 
 TEST(StartWindowScenarios, ListsEachScenarioFolderByItsOwnNameOnly) {
@@ -499,27 +526,6 @@ TEST(StartWindowCreate, ANewGameDataFolderWithoutItsTwoFilesMakesNothing) {
   }
 }
 
-// Files may grow no larger than the limit while it lives; writing past it fails (EFBIG) instead
-// of ending the process.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    previousHandler_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = previous_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit previous_{};
-  sighandler_t previousHandler_;
-};
-
 TEST(StartWindowCreate, AFailedStepIsReportedAndRemovesOnlyWhatItMade) {
   Session s;
   s.folder.writeBytes("Scenarios/Old School/scenario.txt", "Old\r\n");
@@ -528,7 +534,8 @@ TEST(StartWindowCreate, AFailedStepIsReportedAndRemovesOnlyWhatItMade) {
   s.editor.start();
   s.desktop.reply("New One");
   {
-    FileSizeLimit limit(4096);
+    shelltest::FileSizeLimit limit(4096);
+    ASSERT_TRUE(limit.ok());
     s.editor.form15.Command4.click();
   }
 
