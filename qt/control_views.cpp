@@ -28,18 +28,12 @@ namespace front {
 // Runs a user action, then brings every window up to date.
 template <typename Action>
 void ControlView::act(Action action) {
-  if (syncing_ || front_.flushing()) return;
+  if (front_.flushing()) return;
   action();
   front_.flush();
 }
 
 namespace {
-
-QString toQ(const std::string& bytes) {
-  return QString::fromStdString(common::cp1252ToUtf8(bytes));
-}
-
-std::string fromQ(const QString& text) { return common::utf8ToCp1252(text.toStdString()); }
 
 // Multi-line boxes hold "\r\n" line breaks; the widgets hold "\n".
 QString toQLines(const std::string& bytes) {
@@ -52,18 +46,6 @@ QString toQLines(const std::string& bytes) {
 std::string fromQLines(QString text) {
   text.replace('\n', "\r\n");
   return fromQ(text);
-}
-
-Qt::Alignment horizontal(ui::Align align) {
-  switch (align) {
-    case ui::Align::Center:
-      return Qt::AlignHCenter;
-    case ui::Align::Right:
-      return Qt::AlignRight;
-    case ui::Align::Left:
-      break;
-  }
-  return Qt::AlignLeft;
 }
 
 // The palette of a widget with the given roles set from the control's colours; ui::noColor
@@ -228,14 +210,17 @@ class TextView : public ControlView {
 
 // --- combo boxes -----------------------------------------------------------------------------
 
-void syncItems(std::vector<std::string>& shown, const std::vector<std::string>& items,
-               const std::function<void(const QStringList&)>& replace,
-               const std::function<QString(const std::string&)>& display = toQ) {
+// Fills a combo box or list widget with the items, unless it shows them already (`shown`).
+template <typename Widget>
+void syncItems(Widget* widget, std::vector<std::string>& shown,
+               const std::vector<std::string>& items,
+               QString (*display)(const std::string&) = toQ) {
   if (shown == items) return;
   QStringList texts;
   texts.reserve(static_cast<qsizetype>(items.size()));
   for (const std::string& item : items) texts << display(item);
-  replace(texts);
+  widget->clear();
+  widget->addItems(texts);
   shown = items;
 }
 
@@ -261,10 +246,7 @@ class ComboView : public ControlView {
  protected:
   void syncContent() override {
     auto* widget = static_cast<QComboBox*>(widget_);
-    syncItems(shown_, combo_.items(), [widget](const QStringList& texts) {
-      widget->clear();
-      widget->addItems(texts);
-    });
+    syncItems(widget, shown_, combo_.items());
     if (widget->currentIndex() != combo_.listIndex()) widget->setCurrentIndex(combo_.listIndex());
     if (widget->isEditable()) {
       const QString text = toQ(combo_.text());
@@ -288,34 +270,31 @@ class ComboView : public ControlView {
 
 // --- list boxes, file lists and folder lists -------------------------------------------------
 
-// The last part of a folder list's full path text, as a folder list shows its entries.
-QString folderName(const std::string& pathText) {
-  const auto slash = pathText.find_last_of('\\');
-  return toQ(slash == std::string::npos ? pathText : pathText.substr(slash + 1));
+QListWidget* newListWidget(QWidget* parent) {
+  auto* widget = new QListWidget(parent);
+  widget->setSelectionMode(QAbstractItemView::SingleSelection);
+  widget->setUniformItemSizes(true);
+  widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  return widget;
 }
 
-template <typename List>
-class ListView : public ControlView {
+// A list box or a file list: the row the person selects is the list's choice.
+class ChoiceView : public ControlView {
  public:
-  ListView(FrontEnd& front, List& list, QWidget* parent)
-      : ControlView(front, list, new QListWidget(parent)), list_(list) {
+  ChoiceView(FrontEnd& front, ui::ChoiceList& list, QWidget* parent)
+      : ControlView(front, list, newListWidget(parent)), list_(list) {
     auto* widget = static_cast<QListWidget*>(widget_);
-    widget->setSelectionMode(QAbstractItemView::SingleSelection);
-    widget->setUniformItemSizes(true);
-    widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    if constexpr (!std::is_same_v<List, ui::DirListBox>) {
-      QObject::connect(widget, &QListWidget::itemSelectionChanged, this, [this, widget] {
-        const QList<QListWidgetItem*> selected = widget->selectedItems();
-        if (selected.size() != 1) return;
-        const int row = widget->row(selected.front());
-        if (row != list_.listIndex()) act([this, row] { list_.choose(row); });
-      });
-    }
-    if constexpr (std::is_same_v<List, ui::ListBox>) {
+    QObject::connect(widget, &QListWidget::itemSelectionChanged, this, [this, widget] {
+      const QList<QListWidgetItem*> selected = widget->selectedItems();
+      if (selected.size() != 1) return;
+      const int row = widget->row(selected.front());
+      if (row != list_.listIndex()) act([this, row] { list_.choose(row); });
+    });
+    if (auto* box = dynamic_cast<ui::ListBox*>(&list)) {
       QObject::connect(widget, &QListWidget::itemDoubleClicked, this,
-                       [this, widget](QListWidgetItem* item) {
+                       [this, widget, box](QListWidgetItem* item) {
                          const int row = widget->row(item);
-                         act([this, row] { list_.doubleClick(row); });
+                         act([box, row] { box->doubleClick(row); });
                        });
     }
   }
@@ -323,28 +302,44 @@ class ListView : public ControlView {
  protected:
   void syncContent() override {
     auto* widget = static_cast<QListWidget*>(widget_);
-    syncItems(
-        shown_, list_.items(),
-        [widget](const QStringList& texts) {
-          widget->clear();
-          widget->addItems(texts);
-        },
-        std::is_same_v<List, ui::DirListBox> ? folderName : toQ);
-    if constexpr (!std::is_same_v<List, ui::DirListBox>) {
-      const int index = list_.listIndex();
-      if (index >= 0 && index < widget->count()) {
-        if (widget->currentRow() != index || !widget->item(index)->isSelected())
-          widget->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
-      } else {
-        widget->clearSelection();
-        widget->setCurrentRow(-1);
-      }
+    syncItems(widget, shown_, list_.items());
+    const int index = list_.listIndex();
+    if (index >= 0 && index < widget->count()) {
+      if (widget->currentRow() != index || !widget->item(index)->isSelected())
+        widget->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+    } else {
+      widget->clearSelection();
+      widget->setCurrentRow(-1);
     }
     setColors(widget, QPalette::Base, list_.backColor(), QPalette::Text, list_.foreColor());
   }
 
  private:
-  List& list_;
+  ui::ChoiceList& list_;
+  std::vector<std::string> shown_;
+};
+
+// The last part of a folder list's full path text, as a folder list shows its entries.
+QString folderName(const std::string& pathText) {
+  const auto slash = pathText.find_last_of('\\');
+  return toQ(slash == std::string::npos ? pathText : pathText.substr(slash + 1));
+}
+
+// A folder list: it shows the folders' own names and has no choice of its own.
+class FolderView : public ControlView {
+ public:
+  FolderView(FrontEnd& front, ui::DirListBox& list, QWidget* parent)
+      : ControlView(front, list, newListWidget(parent)), list_(list) {}
+
+ protected:
+  void syncContent() override {
+    auto* widget = static_cast<QListWidget*>(widget_);
+    syncItems(widget, shown_, list_.items(), folderName);
+    setColors(widget, QPalette::Base, list_.backColor(), QPalette::Text, list_.foreColor());
+  }
+
+ private:
+  ui::DirListBox& list_;
   std::vector<std::string> shown_;
 };
 
@@ -539,6 +534,24 @@ class DecorationView : public ControlView {
 
 // --- shared helpers --------------------------------------------------------------------------
 
+QString toQ(const std::string& bytes) {
+  return QString::fromStdString(common::cp1252ToUtf8(bytes));
+}
+
+std::string fromQ(const QString& text) { return common::utf8ToCp1252(text.toStdString()); }
+
+Qt::Alignment horizontal(ui::Align align) {
+  switch (align) {
+    case ui::Align::Center:
+      return Qt::AlignHCenter;
+    case ui::Align::Right:
+      return Qt::AlignRight;
+    case ui::Align::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
 QColor toQColor(ui::Color color) {
   if (color & 0x80000000u) return QApplication::palette().color(QPalette::Button);
   return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
@@ -625,7 +638,6 @@ bool ControlView::sync() {
     shown_ = false;
     return false;
   }
-  syncing_ = true;
   const bool blocked = widget_->blockSignals(true);
   const QRect place(control_.left(), control_.top(), control_.width(), control_.height());
   const bool moved = place != placed_;
@@ -635,7 +647,6 @@ bool ControlView::sync() {
   widget_->setFont(controlFont());
   syncContent();
   widget_->blockSignals(blocked);
-  syncing_ = false;
   // A control that comes into view or moves lies over the controls around it (a report laid
   // over a column of buttons); labels and decorations stay under the other controls.
   if ((moved || !shown_) && !lightweight()) widget_->raise();
@@ -653,12 +664,10 @@ std::unique_ptr<ControlView> makeView(FrontEnd& front, ui::Control& control, QWi
     return std::make_unique<TextView>(front, *box, parent);
   if (auto* combo = dynamic_cast<ui::ComboBox*>(&control))
     return std::make_unique<ComboView>(front, *combo, parent);
-  if (auto* list = dynamic_cast<ui::ListBox*>(&control))
-    return std::make_unique<ListView<ui::ListBox>>(front, *list, parent);
-  if (auto* files = dynamic_cast<ui::FileListBox*>(&control))
-    return std::make_unique<ListView<ui::FileListBox>>(front, *files, parent);
+  if (auto* list = dynamic_cast<ui::ChoiceList*>(&control))
+    return std::make_unique<ChoiceView>(front, *list, parent);
   if (auto* folders = dynamic_cast<ui::DirListBox*>(&control))
-    return std::make_unique<ListView<ui::DirListBox>>(front, *folders, parent);
+    return std::make_unique<FolderView>(front, *folders, parent);
   if (auto* bar = dynamic_cast<ui::HScrollBar*>(&control))
     return std::make_unique<ScrollView>(front, *bar, parent);
   if (auto* image = dynamic_cast<ui::ImageBox*>(&control))

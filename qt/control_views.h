@@ -8,8 +8,10 @@
 #include <QColor>
 #include <QFont>
 #include <QObject>
+#include <QString>
 #include <QWidget>
 #include <memory>
+#include <string>
 
 #include "ui/ui.h"
 
@@ -18,6 +20,13 @@ class QKeyEvent;
 namespace front {
 
 class FrontEnd;
+
+// Windows-1252 bytes, as the windows hold their texts, to and from what a widget shows.
+QString toQ(const std::string& bytes);
+std::string fromQ(const QString& text);
+
+// The horizontal part of a widget's alignment.
+Qt::Alignment horizontal(ui::Align align);
 
 // 0x00BBGGRR as a colour; the system colours (high bit set) are the palette's button colour.
 QColor toQColor(ui::Color color);
@@ -37,8 +46,9 @@ class ControlView : public QObject {
   QWidget* widget() const { return widget_; }
   ui::Control& control() const { return control_; }
 
-  // Brings the widget up to date with the control. A hidden control only hides its widget and
-  // returns false: the rest waits until it is shown, so a hidden list costs nothing on screen.
+  // Brings the widget up to date with the control; only the front end's flush() calls it. A
+  // hidden control only hides its widget and returns false: the rest waits until it is shown, so
+  // a hidden list costs nothing on screen.
   bool sync();
 
   // Decorations and labels are drawn under the other controls, as the designs expect.
@@ -57,7 +67,6 @@ class ControlView : public QObject {
   FrontEnd& front_;
   ui::Control& control_;
   QWidget* widget_;
-  bool syncing_ = false;
 
  private:
   QRect placed_;

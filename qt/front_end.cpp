@@ -5,9 +5,9 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <map>
 
 #include "app/editor.h"
-#include "common/code_page.h"
 #include "qt/control_views.h"
 
 // The pictures are compiled into this library; a static library must register them itself.
@@ -118,7 +118,7 @@ void FrontEnd::createWindow(FormState& state) {
 void FrontEnd::syncWindow(FormState& state) {
   ui::Form& form = *state.form;
   FormWindow* window = state.window.get();
-  window->setWindowTitle(QString::fromStdString(common::cp1252ToUtf8(form.caption())));
+  window->setWindowTitle(toQ(form.caption()));
   window->setFixedSize(form.width(), form.height());
   if (!state.placed || state.backdrop != form.backdrop()) {
     state.backdrop = form.backdrop();

@@ -9,7 +9,6 @@
 
 #include <QPixmap>
 #include <QWidget>
-#include <map>
 #include <memory>
 #include <set>
 #include <string>

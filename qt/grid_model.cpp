@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QPalette>
 
-#include "common/code_page.h"
 #include "qt/control_views.h"
 
 namespace front {
@@ -48,7 +47,7 @@ QVariant GridModel::cellData(int row, int col, int role) const {
   const bool fixed = row < fixedRows_ || col < fixedCols_;
   switch (role) {
     case Qt::DisplayRole:
-      return QString::fromStdString(common::cp1252ToUtf8(grid_.textMatrix(row, col)));
+      return toQ(grid_.textMatrix(row, col));
     case Qt::BackgroundRole:
       if (format.backColor != ui::noColor) return toQColor(format.backColor);
       if (fixed) return QApplication::palette().color(QPalette::Button);
@@ -63,16 +62,8 @@ QVariant GridModel::cellData(int row, int col, int role) const {
         return font;
       }
       return {};
-    case Qt::TextAlignmentRole: {
-      Qt::Alignment align = Qt::AlignVCenter;
-      if (format.alignment == ui::Align::Center)
-        align |= Qt::AlignHCenter;
-      else if (format.alignment == ui::Align::Right)
-        align |= Qt::AlignRight;
-      else
-        align |= Qt::AlignLeft;
-      return static_cast<int>(align);
-    }
+    case Qt::TextAlignmentRole:
+      return static_cast<int>(horizontal(format.alignment) | Qt::AlignVCenter);
     default:
       return {};
   }

@@ -3,11 +3,9 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 
-#include "common/code_page.h"
+#include "qt/control_views.h"
 #include "qt/front_end.h"
 
 namespace front {
@@ -15,7 +13,7 @@ namespace front {
 namespace {
 
 QString shown(const std::string& bytes) {
-  QString text = QString::fromStdString(common::cp1252ToUtf8(bytes));
+  QString text = toQ(bytes);
   text.replace("\r\n", "\n");
   return text;
 }
@@ -75,10 +73,10 @@ std::string QtDesktop::prompt(const std::string& text, const std::string& title,
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setWindowTitle(titleOf(title));
   dialog.setLabelText(shown(text));
-  dialog.setTextValue(QString::fromStdString(common::cp1252ToUtf8(defaultAnswer)));
+  dialog.setTextValue(toQ(defaultAnswer));
   for (QLabel* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
   if (dialog.exec() != QDialog::Accepted) return "";
-  std::string answer = common::utf8ToCp1252(dialog.textValue().toStdString());
+  std::string answer = fromQ(dialog.textValue());
   std::erase_if(answer, [](char c) { return c == '\r' || c == '\n'; });
   return answer;
 }

@@ -1,11 +1,10 @@
 // snapshot OUTDIR [GAMEFOLDER]: runs the editor headless on a scratch copy of a game folder,
 // drives it through a few steps and writes a picture of every window into OUTDIR
 // (form15-start_window.png, ...). Every dialog is answered at once (OK, No or Cancel) and listed.
+// Exits with 1 when a window could not be pictured.
 
 #include <QApplication>
 #include <QPixmap>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <random>
@@ -75,12 +74,14 @@ class Snapshots {
     QWidget* window = screen_.window(*forms_[index]);
     if (!window) {
       std::cout << "  " << name << ": the window was never shown\n";
+      ++failures_;
       return;
     }
     const QPixmap picture = window->grab();
     const fs::path file = out_ / name;
     if (picture.isNull() || !picture.save(QString::fromStdString(file.string()), "PNG")) {
       std::cout << "  " << name << ": could not be written\n";
+      ++failures_;
       return;
     }
     written_.push_back(file.string());
@@ -120,6 +121,7 @@ class Snapshots {
   int count() const { return static_cast<int>(forms_.size()); }
   ui::Form& form(int index) const { return *forms_[index]; }
   const std::vector<std::string>& written() const { return written_; }
+  int failures() const { return failures_; }
 
  private:
   front::FrontEnd& screen_;
@@ -127,6 +129,7 @@ class Snapshots {
   fs::path out_;
   std::set<std::string> taken_;
   std::vector<std::string> written_;
+  int failures_ = 0;
 };
 
 // A fresh scratch folder holding a copy of the game folder (or a bare one with an empty Data).
@@ -167,7 +170,7 @@ int main(int argc, char** argv) {
 
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
-  int written = 0;
+  int failures = 0;
   {
     AnsweringDesktop desktop;
     Editor editor(desktop);
@@ -206,9 +209,9 @@ int main(int argc, char** argv) {
 
     std::cout << "written:\n";
     for (const std::string& file : shots.written()) std::cout << "  " << file << "\n";
-    written = static_cast<int>(shots.written().size());
+    failures = shots.failures();
   }
   fs::current_path(before);
   fs::remove_all(game.parent_path(), error);
-  return written == 19 ? 0 : 1;
+  return failures == 0 ? 0 : 1;
 }

@@ -43,6 +43,8 @@ class TestForm : public ui::Form {
     bar.place(250, 120, 140, 17);
     bar.setRange(1950, 2050);
     image.place(10, 140, 64, 64);
+    files.place(250, 150, 140, 60);
+    folders.place(250, 220, 140, 60);
   }
   ui::Label label{*this, "label"};
   ui::CommandButton button{*this, "button"};
@@ -53,6 +55,8 @@ class TestForm : public ui::Form {
   ui::ListBox list{*this, "list"};
   ui::HScrollBar bar{*this, "bar"};
   ui::ImageBox image{*this, "image"};
+  ui::FileListBox files{*this, "files"};
+  ui::DirListBox folders{*this, "folders"};
 };
 
 class FrontEndTest : public testing::Test {
@@ -281,6 +285,60 @@ TEST_F(FrontEndTest, ListSelectionByThePersonIsChoose) {
   screen.flush();
   EXPECT_EQ(clicks, 2);
   EXPECT_EQ(list->currentRow(), 0);
+}
+
+TEST_F(FrontEndTest, ListDoubleClickByThePersonIsDoubleClick) {
+  for (const char* item : {"Alpha", "Beta", "Gamma"}) form.list.addItem(item);
+  screen.flush();
+  int doubleClicks = 0;
+  std::string chosen;
+  form.list.onDblClick = [&] {
+    ++doubleClicks;
+    chosen = form.list.text();
+  };
+  auto* list = widgetOf<QListWidget>(form.list);
+  QWidget* rows = list->viewport();
+  const QPointF at = list->visualItemRect(list->item(1)).center();
+  for (const auto& [type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
+                                      std::pair{QEvent::MouseButtonRelease, Qt::NoButton},
+                                      std::pair{QEvent::MouseButtonDblClick, Qt::LeftButton},
+                                      std::pair{QEvent::MouseButtonRelease, Qt::NoButton}}) {
+    QMouseEvent event(type, at, rows->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(rows, &event);
+  }
+  EXPECT_EQ(doubleClicks, 1);
+  EXPECT_EQ(chosen, "Beta");
+  EXPECT_EQ(form.list.listIndex(), 1);
+}
+
+TEST_F(FrontEndTest, FileListChoosesAndFolderListShowsTheFoldersNames) {
+  GameFolder game;
+  game.write("Data/b.fed", {"b"});
+  game.write("Data/a.fed", {"a"});
+  game.makeFolder("Scenarios/Old School");
+  form.files.setPattern("*.fed");
+  form.files.setPath(game.pathText("Data\\"));
+  form.folders.setPath(game.pathText("Scenarios\\"));
+  screen.flush();
+
+  auto* files = widgetOf<QListWidget>(form.files);
+  ASSERT_EQ(files->count(), 2);
+  EXPECT_EQ(files->item(0)->text(), "a.fed");
+  EXPECT_EQ(files->item(1)->text(), "b.fed");
+  int clicks = 0;
+  form.files.onClick = [&] { ++clicks; };
+  files->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);  // as a click on the row does
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(form.files.fileName(), "b.fed");
+
+  form.files.refresh();  // the choice is cleared: so is the widget's selection
+  screen.flush();
+  EXPECT_TRUE(files->selectedItems().isEmpty());
+  EXPECT_EQ(clicks, 1);
+
+  auto* folders = widgetOf<QListWidget>(form.folders);
+  ASSERT_EQ(folders->count(), 1);
+  EXPECT_EQ(folders->item(0)->text(), "Old School");  // not the full path text
 }
 
 TEST_F(FrontEndTest, ScrollBarArrowsScrollAndDraggingDrags) {
