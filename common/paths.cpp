@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <system_error>
 
+#include "common/text.h"
+
 namespace common {
 
 namespace fs = std::filesystem;
@@ -12,20 +14,6 @@ namespace {
 // How a path is named in messages: as the real path, which is what the user sees in a file
 // manager.
 std::string shown(const std::string& pathText) { return nativePath(pathText).string(); }
-
-char folded(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// By name without regard to case; names equal but for case are ordered by their bytes.
-bool nameBefore(const std::string& a, const std::string& b) {
-  const auto differ = std::mismatch(a.begin(), a.end(), b.begin(), b.end(),
-                                    [](char x, char y) { return folded(x) == folded(y); });
-  if (differ.first == a.end() || differ.second == b.end()) {
-    if (a.size() != b.size()) return a.size() < b.size();
-    return a < b;
-  }
-  return static_cast<unsigned char>(folded(*differ.first)) <
-         static_cast<unsigned char>(folded(*differ.second));
-}
 
 enum class EntryKind { Folder, File };
 
@@ -52,7 +40,8 @@ IoStatus listEntries(const std::string& folderText, EntryKind kind,
   if (error)
     return IoStatus::failure("The folder \"" + shown(folderText) +
                              "\" could not be read: " + failureReason(error) + ".");
-  std::sort(found.begin(), found.end(), nameBefore);
+  std::sort(found.begin(), found.end(),
+            [](const std::string& x, const std::string& y) { return lessIgnoringCase(x, y); });
   names = std::move(found);
   return IoStatus::success();
 }

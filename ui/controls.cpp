@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/paths.h"
+#include "common/text.h"
 
 namespace ui {
 
@@ -30,8 +31,6 @@ int indexAfterRemoval(int index, int removed) {
   return index > removed ? index - 1 : index;
 }
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // A file list's pattern: `*` any run of characters, `?` one character, everything else itself,
 // without regard to ASCII case. Greedy with one backtrack point, so it takes linear-ish time.
 bool fileNameMatches(std::string_view name, std::string_view pattern) {
@@ -41,8 +40,8 @@ bool fileNameMatches(std::string_view name, std::string_view pattern) {
     if (p < pattern.size() && pattern[p] == '*') {
       starP = p++;
       starN = n;
-    } else if (p < pattern.size() &&
-               (pattern[p] == '?' || lowerAscii(pattern[p]) == lowerAscii(name[n]))) {
+    } else if (p < pattern.size() && (pattern[p] == '?' || common::lowerAscii(pattern[p]) ==
+                                                               common::lowerAscii(name[n]))) {
       ++p;
       ++n;
     } else if (starP != std::string_view::npos) {

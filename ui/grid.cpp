@@ -5,6 +5,8 @@
 #include <string_view>
 #include <utility>
 
+#include "common/text.h"
+
 namespace ui {
 
 namespace {
@@ -31,24 +33,13 @@ int compareWholeNumbers(std::string_view a, std::string_view b) {
   return negativeA ? -magnitude : magnitude;
 }
 
-unsigned char lowerAscii(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
-}
-
 // The sort's order of two cell texts: whole numbers first, by value; then other texts without
 // regard to ASCII case, ties by their bytes.
 bool sortsBefore(const std::string& a, const std::string& b) {
   const bool numberA = isWholeNumber(a), numberB = isWholeNumber(b);
   if (numberA != numberB) return numberA;
   if (numberA) return compareWholeNumbers(a, b) < 0;
-  const std::size_t common = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < common; ++i) {
-    const unsigned char ca = lowerAscii(static_cast<unsigned char>(a[i]));
-    const unsigned char cb = lowerAscii(static_cast<unsigned char>(b[i]));
-    if (ca != cb) return ca < cb;
-  }
-  if (a.size() != b.size()) return a.size() < b.size();
-  return a < b;  // bytes, as unsigned characters
+  return common::lessIgnoringCase(a, b);
 }
 
 // Clamps into lo..hi, or gives lo when the range is empty (hi < lo).

@@ -1,0 +1,35 @@
+// Ordering texts without regard to case, as the folder listings and the grid's sort do.
+
+#include "common/text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(LessIgnoringCase, OrdersByLettersThenByBytes) {
+  const struct {
+    std::string a, b;
+    bool less;
+  } cases[] = {
+      {"apple", "Banana", true}, {"Banana", "apple", false},  // case does not count
+      {"Apple", "apple", true},  {"apple", "Apple", false},   // equal but for case: bytes
+      {"app", "Apple", true},    {"Apple", "app", false},     // a shorter prefix first
+      {"same", "same", false},   {"", "a", true},
+      {"_x", "ax", true},        {"[x", "ax", true},         // compared folded: '_' and '[' < 'a'
+      {"Z\xE9", "z\x41", false}, {"a\x80", "a\x7F", false},  // bytes above 127 are large
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(common::lessIgnoringCase(c.a, c.b), c.less) << '"' << c.a << "\" < \"" << c.b << '"';
+}
+
+TEST(LowerAscii, LowersOnlyAsciiCapitals) {
+  EXPECT_EQ(common::lowerAscii('A'), 'a');
+  EXPECT_EQ(common::lowerAscii('Z'), 'z');
+  EXPECT_EQ(common::lowerAscii('a'), 'a');
+  EXPECT_EQ(common::lowerAscii('@'), '@');
+  EXPECT_EQ(common::lowerAscii('\xC9'), '\xC9');  // "É" in the game's code page stays
+}
+
+}  // namespace
