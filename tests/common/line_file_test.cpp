@@ -4,8 +4,6 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/file_size_limit.h"
 #include "tests/support/game_folder.h"
 
 namespace {
@@ -279,19 +278,12 @@ TEST(WriteLines, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
   const std::string old = "Monday\r\n1\r\nJanuary\r\n2000\r\n";
   game.writeBytes("Data/maindata.vl1", old);
 
-  struct sigaction ignore {
-  }, previousAction{};
-  ignore.sa_handler = SIG_IGN;
-  ::sigaction(SIGXFSZ, &ignore, &previousAction);
-  rlimit previousLimit{};
-  ::getrlimit(RLIMIT_FSIZE, &previousLimit);
-  rlimit small = previousLimit;
-  small.rlim_cur = 4096;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const common::IoStatus status =
-      writeLines(game.pathText("Data\\maindata.vl1"), Lines(2000, "a line of the new file"));
-  ::setrlimit(RLIMIT_FSIZE, &previousLimit);
-  ::sigaction(SIGXFSZ, &previousAction, nullptr);
+  common::IoStatus status;
+  {
+    FileSizeLimit limit(4096);
+    ASSERT_TRUE(limit.ok());
+    status = writeLines(game.pathText("Data\\maindata.vl1"), Lines(2000, "a line of the new file"));
+  }
 
   EXPECT_FALSE(status.ok);
   EXPECT_NE(status.error.find(game.path("Data/maindata.vl1").string()), std::string::npos)

@@ -3,13 +3,12 @@
 // kind of data set from the start window, reading the hub's button states, and making writes fail.
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <string>
 #include <vector>
 
 #include "app/editor.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/scripted_desktop.h"
 
@@ -94,28 +93,5 @@ inline bool covers(const ui::Control& a, const ui::Control& b) {
          a.left() + a.width() >= b.left() + b.width() &&
          a.top() + a.height() >= b.top() + b.height();
 }
-
-// Lowers the largest file this process may write, which holds for root too, and puts it back.
-// Writing past the limit then fails (EFBIG) instead of ending the process.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // a refused write then just fails
-    rlimit lowered = saved_;
-    lowered.rlim_cur = bytes;
-    ok_ = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-  bool ok() const { return ok_; }
-
- private:
-  rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
-  bool ok_ = false;
-};
 
 }  // namespace shelltest

@@ -567,7 +567,7 @@ TEST_F(StartDateWindow, FailedWriteIsReportedAndLeavesWindowAndFileAsTheyWere) {
   const std::vector<std::string> entriesBefore = folder.entries("Data");
   choose(friday2nd);
   {
-    shelltest::FileSizeLimit limit(8);
+    FileSizeLimit limit(8);
     if (!limit.ok()) GTEST_SKIP() << "the file size limit can't be lowered here";
     form.Command1.click();
   }

@@ -534,7 +534,7 @@ TEST(StartWindowCreate, AFailedStepIsReportedAndRemovesOnlyWhatItMade) {
   s.editor.start();
   s.desktop.reply("New One");
   {
-    shelltest::FileSizeLimit limit(4096);
+    FileSizeLimit limit(4096);
     ASSERT_TRUE(limit.ok());
     s.editor.form15.Command4.click();
   }
