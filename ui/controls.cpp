@@ -271,7 +271,9 @@ void ListBox::setList(int i, std::string item) {
 
 void ListBox::doubleClick(int index) {
   if (!canAct() || !inRange(index, items_.size())) return;
-  setListIndex(index);
+  // The first click of a double click has chosen the item already; choosing it again would raise
+  // a second Click.
+  if (index != listIndex_) setListIndex(index);
   raise(onDblClick);
 }
 

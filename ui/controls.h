@@ -134,7 +134,9 @@ class ListBox : public ChoiceList {
   std::string text() const { return chosen(); }  // the selected item, "" when none
 
   std::function<void()> onDblClick;
-  void doubleClick(int index);  // user: selects (raising onClick), then raises onDblClick
+  // user: selects the item (raising onClick) unless it is the chosen one already, as the first
+  // click of the double click has chosen it; then raises onDblClick
+  void doubleClick(int index);
 };
 
 class HScrollBar : public Control {

@@ -290,8 +290,9 @@ TEST_F(FrontEndTest, ListSelectionByThePersonIsChoose) {
 TEST_F(FrontEndTest, ListDoubleClickByThePersonIsDoubleClick) {
   for (const char* item : {"Alpha", "Beta", "Gamma"}) form.list.addItem(item);
   screen.flush();
-  int doubleClicks = 0;
+  int doubleClicks = 0, clicks = 0;
   std::string chosen;
+  form.list.onClick = [&] { ++clicks; };
   form.list.onDblClick = [&] {
     ++doubleClicks;
     chosen = form.list.text();
@@ -306,6 +307,7 @@ TEST_F(FrontEndTest, ListDoubleClickByThePersonIsDoubleClick) {
     QMouseEvent event(type, at, rows->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
     QApplication::sendEvent(rows, &event);
   }
+  EXPECT_EQ(clicks, 1);  // a person's double click is one Click, then DblClick
   EXPECT_EQ(doubleClicks, 1);
   EXPECT_EQ(chosen, "Beta");
   EXPECT_EQ(form.list.listIndex(), 1);

@@ -301,6 +301,12 @@ TEST(EventRules, EachActionRaisesExactlyItsEvents) {
       {"list double clicked",
        [](Board& b) { b.list.doubleClick(1); },
        {"list.click=Two", "list.dblclick=Two"}},
+      {"list double clicked on the chosen item",
+       [](Board& b) {
+         b.list.choose(1);
+         b.list.doubleClick(1);
+       },
+       {"list.click=Two", "list.dblclick=Two"}},
       {"list double clicked while disabled",
        [](Board& b) {
          b.list.setEnabled(false);
