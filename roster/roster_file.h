@@ -1,0 +1,75 @@
+#pragma once
+// Roster files (wrestlers.vl1 and every other *.vl1 roster): wrestler records back to back, 31
+// lines each, in the field order below, with no header, count or end marker. Record k takes lines
+// 31k to 31k + 30. Every line is a value taken and written verbatim; an empty line is a value too.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "common/io_status.h"
+
+namespace roster_file {
+
+inline const std::string fileName = "wrestlers.vl1";
+
+// The fields of a wrestler record, by their line within the record.
+enum Field : int {
+  names = 0,          // full name: the key by which the wrestler list finds a wrestler
+  shortname = 1,      // short name used in commentary
+  promotion = 2,      // the promotion's initials, or "Free Agent"
+  brand = 3,          // "Brand 1", "Brand 2" or "All"
+  gender = 4,         // "Male" or "Female"
+  pop = 5,            // draw value, 0 to 100
+  ent = 6,            // in-ring ability, 0 to 100
+  desc = 7,           // short description
+  expires = 8,        // contract expiry, month name and year: "January 2004"
+  wages = 9,          // weekly wage in dollars, as typed
+  indybookings = 10,  // "Yes" or "No"
+  bookingfee = 11,    // fee per independent appearance, as typed
+  multiproms = 12,    // other promotions worked for regularly, or "None"
+  roles = 13,         // card position: "1" lower, "2" mid, "3" upper card
+  faceheel = 14,      // "Face" or "Heel"
+  finisher = 15,      // name of the finishing move
+  finishertype = 16,  // "p" pin, "s" submission, "t" top rope
+  tagteam = 17,       // the tag team's name, or "no"
+  stable = 18,        // the stable's name, or "no"
+  injury = 19,        // days until able to wrestle; exactly "0" means available
+  status = 20,        // why the wrestler is unavailable, may be empty
+  cond = 21,          // condition 1 to 100, or "Inj"
+  manager = 22,       // who accompanies the wrestler to the ring, or "no"
+  ringstyle = 23,     // "Basic Wrestler", "Big Man", ... "Non-Worker"
+  morale = 24,        // 0 to 100
+  retire = 25,        // years until retirement is considered, "0", "D" or "R"
+  micskills = 26,     // 0 to 100
+  hardcore = 27,      // 0 to 100
+  weight = 28,        // "Light" or "Heavy"
+  charisma = 29,      // 0 to 100
+  basecountry = 30,   // "USA", "UK", "Japan" or "Other"
+};
+inline constexpr int fieldCount = 31;
+
+// One wrestler: the 31 field values, indexed by Field.
+using WrestlerRecord = std::array<std::string, fieldCount>;
+
+struct Roster {
+  std::vector<WrestlerRecord> records;
+  // A file that ends inside a record: how many empty fields were added to complete its last
+  // record (0 when the file held whole records, or only empty lines after the last whole one,
+  // which are dropped).
+  std::size_t linesFilledIn = 0;
+};
+
+// Splits a roster file's lines into records (the lines are moved, not copied).
+Roster fromLines(std::vector<std::string> lines);
+
+// Reads a roster file. A file of 0 bytes is a valid empty roster. On failure the roster is left
+// empty and the status says why, in words for a message box.
+common::IoStatus readRoster(const std::string& pathText, Roster& roster);
+
+// Writes the records, 31 lines each and every line ended by CR LF, replacing the file atomically:
+// a failed write leaves the old file as it was. No records write a file of 0 bytes.
+common::IoStatus writeRoster(const std::string& pathText, std::vector<WrestlerRecord> records);
+
+}  // namespace roster_file

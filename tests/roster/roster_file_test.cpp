@@ -1,0 +1,160 @@
+// Roster files: records of 31 lines read and written verbatim, a file cut short inside a record,
+// empty files, and failed reads and writes.
+
+#include "roster/roster_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "tests/support/file_size_limit.h"
+#include "tests/support/game_folder.h"
+
+namespace {
+
+using roster_file::WrestlerRecord;
+
+const std::string rosterPath = "Data/wrestlers.vl1";
+
+// A record whose every value says which wrestler and field it is ("w1f0" ... "w1f30").
+WrestlerRecord numbered(int wrestler) {
+  WrestlerRecord record;
+  for (int f = 0; f < roster_file::fieldCount; ++f)
+    record[f] = "w" + std::to_string(wrestler) + "f" + std::to_string(f);
+  return record;
+}
+
+std::string fileBytes(const std::vector<WrestlerRecord>& records) {
+  std::string bytes;
+  for (const WrestlerRecord& record : records)
+    for (const std::string& value : record) bytes += value + "\r\n";
+  return bytes;
+}
+
+class RosterFile : public ::testing::Test {
+ protected:
+  GameFolder folder;
+  std::string path() const { return folder.pathText("\\Data\\wrestlers.vl1"); }
+  roster_file::Roster read() {
+    roster_file::Roster roster;
+    common::IoStatus status = roster_file::readRoster(path(), roster);
+    EXPECT_TRUE(status.ok) << status.error;
+    return roster;
+  }
+};
+
+TEST_F(RosterFile, FieldsAreTheLinesOfARecordInOrder) {
+  EXPECT_EQ(roster_file::names, 0);
+  EXPECT_EQ(roster_file::expires, 8);
+  EXPECT_EQ(roster_file::roles, 13);
+  EXPECT_EQ(roster_file::finishertype, 16);
+  EXPECT_EQ(roster_file::injury, 19);
+  EXPECT_EQ(roster_file::cond, 21);
+  EXPECT_EQ(roster_file::basecountry, 30);
+  EXPECT_EQ(roster_file::fieldCount, 31);
+}
+
+TEST_F(RosterFile, ReadsEveryValueVerbatimAndWritesItBack) {
+  WrestlerRecord first = numbered(0), second = numbered(1);
+  first[roster_file::names] = "Andr\xE9 Fontaine";  // a Windows-1252 byte
+  first[roster_file::status] = "";                  // an empty line is a value
+  first[roster_file::desc] = "  blanks kept  ";
+  second[roster_file::names] = first[roster_file::names];  // two of one name both load
+  std::string bytes = fileBytes({first, second});
+  bytes.resize(bytes.size() - 2);  // the last line has no CR LF
+  folder.writeBytes(rosterPath, bytes);
+
+  roster_file::Roster roster = read();
+  ASSERT_EQ(roster.records.size(), 2u);
+  EXPECT_EQ(roster.records[0], first);
+  EXPECT_EQ(roster.records[1], second);
+  EXPECT_EQ(roster.linesFilledIn, 0u);
+
+  ASSERT_TRUE(roster_file::writeRoster(path(), roster.records).ok);
+  EXPECT_EQ(folder.bytes(rosterPath), bytes + "\r\n");
+}
+
+TEST_F(RosterFile, AnEmptyFileIsAnEmptyRosterAndNoRecordsWriteZeroBytes) {
+  folder.writeBytes(rosterPath, "");
+  EXPECT_TRUE(read().records.empty());
+  folder.writeBytes(rosterPath, "x\r\n");
+  ASSERT_TRUE(roster_file::writeRoster(path(), {}).ok);
+  EXPECT_TRUE(folder.exists(rosterPath));
+  EXPECT_EQ(folder.bytes(rosterPath), "");
+}
+
+struct CutShort {
+  const char* what;
+  std::vector<std::string> extraLines;  // after one whole record
+  std::size_t records, linesFilledIn;
+};
+
+std::vector<std::string> thirtyLinesEndingEmpty() {
+  std::vector<std::string> lines(29, "x");
+  lines.push_back("");
+  return lines;
+}
+
+class RosterCutShort : public RosterFile, public ::testing::WithParamInterface<CutShort> {};
+
+TEST_P(RosterCutShort, KeepsEveryValueAndCompletesOnlyARealRecord) {
+  std::string bytes = fileBytes({numbered(0)});
+  for (const std::string& line : GetParam().extraLines) bytes += line + "\r\n";
+  folder.writeBytes(rosterPath, bytes);
+
+  roster_file::Roster roster = read();
+  ASSERT_EQ(roster.records.size(), GetParam().records);
+  EXPECT_EQ(roster.linesFilledIn, GetParam().linesFilledIn);
+  EXPECT_EQ(roster.records[0], numbered(0));
+  if (GetParam().records == 2) {
+    const WrestlerRecord& cut = roster.records[1];
+    const std::size_t kept = GetParam().extraLines.size();
+    for (std::size_t f = 0; f < kept; ++f) EXPECT_EQ(cut[f], GetParam().extraLines[f]);
+    for (std::size_t f = kept; f < cut.size(); ++f) EXPECT_EQ(cut[f], "") << "field " << f;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RosterCutShort,
+    ::testing::Values(CutShort{"one empty line after the record", {""}, 1, 0},
+                      CutShort{"three empty lines", {"", "", ""}, 1, 0},
+                      CutShort{"nine lines of a second wrestler",
+                               {"Cut Short", "Short", "GCF", "All", "Male", "50", "50", "", "May"},
+                               2,
+                               22},
+                      CutShort{"a name and empty lines", {"Someone", "", ""}, 2, 28},
+                      CutShort{"thirty lines, the last one empty", thirtyLinesEndingEmpty(), 2, 1}),
+    [](const auto& info) {
+      std::string name;
+      for (const char* c = info.param.what; *c; ++c)
+        if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+      return name;
+    });
+
+TEST_F(RosterFile, AMissingFileIsReportedAndGivesNoRecords) {
+  roster_file::Roster roster;
+  roster.records.push_back(numbered(0));
+  common::IoStatus status = roster_file::readRoster(path(), roster);
+  EXPECT_FALSE(status.ok);
+  EXPECT_NE(status.error.find("wrestlers.vl1"), std::string::npos) << status.error;
+  EXPECT_TRUE(roster.records.empty());
+}
+
+TEST_F(RosterFile, AFailedWriteLeavesTheOldFileWhole) {
+  const std::string old = fileBytes({numbered(7)});
+  folder.writeBytes(rosterPath, old);
+  common::IoStatus status;
+  {
+    FileSizeLimit limit(100);
+    if (!limit.ok()) GTEST_SKIP() << "the file size limit can't be lowered here";
+    status = roster_file::writeRoster(path(), {numbered(0), numbered(1), numbered(2)});
+  }
+  EXPECT_FALSE(status.ok);
+  EXPECT_NE(status.error.find("could not be saved"), std::string::npos) << status.error;
+  EXPECT_EQ(folder.bytes(rosterPath), old);
+  EXPECT_EQ(folder.entries("Data"), std::vector<std::string>{"wrestlers.vl1"});
+}
+
+}  // namespace
