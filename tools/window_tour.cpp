@@ -1,0 +1,176 @@
+#include "tools/window_tour.h"
+
+#include <QApplication>
+#include <ostream>
+#include <random>
+#include <vector>
+
+#include "app/editor.h"
+#include "common/code_page.h"
+#include "qt/front_end.h"
+
+namespace fs = std::filesystem;
+
+namespace tour {
+
+namespace {
+
+// What each window is, in the order form1 ... form19.
+const char* const windowRoles[] = {
+    "promotions_menu",   "promotion_chooser",   "step1_profile",       "step2_weekly_shows",
+    "step3_attendances", "step4_big_shows",     "step5_next_big_show", "step6_title_belts",
+    "date_calculator",   "step7_power_figures", "step8_talk_shows",    "wrestler_list",
+    "stat_sheet",        "data_set_menu",       "start_window",        "image_picker",
+    "start_date_window", "venue_window",        "scenario_info_window"};
+
+// The steps of the walk, done as a person would, each followed by bringing the screen up to date.
+class Walker {
+ public:
+  Walker(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look& look)
+      : screen_(screen), forms_(front::windowsOf(editor)), log_(log), look_(look) {}
+
+  void settle() {
+    screen_.flush();
+    QApplication::processEvents();
+  }
+
+  // Looks at one window, in a further state of it ("" for the window as it first comes up).
+  void lookAt(const ui::Form& form, const std::string& state = "") {
+    for (int i = 0; i < static_cast<int>(forms_.size()); ++i) {
+      if (forms_[i] == &form) look_(i, state);
+    }
+  }
+
+  // Looks at every window now on screen.
+  void lookAtShown() {
+    for (int i = 0; i < static_cast<int>(forms_.size()); ++i) {
+      if (forms_[i]->visible()) look_(i, "");
+    }
+  }
+
+  // Clicks the button with this caption on the window; false when there is no such button (the
+  // window is not filled in yet).
+  bool click(ui::Form& form, const std::string& caption) {
+    for (ui::Control* control : form.controls()) {
+      auto* button = dynamic_cast<ui::CommandButton*>(control);
+      if (button && button->caption() == caption) {
+        log_ << "step: \"" << caption << "\"\n";
+        button->click();
+        settle();
+        return true;
+      }
+    }
+    log_ << "step: \"" << caption << "\" is not on the window yet\n";
+    return false;
+  }
+
+  // Shows this window alone, as if the windows before had led to it.
+  void showOnly(ui::Form& form) {
+    for (ui::Form* other : forms_) {
+      if (other != &form) other->hide();
+    }
+    form.show();
+    settle();
+  }
+
+  const std::vector<ui::Form*>& forms() const { return forms_; }
+  std::ostream& log() { return log_; }
+
+ private:
+  front::FrontEnd& screen_;
+  std::vector<ui::Form*> forms_;
+  std::ostream& log_;
+  const Look& look_;
+};
+
+}  // namespace
+
+std::string windowName(int index) {
+  return "form" + std::to_string(index + 1) + "-" + windowRoles[index];
+}
+
+fs::path sampleGame() { return fs::path(SAMPLE_GAME_FOLDER); }
+
+// --- the walk --------------------------------------------------------------------------------
+
+void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look& look) {
+  Walker go(editor, screen, log, look);
+
+  go.log() << "step: start\n";
+  editor.start();
+  go.settle();
+  go.lookAtShown();
+
+  // The hub as new-game data opens it, then each editor the hub opens.
+  if (go.click(editor.form15, "Edit Data For New Games")) go.lookAtShown();
+  for (const char* editorButton : {"Edit The Promotions Files", "Edit The Wrestlers File",
+                                   "Edit The Start Date", "Edit The Venues"}) {
+    if (!editor.form14.visible()) go.showOnly(editor.form14);
+    if (go.click(editor.form14, editorButton)) go.lookAtShown();
+  }
+  if (!editor.form14.visible()) go.showOnly(editor.form14);
+  go.click(editor.form14, "Back To Menu");
+
+  // The scenario chooser, and the first scenario's information.
+  if (go.click(editor.form15, "Edit a Scenario")) {
+    go.lookAt(editor.form15, "chooser");
+    editor.form15.List1.choose(0);
+    if (go.click(editor.form15, "OK") && go.click(editor.form14, "Edit The Scenario Info File"))
+      go.lookAtShown();
+  }
+
+  // Every window once more, shown on its own.
+  for (ui::Form* form : go.forms()) {
+    go.showOnly(*form);
+    go.lookAt(*form);
+  }
+}
+
+// --- the scratch game folder -----------------------------------------------------------------
+
+ScratchGame::ScratchGame(const fs::path& source, std::ostream& log) : before_(fs::current_path()) {
+  std::random_device random;
+  scratch_ = fs::temp_directory_path() / ("editor-tour-" + std::to_string(random()));
+  const fs::path game = scratch_ / "game";
+  if (fs::is_directory(source)) {
+    fs::create_directories(scratch_);
+    fs::copy(source, game, fs::copy_options::recursive);
+  } else {
+    log << "no game folder at " << source.string() << ": using an empty one\n";
+    fs::create_directories(game / "Data");
+  }
+  fs::current_path(game);
+}
+
+ScratchGame::~ScratchGame() {
+  std::error_code error;
+  fs::current_path(before_, error);
+  fs::remove_all(scratch_, error);
+}
+
+// --- the answering desktop -------------------------------------------------------------------
+
+ui::Answer AnsweringDesktop::message(const std::string& text, ui::Buttons buttons, ui::Icon,
+                                     const std::string& title) {
+  const bool yesNo = buttons == ui::Buttons::YesNo;
+  report(yesNo ? "question (answered No)" : "message", title, text);
+  return yesNo ? ui::Answer::No : ui::Answer::Ok;
+}
+
+std::string AnsweringDesktop::prompt(const std::string& text, const std::string& title,
+                                     const std::string&) {
+  report("prompt (cancelled)", title, text);
+  return "";
+}
+
+void AnsweringDesktop::endProgram() { log_ << "  the program asked to end\n"; }
+
+void AnsweringDesktop::report(const char* kind, const std::string& title, const std::string& text) {
+  std::string shown = common::cp1252ToUtf8(text);
+  for (auto at = shown.find("\r\n"); at != std::string::npos; at = shown.find("\r\n", at))
+    shown.replace(at, 2, " / ");
+  log_ << "  " << kind << " [" << common::cp1252ToUtf8(title.empty() ? ui::programTitle : title)
+       << "]: " << shown << "\n";
+}
+
+}  // namespace tour

@@ -1,0 +1,70 @@
+#pragma once
+// The walk through the editor's windows that the snapshot pictures and the front end's tests
+// check: it starts the editor on a game folder, clicks through the menus into each editor as a
+// person would (so the texts the windows' loaders set are in place), and at last shows every
+// window on its own.
+//
+// A window that needs steps to be filled in gets them in walk() (window_tour.cpp): the snapshot
+// and the tests both follow that one walk, so a window taught to the snapshot is guarded by the
+// tests as well.
+
+#include <filesystem>
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+#include "ui/ui.h"
+
+class Editor;
+
+namespace front {
+class FrontEnd;
+}
+
+namespace tour {
+
+// The name of a window by its place in front::windowsOf (0 = form1): "form17-start_date_window".
+std::string windowName(int index);
+
+// The sample game folder that comes with the editor.
+std::filesystem::path sampleGame();
+
+// A scratch copy of a game folder (a bare one with an empty Data folder when there is none),
+// made the current folder while it lives; then the folder before is current again and the copy
+// is removed.
+class ScratchGame {
+ public:
+  ScratchGame(const std::filesystem::path& source, std::ostream& log);
+  ~ScratchGame();
+  ScratchGame(const ScratchGame&) = delete;
+  ScratchGame& operator=(const ScratchGame&) = delete;
+
+ private:
+  std::filesystem::path scratch_, before_;
+};
+
+// Answers every dialog the way that changes least (OK, No, Cancel) and lists it on the log.
+class AnsweringDesktop : public ui::Desktop {
+ public:
+  explicit AnsweringDesktop(std::ostream& log) : log_(log) {}
+  ui::Answer message(const std::string& text, ui::Buttons buttons, ui::Icon,
+                     const std::string& title) override;
+  std::string prompt(const std::string& text, const std::string& title,
+                     const std::string& defaultAnswer) override;
+  void endProgram() override;
+
+ private:
+  void report(const char* kind, const std::string& title, const std::string& text);
+  std::ostream& log_;
+};
+
+// Called at every stop of the walk for each window to look at: its place in front::windowsOf
+// and a further state of it ("" for the window as it first comes up, "chooser" ...). A window
+// can be looked at more than once.
+using Look = std::function<void(int index, const std::string& state)>;
+
+// Walks the editor's windows, shown by screen, on the current folder; the steps go to the log.
+// The editor must answer its dialogs through an AnsweringDesktop.
+void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look& look);
+
+}  // namespace tour
