@@ -23,11 +23,30 @@ Editor::Editor(ui::Desktop& desktop)
       form17(*this),
       form18(*this),
       form19(*this) {
-  // Closing a main window ends the program as "Exit" does; the pop-ups only go away.
-  ui::Form* mainWindows[] = {&form1,  &form2,  &form3,  &form4,  &form5,  &form6,
-                             &form7,  &form8,  &form10, &form11, &form12, &form13,
-                             &form14, &form15, &form17, &form18, &form19};
-  for (ui::Form* window : mainWindows) window->onCloseBox = [this] { endProgram(); };
+  // Closing a main window ends the program as "Exit" does, asking first when the window holds
+  // work that is not saved; the pop-ups only go away.
+  using Work = std::function<std::optional<ui::UnsavedWork>()>;
+  const Work nothing = [] { return std::nullopt; };
+  const std::pair<ui::Form*, Work> mainWindows[] = {
+      {&form1, nothing},
+      {&form2, nothing},
+      {&form3, nothing},
+      {&form4, nothing},
+      {&form5, nothing},
+      {&form6, nothing},
+      {&form7, nothing},
+      {&form8, nothing},
+      {&form10, nothing},
+      {&form11, nothing},
+      {&form12, nothing},
+      {&form13, nothing},
+      {&form14, nothing},
+      {&form15, nothing},
+      {&form17, [this] { return form17.unsavedWork(); }},
+      {&form18, nothing},
+      {&form19, [this] { return form19.unsavedWork(); }}};
+  for (const auto& [window, work] : mainWindows)
+    window->onCloseBox = [this, work] { closeMainWindow(work); };
   form9.onCloseBox = [this] { form9.hide(); };
   form16.onCloseBox = [this] { form16.hide(); };
 }
@@ -35,6 +54,22 @@ Editor::Editor(ui::Desktop& desktop)
 void Editor::start() {
   form15.Form_Load();
   if (!ended_) form15.show();
+}
+
+void Editor::closeMainWindow(const std::function<std::optional<ui::UnsavedWork>()>& unsavedWork) {
+  const std::optional<ui::UnsavedWork> work = unsavedWork();
+  if (work) {
+    switch (ui::askSaveBeforeClosing(desktop, *work)) {
+      case ui::Answer::Cancel:
+        return;
+      case ui::Answer::Yes:
+        if (!work->save()) return;  // refused or failed: the window keeps the work
+        break;
+      default:
+        break;
+    }
+  }
+  endProgram();
 }
 
 void Editor::endProgram() {

@@ -1,6 +1,8 @@
 #pragma once
 // The editor: every window, created once, and the desktop they talk to.
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "promotion/date_calculator.h"
@@ -56,6 +58,11 @@ class Editor {
 
   // Runs the start window's load check, then shows it (unless the program ended).
   void start();
+  // A main window's close box: ends the program as "Exit" does, but first, when the window holds
+  // work that is not saved, asks whether to save it (Yes saves and ends only when the save went
+  // through, No ends without saving, Cancel changes nothing).
+  void closeMainWindow(const std::function<std::optional<ui::UnsavedWork>()>& unsavedWork);
+
   // Ends the program: tells the desktop, and remembers it so that nothing more is shown.
   void endProgram();
   bool ended() const { return ended_; }

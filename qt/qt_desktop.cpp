@@ -51,7 +51,11 @@ ui::Answer QtDesktop::message(const std::string& text, ui::Buttons buttons, ui::
                   QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
-  if (buttons == ui::Buttons::YesNo) {
+  if (buttons == ui::Buttons::YesNoCancel) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);  // Escape and the close box answer Cancel
+  } else if (buttons == ui::Buttons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);  // Escape and the close box answer No
@@ -62,7 +66,10 @@ ui::Answer QtDesktop::message(const std::string& text, ui::Buttons buttons, ui::
   }
   box.exec();
   if (buttons == ui::Buttons::Ok) return ui::Answer::Ok;
-  return box.clickedButton() == box.button(QMessageBox::Yes) ? ui::Answer::Yes : ui::Answer::No;
+  if (box.clickedButton() == box.button(QMessageBox::Yes)) return ui::Answer::Yes;
+  if (buttons == ui::Buttons::YesNoCancel && box.clickedButton() != box.button(QMessageBox::No))
+    return ui::Answer::Cancel;
+  return ui::Answer::No;
 }
 
 std::string QtDesktop::prompt(const std::string& text, const std::string& title,

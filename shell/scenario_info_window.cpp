@@ -105,6 +105,21 @@ void Form19::scenariocreator_Click() {
            "Please enter your name, which will show as a credit in the game.");
 }
 
+std::optional<ui::UnsavedWork> Form19::unsavedWork() {
+  if (!visible()) return std::nullopt;
+  std::vector<std::string> lines;
+  if (common::readFirstLines(editor_.dataFile("scenario.txt"), 3, lines)) {
+    lines.resize(3);
+    if (lines[0] == scenarioname.caption() && lines[1] == scenariodesc.caption() &&
+        lines[2] == scenariocreator.caption())
+      return std::nullopt;
+  }
+  return ui::UnsavedWork{"The scenario information", [this] {
+                           Command4_Click();
+                           return !visible();  // saved texts have gone back to the hub
+                         }};
+}
+
 void Form19::Command4_Click() {
   const common::IoStatus written = common::writeLines(
       editor_.dataFile("scenario.txt"),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "ui/ui.h"
@@ -29,6 +30,10 @@ class Form19 : public ui::Form {
   void scenariodesc_Click();
   void scenariocreator_Click();
   void Command4_Click();
+
+  // The texts shown, while the window is open with texts that differ from scenario.txt (or there
+  // is no scenario.txt yet); its save is "OK".
+  std::optional<ui::UnsavedWork> unsavedWork();
 
  private:
   // Opens the text's prompt with its current text as default; a non-empty answer replaces it.

@@ -154,19 +154,31 @@ void Form17::Command1_Click() {
 }
 
 void Form17::Command2_Click() {
-  const bool unchanged = List1.list(main_data::weekdayLine) == Combo1.text() &&
-                         List1.list(main_data::dayLine) == Combo2.text() &&
-                         List1.list(main_data::monthLine) == Combo3.text() &&
-                         List1.list(main_data::yearLine) == year.caption();
-  if (unchanged || !ui::askYesNo(editor_.desktop,
-                                 "Going back to the menu will lose the changes you made.\r\n\r\n"
-                                 "Save changes before you go?")) {
+  if (!dateChanged() ||
+      !ui::askYesNo(editor_.desktop,
+                    "Going back to the menu will lose the changes you made.\r\n\r\n"
+                    "Save changes before you go?")) {
     backToHub();
     return;
   }
   // Saves and goes back when the date is real; otherwise the refusal has been shown and the
   // window stays.
   Command1_Click();
+}
+
+bool Form17::dateChanged() const {
+  return List1.list(main_data::weekdayLine) != Combo1.text() ||
+         List1.list(main_data::dayLine) != Combo2.text() ||
+         List1.list(main_data::monthLine) != Combo3.text() ||
+         List1.list(main_data::yearLine) != year.caption();
+}
+
+std::optional<ui::UnsavedWork> Form17::unsavedWork() {
+  if (!visible() || !dateChanged()) return std::nullopt;
+  return ui::UnsavedWork{"The start date", [this] {
+                           Command1_Click();
+                           return !visible();  // a saved date has gone back to the hub
+                         }};
 }
 
 void Form17::backToHub() {

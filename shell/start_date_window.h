@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "ui/ui.h"
@@ -37,12 +38,17 @@ class Form17 : public ui::Form {
   void Command1_Click();
   void Command2_Click();
 
+  // The date shown, while the window is open with a date that differs from the file's; its save
+  // is "Confirm Start Date".
+  std::optional<ui::UnsavedWork> unsavedWork();
+
   // Sets dateFound: whether the chosen weekday, day, month and year is a day of the calendar from
   // Sunday 1 January 1950 to Saturday 31 December 2050.
   void validateStartDate();
 
  private:
   void showYear();
+  bool dateChanged() const;  // the date shown differs from the file's lines
   void backToHub();
   Editor& editor_;
 };

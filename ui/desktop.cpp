@@ -10,6 +10,12 @@ bool askYesNo(Desktop& desktop, const std::string& text, Icon icon, const std::s
   return desktop.message(text, Buttons::YesNo, icon, title) == Answer::Yes;
 }
 
+Answer askSaveBeforeClosing(Desktop& desktop, const UnsavedWork& work) {
+  return desktop.message(
+      work.what + " has unsaved changes.\r\n\r\nSave them before the editor closes?",
+      Buttons::YesNoCancel, Icon::Question, "");
+}
+
 std::string ask(Desktop& desktop, const std::string& text, const std::string& title,
                 const std::string& defaultAnswer) {
   return desktop.prompt(text, title, defaultAnswer);

@@ -1,6 +1,7 @@
 #pragma once
 // What a window needs beyond its controls: modal message boxes, text prompts, ending the program.
 
+#include <functional>
 #include <string>
 
 #include "ui/controls.h"
@@ -8,8 +9,8 @@
 namespace ui {
 
 enum class Icon { None, Critical, Question, Exclamation, Information };
-enum class Buttons { Ok, YesNo };
-enum class Answer { Ok, Yes, No };
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Answer { Ok, Yes, No, Cancel };
 
 inline const std::string programTitle = "VL 1.3 Duvazari Editor";
 
@@ -33,6 +34,18 @@ void say(Desktop& desktop, const std::string& text, Icon icon = Icon::None,
 // A Yes/No message box; true for Yes.
 bool askYesNo(Desktop& desktop, const std::string& text, Icon icon = Icon::None,
               const std::string& title = "");
+// Work a window holds that is not in its file yet: what it is, as the question names it ("The
+// start date"), and the window's own save, exactly as its own button runs it. The save returns
+// true when the work went into its file, false when it was refused or failed (its own messages
+// have been shown then, and the window still holds the work).
+struct UnsavedWork {
+  std::string what;
+  std::function<bool()> save;
+};
+
+// Asks whether to save unsaved work before the program closes: Yes, No, or Cancel.
+Answer askSaveBeforeClosing(Desktop& desktop, const UnsavedWork& work);
+
 // A text prompt; "" for Cancel or an empty answer.
 std::string ask(Desktop& desktop, const std::string& text, const std::string& title,
                 const std::string& defaultAnswer);

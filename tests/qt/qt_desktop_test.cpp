@@ -73,6 +73,29 @@ TEST_F(QtDesktopTest, EscapeAndTheCloseBoxAnswerNo) {
   EXPECT_EQ(desktop.message("Delete?", ui::Buttons::YesNo, ui::Icon::Question, ""), ui::Answer::No);
 }
 
+TEST_F(QtDesktopTest, YesNoCancelBoxGivesEachAnswerAndEscapeOrTheCloseBoxCancel) {
+  const std::pair<QMessageBox::StandardButton, ui::Answer> clicks[] = {
+      {QMessageBox::Yes, ui::Answer::Yes},
+      {QMessageBox::No, ui::Answer::No},
+      {QMessageBox::Cancel, ui::Answer::Cancel}};
+  for (const auto& [button, answer] : clicks) {
+    whenDialogShows([button = button](QWidget* dialog) {
+      if (QMessageBox* box = asMessageBox(dialog)) box->button(button)->click();
+    });
+    EXPECT_EQ(desktop.message("Save?", ui::Buttons::YesNoCancel, ui::Icon::Question, ""), answer);
+  }
+
+  whenDialogShows([](QWidget* dialog) {
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(dialog, &escape);
+  });
+  EXPECT_EQ(desktop.message("Save?", ui::Buttons::YesNoCancel, ui::Icon::Question, ""),
+            ui::Answer::Cancel);
+  whenDialogShows([](QWidget* dialog) { dialog->close(); });
+  EXPECT_EQ(desktop.message("Save?", ui::Buttons::YesNoCancel, ui::Icon::Question, ""),
+            ui::Answer::Cancel);
+}
+
 TEST_F(QtDesktopTest, OkBoxShowsItsTitleIconAndPlainText) {
   QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;

@@ -17,7 +17,9 @@ ScriptedDesktop::~ScriptedDesktop() {
     left += "\n  ";
     left += kindName(queued.kind);
     if (queued.kind == Dialog::Kind::Message) {
-      left += queued.answer == ui::Answer::Yes ? ": Yes" : ": No";
+      left += queued.answer == ui::Answer::Yes  ? ": Yes"
+              : queued.answer == ui::Answer::No ? ": No"
+                                                : ": Cancel";
     } else {
       left += ": \"" + queued.text + "\"";
     }
@@ -30,6 +32,10 @@ void ScriptedDesktop::answerYes() {
 }
 
 void ScriptedDesktop::answerNo() { queue_.push_back({Dialog::Kind::Message, ui::Answer::No, ""}); }
+
+void ScriptedDesktop::answerCancel() {
+  queue_.push_back({Dialog::Kind::Message, ui::Answer::Cancel, ""});
+}
 
 void ScriptedDesktop::reply(std::string text) {
   queue_.push_back({Dialog::Kind::Prompt, ui::Answer::Ok, std::move(text)});
@@ -57,12 +63,18 @@ ui::Answer ScriptedDesktop::message(const std::string& text, ui::Buttons buttons
   dialogs_.push_back({Dialog::Kind::Message, text, title, icon, buttons, ""});
   if (buttons == ui::Buttons::Ok) return ui::Answer::Ok;
   if (!nextAnswerIs(Dialog::Kind::Message)) {
-    ADD_FAILURE() << "unexpected Yes/No message box (answered No): \"" << text << "\""
-                  << (title.empty() ? "" : " titled \"" + title + "\"");
-    return ui::Answer::No;
+    const bool cancel = buttons == ui::Buttons::YesNoCancel;
+    ADD_FAILURE() << "unexpected " << (cancel ? "Yes/No/Cancel" : "Yes/No")
+                  << " message box (answered " << (cancel ? "Cancel" : "No") << "): \"" << text
+                  << "\"" << (title.empty() ? "" : " titled \"" + title + "\"");
+    return cancel ? ui::Answer::Cancel : ui::Answer::No;
   }
   const ui::Answer answer = queue_.front().answer;
   queue_.pop_front();
+  if (answer == ui::Answer::Cancel && buttons != ui::Buttons::YesNoCancel) {
+    ADD_FAILURE() << "Cancel scripted for a message box without Cancel: \"" << text << "\"";
+    return ui::Answer::No;
+  }
   return answer;
 }
 

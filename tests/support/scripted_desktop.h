@@ -1,8 +1,9 @@
 #pragma once
 // A desktop for window tests: records every message box and prompt, and answers them from a
-// queue. Yes/No boxes and prompts each take the next queued answer; a dialog with no fitting
-// answer queued fails the test (and gets No or Cancel). OK-only boxes need no answer: they are
-// recorded and answered OK. Answers left unused when the desktop is destroyed fail the test.
+// queue. Yes/No (and Yes/No/Cancel) boxes and prompts each take the next queued answer; a dialog
+// with no fitting answer queued fails the test (and gets No or Cancel). OK-only boxes need no
+// answer: they are recorded and answered OK. Answers left unused when the desktop is destroyed fail
+// the test.
 
 #include <deque>
 #include <string>
@@ -27,6 +28,7 @@ class ScriptedDesktop : public ui::Desktop {
   // Queue answers, in the order the dialogs will come.
   void answerYes();
   void answerNo();
+  void answerCancel();           // a Yes/No/Cancel box only
   void reply(std::string text);  // the next prompt's answer; "" is Cancel
 
   const std::vector<Dialog>& dialogs() const { return dialogs_; }
