@@ -40,6 +40,11 @@ bool isLeapYear(std::string_view year) {
   return std::fmod(whole, 4.0) == 0.0;
 }
 
+int daysInMonth(int month, std::string_view year) {
+  if (month < 1 || month > 12) return 0;
+  return month == 2 && isLeapYear(year) ? 29 : monthLengths[month - 1];
+}
+
 void advanceOneDay(WalkDate& date) {
   if (date.weekdayAs == HeldAs::Number) {
     date.weekday = addToNumberText(date.weekday, 1);
@@ -53,7 +58,7 @@ void advanceOneDay(WalkDate& date) {
   // A month that is none of the twelve never ends: the day only grows.
   const int month = monthOf(date);
   if (month == 0) return;
-  const int length = month == 2 && isLeapYear(date.year) ? 29 : monthLengths[month - 1];
+  const int length = daysInMonth(month, date.year);
   if (date.day != std::to_string(length + 1)) return;
   date.day = "1";
   date.month =

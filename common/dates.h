@@ -44,4 +44,8 @@ void advanceOneDay(WalkDate& date);
 // Whether the year text, read as a number and rounded, is divisible by 4.
 bool isLeapYear(std::string_view year);
 
+// The days of month 1 to 12 in the year text: 31, 30 or 28, and 29 for February in a year that
+// isLeapYear. 0 for a month outside 1 to 12.
+int daysInMonth(int month, std::string_view year);
+
 }  // namespace common

@@ -62,6 +62,20 @@ TEST(DateWords, LeapYearsHaveNoCenturyRule) {
   for (const auto& c : cases) EXPECT_EQ(isLeapYear(c.year), c.leap) << '"' << c.year << '"';
 }
 
+TEST(DateWords, MonthLengthsFollowTheLeapRule) {
+  const struct {
+    int month;
+    std::string year;
+    int days;
+  } cases[] = {
+      {1, "2003", 31},  {2, "2003", 28}, {2, "2004", 29}, {2, "1900", 29},
+      {4, "2004", 30},  {6, "2004", 30}, {9, "2004", 30}, {11, "2004", 30},
+      {12, "2004", 31}, {0, "2004", 0},  {13, "2004", 0},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(common::daysInMonth(c.month, c.year), c.days) << c.month << " " << c.year;
+}
+
 TEST(AdvanceOneDay, StepsEachCaseOfTheCalendar) {
   const struct {
     WalkDate from, to;
