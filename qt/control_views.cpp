@@ -14,12 +14,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <fstream>
 #include <iterator>
 
 #include "common/code_page.h"
 #include "common/paths.h"
+#include "qt/caption_fit.h"
 #include "qt/front_end.h"
 #include "qt/grid_model.h"
 
@@ -78,19 +81,23 @@ class LabelView : public ControlView {
   bool lightweight() const override { return true; }
 
  protected:
+  bool fitsCaption() const override { return true; }
   void syncContent() override {
     auto* widget = static_cast<QLabel*>(widget_);
-    widget->setText(toQ(label_.caption()));
-    const int twoLines = 2 * QFontMetrics(widget->font()).lineSpacing();
-    const bool wrap = label_.wordWrap() || label_.height() > twoLines;
-    widget->setWordWrap(wrap);
-    // A one-line label sits in the middle of its box; a wrapping one starts at the top.
-    widget->setAlignment(horizontal(label_.alignment()) | (wrap ? Qt::AlignTop : Qt::AlignVCenter));
     setColors(widget, QPalette::Window, label_.backColor(), QPalette::WindowText,
               label_.foreColor());
     widget->setAutoFillBackground(label_.backColor() != ui::noColor);
     widget->setFrameStyle(label_.border() ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     widget->setLineWidth(1);
+    // The caption's lines are broken here, not by the label, so what is measured is what is drawn.
+    widget->setWordWrap(false);
+    const FittedCaption& fitted = fitter_.fit(toQ(label_.caption()), controlFont(),
+                                              widget->contentsRect().size(), 0, label_.wordWrap());
+    widget->setFont(fitted.font);
+    widget->setText(fitted.text);
+    // A one-line label sits in the middle of its box; one of several lines starts at the top.
+    widget->setAlignment(horizontal(label_.alignment()) |
+                         (fitted.severalLines ? Qt::AlignTop : Qt::AlignVCenter));
   }
 
   bool eventFilter(QObject*, QEvent* event) override {
@@ -105,30 +112,10 @@ class LabelView : public ControlView {
 
  private:
   ui::Label& label_;
+  CaptionFitter fitter_;
 };
 
 // --- command buttons -------------------------------------------------------------------------
-
-// A button caption broken into lines at spaces so that it fits the button's width, as the
-// designs' buttons wrap their captions.
-QString wrapCaption(const QString& caption, const QFont& font, int width) {
-  const QFontMetrics metrics(font);
-  const int room = width - 8;
-  if (room <= 0 || metrics.horizontalAdvance(caption) <= room) return caption;
-  QStringList lines;
-  QString line;
-  for (const QString& word : caption.split(' ')) {
-    const QString wider = line.isEmpty() ? word : line + ' ' + word;
-    if (!line.isEmpty() && metrics.horizontalAdvance(wider) > room) {
-      lines << line;
-      line = word;
-    } else {
-      line = wider;
-    }
-  }
-  lines << line;
-  return lines.join('\n');
-}
 
 class ButtonView : public ControlView {
  public:
@@ -141,9 +128,18 @@ class ButtonView : public ControlView {
   }
 
  protected:
+  bool fitsCaption() const override { return true; }
   void syncContent() override {
     auto* widget = static_cast<QPushButton*>(widget_);
-    widget->setText(wrapCaption(toQ(button_.caption()), widget->font(), button_.width()));
+    // The caption is drawn in the button's contents, inside its frame.
+    QStyleOptionButton option;
+    option.initFrom(widget);
+    const QRect room =
+        widget->style()->subElementRect(QStyle::SE_PushButtonContents, &option, widget);
+    const FittedCaption& fitted = fitter_.fit(toQ(button_.caption()), controlFont(), room.size(),
+                                              Qt::TextShowMnemonic, false);
+    widget->setFont(fitted.font);
+    widget->setText(fitted.text);
     const ui::Color back =
         button_.backColor() == ui::buttonFace ? ui::noColor : button_.backColor();
     setColors(widget, QPalette::Button, back, QPalette::ButtonText, button_.foreColor());
@@ -151,6 +147,7 @@ class ButtonView : public ControlView {
 
  private:
   ui::CommandButton& button_;
+  CaptionFitter fitter_;
 };
 
 // --- text boxes ------------------------------------------------------------------------------
@@ -628,7 +625,7 @@ ControlView::~ControlView() = default;
 QFont ControlView::controlFont() const {
   QFont font = widget_->parentWidget() ? widget_->parentWidget()->font() : baseFont();
   font.setBold(control_.bold());
-  if (control_.fontSize() > 0) font.setPixelSize((control_.fontSize() * 96 + 36) / 72);
+  if (control_.fontSize() > 0) font.setPixelSize(pointsToPixels(control_.fontSize()));
   return font;
 }
 
@@ -644,7 +641,7 @@ bool ControlView::sync() {
   if (moved && !dynamic_cast<ui::Line*>(&control_)) widget_->setGeometry(place);
   placed_ = place;
   widget_->setEnabled(control_.enabled());
-  widget_->setFont(controlFont());
+  if (!fitsCaption()) widget_->setFont(controlFont());
   syncContent();
   widget_->blockSignals(blocked);
   // A control that comes into view or moves lies over the controls around it (a report laid

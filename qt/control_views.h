@@ -57,6 +57,9 @@ class ControlView : public QObject {
  protected:
   // The control's own content (text, items, value ...); called with the widget's signals blocked.
   virtual void syncContent() = 0;
+  // A view whose caption is drawn whole sets the widget's font itself, in syncContent; every
+  // other widget is given the control's font.
+  virtual bool fitsCaption() const { return false; }
   // The font of the control: the window's font with the control's bold and size.
   QFont controlFont() const;
   // Runs a user action, then brings every window up to date. Ignored while the front end
