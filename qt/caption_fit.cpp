@@ -29,15 +29,19 @@ QString breakAtSpaces(const QStringList& lines, const QFontMetrics& metrics, int
   return broken.join('\n');
 }
 
+bool fits(const QFontMetrics& metrics, int flags, const QString& text, QSize room) {
+  const QSize drawn = metrics.size(flags, text);
+  return drawn.width() <= room.width() && drawn.height() <= room.height();
+}
+
 }  // namespace
 
 int smallestCaptionPixels() { return pointsToPixels(6); }
 
 int pointsToPixels(int points) { return (points * 96 + 36) / 72; }
 
-FittedCaption fitCaption(const QString& caption, const QFont& font, QSize room, int flags,
-                         bool wrap) {
-  if (caption.isEmpty()) return {font, caption, wrap};
+FittedCaption fitCaption(const QString& caption, const QFont& font, QSize room, int flags) {
+  if (caption.isEmpty()) return {font, caption};
   QString text = caption;
   text.replace("\r\n", "\n");
   text.replace('\r', '\n');
@@ -45,34 +49,30 @@ FittedCaption fitCaption(const QString& caption, const QFont& font, QSize room, 
 
   QFont sized = font;
   if (sized.pixelSize() <= 0) sized.setPixelSize(QFontInfo(font).pixelSize());
-  const QFontMetrics normal(sized);
-  // A box taller than two lines at the control's own font breaks long captions into lines.
-  const bool breaks = wrap || room.height() > 2 * normal.lineSpacing();
-
   const int largest = sized.pixelSize();
   const int smallest = std::min(largest, smallestCaptionPixels());
-  FittedCaption fitted;
-  for (int pixels = largest; pixels >= smallest; --pixels) {
+  for (int pixels = largest;; --pixels) {
     sized.setPixelSize(pixels);
     const QFontMetrics metrics(sized);
-    fitted = {sized, breaks ? breakAtSpaces(lines, metrics, flags, room.width()) : text, breaks};
-    const QSize drawn = metrics.size(flags, fitted.text);
-    if (drawn.width() <= room.width() && drawn.height() <= room.height()) break;
+    if (fits(metrics, flags, text, room)) return {sized, text};
+    const QString broken = breakAtSpaces(lines, metrics, flags, room.width());
+    if (fits(metrics, flags, broken, room)) return {sized, broken};
+    if (pixels == smallest) {
+      const bool twoLines = metrics.height() + metrics.lineSpacing() <= room.height();
+      return {sized, twoLines ? broken : text};
+    }
   }
-  return fitted;
 }
 
 const FittedCaption& CaptionFitter::fit(const QString& caption, const QFont& font, QSize room,
-                                        int flags, bool wrap) {
-  if (!fitted_ || caption != caption_ || font != font_ || room != room_ || flags != flags_ ||
-      wrap != wrap_) {
-    result_ = fitCaption(caption, font, room, flags, wrap);
+                                        int flags) {
+  if (!fitted_ || caption != caption_ || font != font_ || room != room_ || flags != flags_) {
+    result_ = fitCaption(caption, font, room, flags);
     fitted_ = true;
     caption_ = caption;
     font_ = font;
     room_ = room;
     flags_ = flags;
-    wrap_ = wrap;
   }
   return result_;
 }

@@ -2,8 +2,9 @@
 // Captions drawn whole in their boxes. The windows size their labels and buttons for narrower
 // fonts than the ones drawn here, so a caption that does not fit its box at the control's font is
 // drawn at a smaller size of the same font, the largest at which it fits, but never below 6 pt.
-// A box taller than two lines (or a label that asks for it) breaks its caption at spaces first
-// and shrinks only when the broken caption is still too big. The boxes keep their sizes.
+// At each size the caption is first tried on one line, then broken at spaces into lines, so a box
+// tall enough for several lines keeps the font and shrinks only when the broken caption is still
+// too big. The boxes keep their sizes.
 
 #include <QFont>
 #include <QSize>
@@ -19,22 +20,19 @@ int pointsToPixels(int points);
 
 struct FittedCaption {
   QFont font;
-  QString text;               // the caption with the line breaks it is drawn with
-  bool severalLines = false;  // the box holds several lines: the caption is broken at spaces
+  QString text;  // the caption with the line breaks it is drawn with
 };
 
 // The caption in a box of `room`, drawn with the text flags `flags` (Qt::TextShowMnemonic for a
-// button); `wrap` asks for breaking at spaces even when the box holds one line only. Line
-// breaks of the caption itself ("\r\n", "\r" or "\n") are kept.
-FittedCaption fitCaption(const QString& caption, const QFont& font, QSize room, int flags,
-                         bool wrap);
+// button). Line breaks of the caption itself ("\r\n", "\r" or "\n") are kept. A caption that does
+// not fit even at 6 pt is drawn at 6 pt, broken into lines when the box holds two.
+FittedCaption fitCaption(const QString& caption, const QFont& font, QSize room, int flags);
 
-// Remembers the last fitting, so a caption is fitted again only when its text, its font, its box
-// or its wrapping changed, not whenever the control is brought up to date.
+// Remembers the last fitting, so a caption is fitted again only when its text, its font or its
+// box changed, not whenever the control is brought up to date.
 class CaptionFitter {
  public:
-  const FittedCaption& fit(const QString& caption, const QFont& font, QSize room, int flags,
-                           bool wrap);
+  const FittedCaption& fit(const QString& caption, const QFont& font, QSize room, int flags);
 
  private:
   bool fitted_ = false;
@@ -42,7 +40,6 @@ class CaptionFitter {
   QFont font_;
   QSize room_;
   int flags_ = 0;
-  bool wrap_ = false;
   FittedCaption result_;
 };
 

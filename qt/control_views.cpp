@@ -91,13 +91,15 @@ class LabelView : public ControlView {
     widget->setLineWidth(1);
     // The caption's lines are broken here, not by the label, so what is measured is what is drawn.
     widget->setWordWrap(false);
-    const FittedCaption& fitted = fitter_.fit(toQ(label_.caption()), controlFont(),
-                                              widget->contentsRect().size(), 0, label_.wordWrap());
+    const FittedCaption& fitted =
+        fitter_.fit(toQ(label_.caption()), controlFont(), widget->contentsRect().size(), 0);
     widget->setFont(fitted.font);
     widget->setText(fitted.text);
-    // A one-line label sits in the middle of its box; one of several lines starts at the top.
+    // A one-line label sits in the middle of its box; a label for several lines starts at the top.
+    const int twoLines = 2 * QFontMetrics(controlFont()).lineSpacing();
+    const bool severalLines = label_.wordWrap() || label_.height() > twoLines;
     widget->setAlignment(horizontal(label_.alignment()) |
-                         (fitted.severalLines ? Qt::AlignTop : Qt::AlignVCenter));
+                         (severalLines ? Qt::AlignTop : Qt::AlignVCenter));
   }
 
   bool eventFilter(QObject*, QEvent* event) override {
@@ -136,8 +138,8 @@ class ButtonView : public ControlView {
     option.initFrom(widget);
     const QRect room =
         widget->style()->subElementRect(QStyle::SE_PushButtonContents, &option, widget);
-    const FittedCaption& fitted = fitter_.fit(toQ(button_.caption()), controlFont(), room.size(),
-                                              Qt::TextShowMnemonic, false);
+    const FittedCaption& fitted =
+        fitter_.fit(toQ(button_.caption()), controlFont(), room.size(), Qt::TextShowMnemonic);
     widget->setFont(fitted.font);
     widget->setText(fitted.text);
     const ui::Color back =

@@ -175,6 +175,12 @@ TEST_F(CaptionFitTest, TallLabelBreaksAtSpacesBeforeItShrinks) {
   EXPECT_LT(drawn.font.pixelSize(), ownPixels(form.tall));
   EXPECT_EQ(overflow(drawn), "");
 
+  // The caption's own line breaks stay.
+  form.tall.setCaption("Venue Name\r\nCity");
+  screen.flush();
+  EXPECT_EQ(drawnCaption(widget(form.tall)).text, "Venue Name\nCity");
+  form.tall.setCaption(many);
+
   // The box grows: the caption is fitted again, back at the label's own font.
   form.tall.place(20, 60, 440, 250);
   screen.flush();
