@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 SAMPLE = $(BUILD)/sample-game
 GAME ?=
 
-.PHONY: all setup configure build test run snapshot clean
+.PHONY: all setup configure build test test-sanitize run snapshot clean
 
 all: build
 
@@ -22,6 +22,19 @@ build: configure
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in a build
+# folder of its own.
+SANITIZE_BUILD ?= build-sanitize
+test-sanitize: setup
+	@if [ ! -f "$(SANITIZE_BUILD)/build.ninja" ]; then \
+	  cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON; fi
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
 # Opens the editor on a copy of the bundled sample game folder (the repository is never changed),
 # or, with GAME=/path/to/game, on that game folder.
 run: build
@@ -37,4 +50,4 @@ snapshot: build
 	$(BUILD)/tools/snapshot $(BUILD)/snapshots
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)
