@@ -1,6 +1,7 @@
 #include "shell/data_set_menu.h"
 
 #include "app/editor.h"
+#include "shell/data_set_checks.h"
 
 namespace {
 
@@ -99,15 +100,11 @@ void Form14::Command5_Click() {
   hide();
 }
 
-void Form14::Command6_Click() {
-  // The date check fills the results panel.
-}
+void Form14::Command6_Click() { data_set_checks::checkAllDates(*this); }
 
 void Form14::Command9_Click() { editor_.form19.load(); }
 
-void Form14::Command7_Click() {
-  // The scenario check fills the results panel.
-}
+void Form14::Command7_Click() { data_set_checks::checkScenario(*this); }
 
 void Form14::showresults() {
   Text3.place(reportLeft, reportTop, reportWidth, reportHeight);
