@@ -1,5 +1,6 @@
 #include "shell/data_set_checks.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "common/line_file.h"
@@ -7,6 +8,7 @@
 #include "common/paths.h"
 #include "common/wildcard.h"
 #include "promotion/promotion_file.h"
+#include "roster/roster_file.h"
 #include "shell/data_set_menu.h"
 #include "shell/main_data.h"
 
@@ -16,12 +18,6 @@ namespace {
 
 const std::string lineBreak = "\r\n";
 const std::string venuesFileName = "venues.txt";
-const std::string rosterFileName = "wrestlers.vl1";
-
-// The lines of a wrestler's record that the date check reads.
-constexpr std::size_t recordLines = 31;
-constexpr std::size_t nameField = 0;
-constexpr std::size_t expiresField = 8;
 
 // "1 line", "40 lines".
 std::string lineCount(std::size_t count) {
@@ -77,34 +73,36 @@ bool expiresByStart(const std::string& expiry, const common::WalkDate& start) {
 
 // The contract expiry pass: one line per contract that runs out too early, then its summary.
 std::string contractExpiries(const std::string& dataSetDir, const common::WalkDate& start) {
-  const std::string path = common::dataFilePath(dataSetDir, rosterFileName);
+  using roster_file::fileName;
+  const std::string path = common::dataFilePath(dataSetDir, fileName);
   if (!common::exists(path))
-    return "There is no " + rosterFileName +
+    return "There is no " + fileName +
            " file in this data set, so no contract expiry dates can be checked." + lineBreak;
-  std::vector<std::string> lines;
-  if (const common::IoStatus status = common::readLines(path, lines); !status)
-    return "* No contract expiry dates were checked: " + rosterFileName + " could not be read. " +
+  roster_file::Roster roster;
+  if (const common::IoStatus status = roster_file::readRoster(path, roster); !status)
+    return "* No contract expiry dates were checked: " + fileName + " could not be read. " +
            status.error + " *" + lineBreak;
-  // Empty lines after the last whole record hold no wrestler.
-  std::size_t used = lines.size();
-  while (used % recordLines != 0 && used > 0 && lines[used - 1].empty()) --used;
-  lines.resize(used);
 
   std::string report;
   bool flagged = false;
-  for (std::size_t first = 0; first < lines.size(); first += recordLines) {
-    const std::size_t held = std::min(recordLines, lines.size() - first);
-    const std::string& name = lines[first + nameField];
-    if (held > expiresField && expiresByStart(lines[first + expiresField], start)) {
+  for (std::size_t i = 0; i < roster.records.size(); ++i) {
+    const roster_file::WrestlerRecord& record = roster.records[i];
+    const std::string& name = record[roster_file::names];
+    // The file may end inside its last record; that record holds only the lines it has.
+    const bool cut = i + 1 == roster.records.size() && roster.linesFilledIn > 0;
+    const std::size_t held = cut ? roster_file::fieldCount - roster.linesFilledIn
+                                 : static_cast<std::size_t>(roster_file::fieldCount);
+    const bool hasExpiry = held > roster_file::expires;
+    if (hasExpiry && expiresByStart(record[roster_file::expires], start)) {
       report += "* " + name + "'s contract expires before the start date. *" + lineBreak;
       flagged = true;
     }
-    if (held < recordLines) {
-      report += "* " + rosterFileName + " ends inside the record of " +
+    if (cut) {
+      report += "* " + fileName + " ends inside the record of " +
                 (name.empty() ? std::string("its last wrestler") : name) + ", which has only " +
-                lineCount(held) + " of its " + std::to_string(recordLines) + "." +
-                (held > expiresField ? "" : " Its contract expiry date could not be checked.") +
-                " *" + lineBreak;
+                lineCount(held) + " of its " + std::to_string(roster_file::fieldCount) + "." +
+                (hasExpiry ? "" : " Its contract expiry date could not be checked.") + " *" +
+                lineBreak;
     }
   }
   if (flagged)
@@ -114,8 +112,8 @@ std::string contractExpiries(const std::string& dataSetDir, const common::WalkDa
            "the wrestler editor screen. The randomly created expiry dates always work with your "
            "start date." +
            lineBreak;
-  if (lines.empty())
-    return "There are no wrestlers in the " + rosterFileName +
+  if (roster.records.empty())
+    return "There are no wrestlers in the " + fileName +
            " file, so no contract expiry dates can be checked." + lineBreak;
   return report + (report.empty() ? "" : lineBreak) + "All contract expiry dates are OK." +
          lineBreak;
@@ -270,7 +268,7 @@ void checkScenario(Form14& hub) {
   bool ok = true;
   const auto line = [&report](const std::string& text) { report += text + lineBreak; };
 
-  for (const std::string& file : {main_data::fileName, venuesFileName, rosterFileName}) {
+  for (const std::string& file : {main_data::fileName, venuesFileName, roster_file::fileName}) {
     const bool present = common::isFile(common::dataFilePath(dataSetDir, file));
     line(file + " file....." + (present ? "OK" : "** MISSING **"));
     ok = ok && present;

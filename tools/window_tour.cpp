@@ -83,6 +83,14 @@ class Walker {
   const Look& look_;
 };
 
+// Runs one of the hub's checks, looks at its report in the results panel ("state" names the
+// picture), and goes back to the buttons with the panel's "OK".
+void runCheck(Walker& go, ui::Form& hub, const std::string& check, const std::string& state) {
+  if (!go.click(hub, check)) return;
+  go.lookAt(hub, state);
+  go.click(hub, "OK");
+}
+
 }  // namespace
 
 std::string windowName(int index) {
@@ -109,14 +117,28 @@ void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look
     if (go.click(editor.form14, editorButton)) go.lookAtShown();
   }
   if (!editor.form14.visible()) go.showOnly(editor.form14);
+  runCheck(go, editor.form14, "Check All Dates", "check_all_dates");
   go.click(editor.form14, "Back To Menu");
 
-  // The scenario chooser, and the first scenario's information.
+  // The scenario chooser, the first scenario's two checks and its information.
   if (go.click(editor.form15, "Edit a Scenario")) {
     go.lookAt(editor.form15, "chooser");
     editor.form15.List1.choose(0);
-    if (go.click(editor.form15, "OK") && go.click(editor.form14, "Edit The Scenario Info File"))
-      go.lookAtShown();
+    if (go.click(editor.form15, "OK")) {
+      runCheck(go, editor.form14, "Check All Dates", "scenario-check_all_dates");
+      runCheck(go, editor.form14, "Check Scenario", "scenario-check_scenario");
+      if (go.click(editor.form14, "Edit The Scenario Info File")) go.lookAtShown();
+    }
+  }
+
+  // The first saved game's date check, which leaves its promotions alone.
+  if (!editor.form15.visible()) go.showOnly(editor.form15);
+  if (go.click(editor.form15, "Edit a Saved Game")) {
+    editor.form15.List1.choose(0);
+    if (go.click(editor.form15, "OK")) {
+      runCheck(go, editor.form14, "Check All Dates", "saved_game-check_all_dates");
+      go.click(editor.form14, "Back To Menu");
+    }
   }
 
   // Every window once more, shown on its own.
