@@ -1,6 +1,11 @@
 #include "promotion/wizard_page.h"
 
+#include <cmath>
+#include <limits>
+#include <utility>
+
 #include "app/editor.h"
+#include "common/number_text.h"
 
 namespace wizard {
 
@@ -58,16 +63,87 @@ void styleValue(ui::Label& value) {
 
 void placeRow(int row, ui::Label& caption, const std::string& captionText, ui::Control& value,
               int valueWidthPixels) {
+  placeRowAt(rowY(row), caption, captionText, value, valueWidthPixels);
+}
+
+void placeRowAt(int top, ui::Label& caption, const std::string& captionText, ui::Control& value,
+                int valueWidthPixels) {
   caption.setCaption(captionText);
   styleCaption(caption);
-  caption.place(captionLeft, rowY(row), captionWidth, rowHeight);
-  value.place(valueLeft, rowY(row), valueWidthPixels, rowHeight);
+  caption.place(captionLeft, top, captionWidth, rowHeight);
+  value.place(valueLeft, top, valueWidthPixels, rowHeight);
   if (auto* label = dynamic_cast<ui::Label*>(&value)) styleValue(*label);
+}
+
+void goTo(ui::Form& from, ui::Form& to) {
+  to.show();
+  from.hide();
+}
+
+std::string editText(Editor& editor, ui::Label& value, std::size_t index, const std::string& title,
+                     const std::string& text) {
+  std::string answer = ui::ask(editor.desktop, text, title, value.caption());
+  if (answer.empty()) return "";
+  setLine(editor, index, answer);
+  value.setCaption(answer);
+  return answer;
+}
+
+std::string editNumber(Editor& editor, ui::Label& value, std::size_t index,
+                       const std::string& title, const std::string& text) {
+  std::string answer = ui::ask(editor.desktop, text, title, value.caption());
+  if (answer.empty() || !numberFits(editor, answer)) return "";
+  const std::string stored = common::numberText(common::numberValue(answer));
+  setLine(editor, index, stored);
+  value.setCaption(stored);
+  return answer;
+}
+
+bool numberFits(Editor& editor, const std::string& typed, double scale) {
+  // A number with more digits than a double holds reads as the largest double.
+  constexpr double largest = std::numeric_limits<double>::max();
+  const double value = common::numberValue(typed);
+  if (std::abs(value) < largest && std::isfinite(value * scale)) return true;
+  ui::say(editor.desktop,
+          "Invalid Number!\r\n\r\nThis number is too large to be stored.\r\n\r\nPlease "
+          "enter another value.");
+  return false;
+}
+
+int wholeNumber(const std::string& text) {
+  const double value = std::trunc(common::numberValue(text));
+  constexpr double lowest = std::numeric_limits<int>::min(),
+                   highest = std::numeric_limits<int>::max();
+  if (value <= lowest) return std::numeric_limits<int>::min();
+  if (value >= highest) return std::numeric_limits<int>::max();
+  return static_cast<int>(value);
+}
+
+std::string choicePosition(const ui::ComboBox& list) {
+  // The first item equal to the shown text, as the list compares them.
+  const std::string shown = list.text();
+  if (shown.empty()) return "";
+  for (int i = 0; i < list.listCount(); ++i) {
+    if (list.list(i) == shown) return std::to_string(i + 1);
+  }
+  return "";
+}
+
+void showQuietly(ui::ComboBox& list, const std::string& text) {
+  // Setting the text raises the click, so the handler is held aside meanwhile. The handler may be
+  // running (a refusal inside it): the list raises through a copy, so this is safe.
+  std::function<void()> handler = std::exchange(list.onClick, nullptr);
+  list.setText(text);
+  list.onClick = std::move(handler);
 }
 
 bool isSelected(const ui::Label& label) { return label.backColor() == ui::white; }
 
 void select(std::initializer_list<ui::Label*> row, const ui::Label& chosen) {
+  select(std::span<ui::Label* const>(row.begin(), row.size()), chosen);
+}
+
+void select(std::span<ui::Label* const> row, const ui::Label& chosen) {
   for (ui::Label* label : row) label->setBackColor(label == &chosen ? ui::white : ui::silver);
 }
 
