@@ -32,4 +32,17 @@ TEST(LowerAscii, LowersOnlyAsciiCapitals) {
   EXPECT_EQ(common::lowerAscii('\xC9'), '\xC9');  // "É" in the game's code page stays
 }
 
+TEST(LowerText, LowersTheCapitalsOfTheGamesCodePage) {
+  const struct {
+    std::string text, lower;
+  } cases[] = {
+      {"Dax RAVENHURST", "dax ravenhurst"},
+      {"ANDR\xC9 \xC0\xDE", "andr\xE9 \xE0\xFE"},              // É, À, Þ
+      {"\x8A\x8C\x8E\x9F", "\x9A\x9C\x9E\xFF"},                // Š, Œ, Ž, Ÿ
+      {"\xD7 \xDF \xE9 [A-Z]#?*", "\xD7 \xDF \xE9 [a-z]#?*"},  // ×, ß, é and signs stay
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(common::lowerText(c.text), c.lower) << c.text;
+}
+
 }  // namespace
