@@ -263,6 +263,26 @@ void ListBox::clear() {
   changed();
 }
 
+void ListBox::setItems(std::vector<std::string> items) {
+  items_ = std::move(items);
+  listIndex_ = -1;
+  changed();
+}
+
+void ListBox::removeItems(const std::vector<bool>& which) {
+  std::size_t kept = 0;
+  int selected = -1;
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (i < which.size() && which[i]) continue;
+    if (static_cast<int>(i) == listIndex_) selected = static_cast<int>(kept);
+    if (kept != i) items_[kept] = std::move(items_[i]);
+    ++kept;
+  }
+  items_.resize(kept);
+  listIndex_ = selected;
+  changed();
+}
+
 void ListBox::setList(int i, std::string item) {
   if (!inRange(i, items_.size())) return;
   items_[static_cast<std::size_t>(i)] = std::move(item);

@@ -130,6 +130,10 @@ class ListBox : public ChoiceList {
   void insertItem(int index, std::string);  // index clamped to 0..listCount()
   void removeItem(int i);                   // out of range: nothing
   void clear();
+  void setItems(std::vector<std::string>);  // every item at once; nothing selected
+  // Removes, in one pass, every item whose flag is true (items past the flags stay); the
+  // selection follows its item, or is gone with it.
+  void removeItems(const std::vector<bool>& which);
   void setList(int i, std::string);              // out of range: nothing
   std::string text() const { return chosen(); }  // the selected item, "" when none
 

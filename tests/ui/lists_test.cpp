@@ -72,6 +72,31 @@ TEST(ListBox, EditsOfItemsAndTheSelection) {
        {"a", "b", "c", "d", "z"},
        2},
       {"clear", [](ui::ListBox& l) { l.clear(); }, {}, -1},
+      {"set every item",
+       [](ui::ListBox& l) {
+         l.setItems({"x", "y"});
+       },
+       {"x", "y"},
+       -1},
+      {"remove several before the selection",
+       [](ui::ListBox& l) {
+         l.removeItems({true, true});
+       },
+       {"c", "d"},
+       0},
+      {"remove several with the selection",
+       [](ui::ListBox& l) {
+         l.removeItems({false, true, true, true});
+       },
+       {"a"},
+       -1},
+      {"remove several after the selection, flags past the end ignored",
+       [](ui::ListBox& l) {
+         l.removeItems({false, false, false, true, true, true});
+       },
+       {"a", "b", "c"},
+       2},
+      {"remove none", [](ui::ListBox& l) { l.removeItems({}); }, {"a", "b", "c", "d"}, 2},
       {"index past the end selects nothing",
        [](ui::ListBox& l) { l.setListIndex(9); },
        {"a", "b", "c", "d"},
