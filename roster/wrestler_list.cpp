@@ -1,8 +1,445 @@
 #include "roster/wrestler_list.h"
 
-#include "app/editor.h"
+#include <algorithm>
+#include <utility>
 
-Form12::Form12(Editor& editor) : editor_(editor) {
+#include "app/editor.h"
+#include "common/number_text.h"
+#include "common/paths.h"
+#include "common/text.h"
+#include "common/wildcard.h"
+#include "roster/stat_table.h"
+#include "shell/main_data.h"
+
+namespace {
+
+// Design positions are in pixels: the window's twips divided by 15.
+void styleButton(ui::CommandButton& button, const char* caption, int left, int top, int width) {
+  button.setCaption(caption);
+  button.setBold(true);
+  button.place(left, top, width, 25);
+}
+
+void styleCaption(ui::Label& label, const char* caption, int left, int top, int width) {
+  label.setCaption(caption);
+  label.setForeColor(ui::white);
+  label.setBold(true);
+  label.place(left, top, width, 17);
+}
+
+void styleBox(ui::TextBox& box, int left, int top, int width) {
+  box.setBackColor(ui::white);
+  box.setForeColor(ui::black);
+  box.place(left, top, width, 19);
+}
+
+// The wrestler grid's columns, in pixels: 5000 and 1550 twips, narrowed a little so that both
+// fit beside the grid's scroll bar.
+constexpr int nameColumnWidth = 318, promotionColumnWidth = 100;
+
+}  // namespace
+
+Form12::Form12(Editor& editor)
+    : editor_(editor),
+      fields_{&names,      &shortname, &promotion, &brand,    &gender,       &pop,
+              &ent,        &desc,      &expires,   &wages,    &indybookings, &bookingfee,
+              &multiproms, &roles,     &faceheel,  &finisher, &finishertype, &tagteam,
+              &stable,     &injury,    &status,    &cond,     &manager,      &ringstyle,
+              &morale,     &retire,    &micskills, &hardcore, &weight,       &charisma,
+              &basecountry},
+      twins_{&names2,      &shortname2, &promotion2, &brand2,    &gender2,       &pop2,
+             &ent2,        &desc2,      &expires2,   &wages2,    &indybookings2, &bookingfee2,
+             &multiproms2, &roles2,     &faceheel2,  &finisher2, &finishertype2, &tagteam2,
+             &stable2,     &injury2,    &status2,    &cond2,     &manager2,      &ringstyle2,
+             &morale2,     &retire2,    &micskills2, &hardcore2, &weight2,       &charisma2,
+             &basecountry2} {
   setCaption(mainCaption);
   setBackdrop("main");
+  setSize(640, 576);
+
+  Label2.setCaption("Database Total");
+  Label2.setForeColor(ui::white);
+  Label2.setBold(true);
+  Label2.setFontSize(11);
+  Label2.setAlignment(ui::Align::Right);
+  Label2.place(248, 16, 153, 17);
+  totalnum.setCaption("Database Total");
+  totalnum.setForeColor(ui::white);
+  totalnum.setFontSize(11);
+  totalnum.place(408, 16, 177, 17);
+
+  styleButton(Command5, "Sort: Name", 176, 40, 113);
+  styleButton(Command6, "Sort: Promotion", 288, 40, 113);
+  styleButton(Command7, "Show All", 400, 40, 105);
+  styleButton(Command8, "Show Injured", 504, 40, 105);
+  styleCaption(Label3, "Search For:", 176, 81, 72);
+  styleBox(Text1, 248, 80, 361);
+
+  MSFlexGrid1.place(176, 112, 437, 161);
+  MSFlexGrid1.setBackColor(ui::white);
+  MSFlexGrid1.setCols(2);
+  MSFlexGrid1.setFixedCols(0);
+  MSFlexGrid1.setFixedRows(1);
+  resetgrid();
+
+  Shape1.place(160, 280, 465, 249);
+  Shape1.setForeColor(ui::white);
+  styleCaption(Label1, "Click on a name to edit or choose an option below", 176, 284, 433);
+  Label1.setAlignment(ui::Align::Center);
+  styleButton(Command4, "Save Changes", 200, 304, 385);
+  styleButton(Command2, "Create New Wrestler", 200, 336, 385);
+  styleButton(Command3, "Create Auto Expiry Dates", 200, 368, 385);
+  styleButton(Command9, "Export This Roster Into Another Roster File", 200, 400, 385);
+
+  // Three rows of a promotion's bulk tools: export, rename, delete.
+  styleCaption(Label6, "Export all wrestlers with the promotion:", 176, 442, 220);
+  styleBox(Text4, 396, 440, 50);
+  styleCaption(Label7, "to a new file:", 448, 442, 72);
+  styleBox(Text5, 520, 440, 56);
+  styleButton(Command11, "Go", 580, 437, 33);
+  styleCaption(Label4, "Change all promotions called:", 176, 474, 164);
+  styleBox(Text2, 340, 472, 68);
+  styleCaption(Label5, "to promotion:", 412, 474, 76);
+  styleBox(Text3, 488, 472, 88);
+  styleButton(Command10, "Go", 580, 469, 33);
+  styleCaption(Label8, "Delete all wrestlers who have the promotion: ", 176, 506, 250);
+  styleBox(Text6, 428, 504, 148);
+  styleButton(Command12, "Go", 580, 501, 33);
+  for (ui::Label* label : {&Label6, &Label7, &Label4, &Label5, &Label8}) {
+    label->setFontSize(8);
+    label->setBold(false);
+  }
+
+  styleButton(Command1, "Done", 168, 536, 449);
+
+  for (ui::ListBox* list : fields_) list->setVisible(false);
+  for (ui::ListBox* list : twins_) list->setVisible(false);
+  const std::pair<ui::Label*, const char*> states[] = {
+      {&listpos, "List Pos"}, {&rowno, "Row No"},  {&madechanges, "no"}, {&sortbutton, "name"},
+      {&showbutton, "all"},   {&contyear, "Year"}, {&month, "Month"}};
+  for (const auto& [label, caption] : states) {
+    label->setCaption(caption);
+    label->setVisible(false);
+  }
+
+  Command1.onClick = [this] { Command1_Click(); };
+  Command2.onClick = [this] { Command2_Click(); };
+  Command3.onClick = [this] { Command3_Click(); };
+  Command4.onClick = [this] { Command4_Click(); };
+  Command5.onClick = [this] { Command5_Click(); };
+  Command6.onClick = [this] { Command6_Click(); };
+  Command7.onClick = [this] { Command7_Click(); };
+  Command8.onClick = [this] { Command8_Click(); };
+  Command9.onClick = [this] { Command9_Click(); };
+  Command10.onClick = [this] { Command10_Click(); };
+  Command11.onClick = [this] { Command11_Click(); };
+  Command12.onClick = [this] { Command12_Click(); };
+  Text1.onKeyDown = [this](int key) { Text1_KeyDown(key); };
+  MSFlexGrid1.onSelect = [this] { MSFlexGrid1_SelectWrestler(); };
 }
+
+// --- Table access ------------------------------------------------------------------------------
+
+roster_file::WrestlerRecord Form12::record(int wrestler) const {
+  roster_file::WrestlerRecord record;
+  for (int f = 0; f < roster_file::fieldCount; ++f)
+    record[static_cast<std::size_t>(f)] = fields_[static_cast<std::size_t>(f)]->list(wrestler);
+  return record;
+}
+
+std::vector<roster_file::WrestlerRecord> Form12::records() const {
+  std::vector<roster_file::WrestlerRecord> all(static_cast<std::size_t>(wrestlerCount()));
+  for (std::size_t f = 0; f < fields_.size(); ++f) {
+    const std::vector<std::string>& values = fields_[f]->items();
+    for (std::size_t i = 0; i < all.size() && i < values.size(); ++i) all[i][f] = values[i];
+  }
+  return all;
+}
+
+void Form12::setRecords(std::vector<roster_file::WrestlerRecord> records) {
+  for (std::size_t f = 0; f < fields_.size(); ++f) {
+    std::vector<std::string> values;
+    values.reserve(records.size());
+    for (roster_file::WrestlerRecord& record : records) values.push_back(std::move(record[f]));
+    fields_[f]->setItems(std::move(values));
+  }
+}
+
+void Form12::appendRecord(roster_file::WrestlerRecord record) {
+  for (std::size_t f = 0; f < fields_.size(); ++f) fields_[f]->addItem(std::move(record[f]));
+}
+
+void Form12::removeRecords(const std::vector<bool>& which) {
+  for (ui::ListBox* list : fields_) list->removeItems(which);
+}
+
+// --- Loading, saving, leaving ------------------------------------------------------------------
+
+void Form12::load() {
+  ui::CommandButton& button = editor_.form14.Command2;
+  ui::BusyPointer busy(button);
+  button.setEnabled(false);
+  struct Reenable {
+    ui::CommandButton& button;
+    ~Reenable() { button.setEnabled(true); }
+  } reenable{button};
+
+  // The file is made and read before the window changes: a roster that can't be read must never
+  // open as an empty list that "Save Changes" would then write over the file.
+  const std::string path = editor_.dataFile(roster_file::fileName);
+  if (!common::exists(path)) {
+    if (common::IoStatus status = roster_file::writeRoster(path, {}); !status) {
+      ui::say(editor_.desktop, "The wrestlers file can't be made.\r\n\r\n" + status.error,
+              ui::Icon::Exclamation);
+      return;
+    }
+  }
+  roster_file::Roster roster;
+  if (common::IoStatus status = roster_file::readRoster(path, roster); !status) {
+    ui::say(editor_.desktop, "The wrestlers file can't be opened.\r\n\r\n" + status.error,
+            ui::Icon::Exclamation);
+    return;
+  }
+
+  Text1.setText("");
+  resetgrid();
+  setRecords(std::move(roster.records));
+  fillgrid({});
+  totalnum.setCaption(std::to_string(wrestlerCount()));
+  alignCells();
+  show();
+  editor_.form14.hide();
+
+  if (roster.linesFilledIn > 0) {
+    const std::size_t n = roster.linesFilledIn;
+    ui::say(editor_.desktop,
+            "\"" + common::nativePath(path).string() +
+                "\" ends part of the way through a wrestler's record. " + std::to_string(n) +
+                (n == 1 ? " empty line was" : " empty lines were") +
+                " added to complete the last wrestler, who is listed with the others.",
+            ui::Icon::Exclamation);
+  }
+}
+
+bool Form12::saveroster() {
+  if (common::IoStatus status =
+          roster_file::writeRoster(editor_.dataFile(roster_file::fileName), records());
+      !status) {
+    ui::say(editor_.desktop, "The wrestlers file could not be saved.\r\n\r\n" + status.error,
+            ui::Icon::Critical);
+    return false;
+  }
+  madechanges.setCaption("no");
+  ui::say(editor_.desktop, "Saved OK.");
+  return true;
+}
+
+void Form12::Command4_Click() { saveroster(); }
+
+void Form12::Command1_Click() {
+  // A save that fails keeps the list open with its changes, so nothing is lost on the way out.
+  if (madechanges.caption() == "yes" &&
+      ui::askYesNo(editor_.desktop, "Save changes before leaving?") && !saveroster())
+    return;
+  editor_.form14.show();
+  hide();
+  madechanges.setCaption("no");
+}
+
+// --- The grid: listings, sorting, search, opening a wrestler -----------------------------------
+
+void Form12::resetgrid() {
+  MSFlexGrid1.setRows(1);
+  MSFlexGrid1.clear();
+  MSFlexGrid1.setColWidth(0, nameColumnWidth);
+  MSFlexGrid1.setColWidth(1, promotionColumnWidth);
+  MSFlexGrid1.setTextMatrix(0, 0, "Wrestler Name");
+  MSFlexGrid1.setTextMatrix(0, 1, "Promotion");
+}
+
+void Form12::fillgrid(const std::vector<bool>& which) {
+  const std::vector<std::string>& wrestlerNames = names.items();
+  const std::vector<std::string>& promotions = promotion.items();
+  const std::size_t count = wrestlerNames.size();
+  if (count == 0) return;
+  std::size_t listed = count;
+  if (!which.empty())
+    listed = static_cast<std::size_t>(std::count(which.begin(), which.end(), true));
+  MSFlexGrid1.setRows(1 + static_cast<int>(listed));
+  int row = 1;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (!which.empty() && !which[i]) continue;
+    MSFlexGrid1.setTextMatrix(row, 0, wrestlerNames[i]);
+    MSFlexGrid1.setTextMatrix(row, 1, i < promotions.size() ? promotions[i] : std::string());
+    ++row;
+  }
+  sortGrid(0);
+}
+
+void Form12::alignCells() {
+  for (int r = 0; r < MSFlexGrid1.rows(); ++r) {
+    MSFlexGrid1.setRow(r);
+    for (int c = 0; c < 2; ++c) {
+      MSFlexGrid1.setCol(c);
+      MSFlexGrid1.setCellAlignment(ui::Align::Left);
+    }
+  }
+}
+
+void Form12::sortGrid(int col) {
+  MSFlexGrid1.setCol(col);
+  MSFlexGrid1.sort();
+}
+
+std::vector<bool> Form12::injuredWrestlers() const {
+  const std::vector<std::string>& days = injury.items();
+  std::vector<bool> injured(static_cast<std::size_t>(wrestlerCount()), true);
+  for (std::size_t i = 0; i < injured.size() && i < days.size(); ++i) injured[i] = days[i] != "0";
+  return injured;
+}
+
+void Form12::showprocedure() {
+  resetgrid();
+  if (showbutton.caption() == "all") fillgrid({});
+  if (showbutton.caption() == "injured") fillgrid(injuredWrestlers());
+  alignCells();
+}
+
+void Form12::sortasbefore() {
+  if (sortbutton.caption() == "name") sortGrid(0);
+  if (sortbutton.caption() == "promotion") sortGrid(1);
+}
+
+void Form12::Command5_Click() {
+  sortbutton.setCaption("name");
+  sortGrid(0);
+}
+
+void Form12::Command6_Click() {
+  sortbutton.setCaption("promotion");
+  sortGrid(1);
+}
+
+void Form12::Command7_Click() {
+  showbutton.setCaption("all");
+  Text1.setText("");
+  resetgrid();
+  fillgrid({});
+}
+
+void Form12::Command8_Click() {
+  showbutton.setCaption("injured");
+  Text1.setText("");
+  resetgrid();
+  fillgrid(injuredWrestlers());
+}
+
+void Form12::Text1_KeyDown(int key) {
+  if (key != ui::KeyEnter) return;
+  if (Text1.text().empty()) {
+    ui::say(editor_.desktop, "No text entered for this search.", ui::Icon::Information);
+    return;
+  }
+  // Names that contain the text, whatever its case; wildcards typed into the box act as such. A
+  // text that is no valid pattern (a "[" without its "]") matches nobody.
+  const std::string pattern = "*" + common::lowerText(Text1.text()) + "*";
+  const std::vector<std::string>& wrestlerNames = names.items();
+  std::vector<bool> found(wrestlerNames.size(), false);
+  bool any = false;
+  for (std::size_t i = 0; i < wrestlerNames.size(); ++i) {
+    found[i] = common::wildcardMatch(common::lowerText(wrestlerNames[i]), pattern);
+    any = any || found[i];
+  }
+  resetgrid();
+  if (any) fillgrid(found);
+  if (MSFlexGrid1.rows() == 1) {
+    ui::say(editor_.desktop, "No results were found which matched your search.",
+            ui::Icon::Information);
+  }
+}
+
+void Form12::MSFlexGrid1_SelectWrestler() {
+  if (MSFlexGrid1.col() != 0 || MSFlexGrid1.text().empty()) return;
+  // Two wrestlers of one name: the later one in the table opens.
+  const std::vector<std::string>& wrestlerNames = names.items();
+  const std::string name = MSFlexGrid1.text();
+  int found = -1;
+  for (std::size_t i = 0; i < wrestlerNames.size(); ++i) {
+    if (wrestlerNames[i] == name) found = static_cast<int>(i);
+  }
+  if (found < 0) return;  // a row no wrestler answers to opens nothing
+  madechanges.setCaption("yes");
+  listpos.setCaption(std::to_string(found));
+  rowno.setCaption(std::to_string(MSFlexGrid1.row()));
+  showinfo();
+  editor_.form13.MSFlexGrid1.setTopRow(0);
+}
+
+void Form12::showinfo() {
+  Form13& sheet = editor_.form13;
+  const bool isNew = listpos.caption() == "new";
+  const int wrestler = static_cast<int>(common::numberValue(listpos.caption()));
+  sheet.Label2.setCaption(isNew ? "New Wrestler" : names.list(wrestler));
+
+  ui::Grid& grid = sheet.MSFlexGrid1;
+  grid.clear();
+  grid.setColWidth(0, Form13::labelColumnWidth);
+  grid.setColWidth(1, Form13::valueColumnWidth);
+  grid.setCol(0);
+  for (const stat_table::StatRow& stat : stat_table::rows()) {
+    grid.setRow(stat.field);
+    grid.setText(stat.gridLabel);
+    grid.setCellBackColor(ui::navy);
+    grid.setCellForeColor(ui::white);
+    grid.setCellBold(true);
+  }
+
+  // A new wrestler's expiry is three years after the start year; should maindata.vl1 give none,
+  // the sheet shows what "Create New Wrestler" stored.
+  std::string newExpiry;
+  if (isNew) {
+    std::string year;
+    if (main_data::readStartYear(editor_.dataFile(main_data::fileName), year)) {
+      contyear.setCaption(common::addToNumberText(year, 3));
+      newExpiry = stat_table::row(roster_file::expires).newValue + contyear.caption();
+    } else {
+      newExpiry = expires.list(wrestlerCount() - 1);
+    }
+  }
+  grid.setCol(1);
+  for (const stat_table::StatRow& stat : stat_table::rows()) {
+    grid.setRow(stat.field);
+    if (!isNew) {
+      grid.setText(stat_table::shownValue(stat, field(stat.field).list(wrestler)));
+    } else if (stat.field == roster_file::names || stat.field == roster_file::shortname) {
+      grid.setText(newname);
+    } else if (stat.field == roster_file::expires) {
+      grid.setText(newExpiry);
+    } else {
+      grid.setText(stat.newValue);
+    }
+  }
+
+  sheet.idle();
+  grid.setRow(0);
+  sheet.show();
+  hide();
+}
+
+// --- Creating a wrestler -----------------------------------------------------------------------
+
+void Form12::Command2_Click() {}
+
+// --- Bulk changes and automatic expiry dates ---------------------------------------------------
+
+void Form12::Command10_Click() {}
+
+void Form12::Command12_Click() {}
+
+void Form12::Command3_Click() {}
+
+// --- Exports -----------------------------------------------------------------------------------
+
+void Form12::Command9_Click() {}
+
+void Form12::Command11_Click() {}

@@ -88,10 +88,7 @@ void Form14::Command1_Click() {
   hide();
 }
 
-void Form14::Command2_Click() {
-  editor_.form12.show();
-  hide();
-}
+void Form14::Command2_Click() { editor_.form12.load(); }
 
 void Form14::Command4_Click() { editor_.form17.load(); }
 

@@ -116,6 +116,21 @@ void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look
     if (!editor.form14.visible()) go.showOnly(editor.form14);
     if (go.click(editor.form14, editorButton)) go.lookAtShown();
   }
+
+  // The wrestler list, one wrestler's stat sheet, and the ways back: the sheet's "OK" under its
+  // grid, then the list's "Done".
+  if (!editor.form14.visible()) go.showOnly(editor.form14);
+  if (go.click(editor.form14, "Edit The Wrestlers File") && editor.form12.visible() &&
+      editor.form12.MSFlexGrid1.rows() > 1) {
+    go.log() << "step: the first wrestler of the list\n";
+    editor.form12.MSFlexGrid1.selectCell(1, 0);
+    go.settle();
+    go.lookAtShown();
+    go.log() << "step: the sheet's \"OK\" under its grid\n";
+    editor.form13.Command3.click();
+    go.settle();
+    go.click(editor.form12, "Done");
+  }
   if (!editor.form14.visible()) go.showOnly(editor.form14);
   runCheck(go, editor.form14, "Check All Dates", "check_all_dates");
   go.click(editor.form14, "Back To Menu");
