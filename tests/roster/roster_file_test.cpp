@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,7 @@ struct CutShort {
   const char* what;
   std::vector<std::string> extraLines;  // after one whole record
   std::size_t records, linesFilledIn;
+  friend void PrintTo(const CutShort& c, std::ostream* out) { *out << c.what; }
 };
 
 std::vector<std::string> thirtyLinesEndingEmpty() {
