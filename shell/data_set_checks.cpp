@@ -1,8 +1,11 @@
 #include "shell/data_set_checks.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "common/dates.h"
 #include "common/line_file.h"
 #include "common/number_text.h"
 #include "common/paths.h"
@@ -119,6 +122,39 @@ std::string contractExpiries(const std::string& dataSetDir, const common::WalkDa
          lineBreak;
 }
 
+// A next big show is fine on the start date and the 359 days after it.
+constexpr int bigShowWindow = 360;
+
+// The parts of a next big show's date as the walk holds them: "Saturday 21st August 2004" gives
+// weekday "Saturday", day "21", month "8", year "2004". The two characters after the day are not
+// looked at. Nothing when the text does not start with a weekday name and a blank, has no month
+// name between blanks, or is too short to hold a day, two suffix characters, the month and a
+// four-digit year.
+std::optional<common::WalkDate> parseBigShowDate(const std::string& text) {
+  common::WalkDate date;
+  date.weekdayAs = common::HeldAs::Name;
+  date.monthAs = common::HeldAs::Number;
+  for (const std::string& weekday : common::weekdayNames)
+    if (common::wildcardMatch(text, weekday + " *")) date.weekday = weekday;
+  std::size_t monthName = 0;
+  for (int m = 1; m <= 12; ++m) {
+    const std::string& name = common::monthNames[m - 1];
+    if (common::wildcardMatch(text, "* " + name + " *")) {
+      date.month = std::to_string(m);
+      monthName = name.size();
+    }
+  }
+  if (date.weekday.empty() || date.month.empty()) return std::nullopt;
+  // "Saturday 21st August 2004": the weekday and its blank come off the front; the two suffix
+  // characters, a blank, the month name, a blank and the four year digits off the back.
+  const std::size_t front = date.weekday.size() + 1;
+  const std::size_t back = 2 + 1 + monthName + 1 + 4;
+  if (text.size() < front + back) return std::nullopt;
+  date.day = text.substr(front, text.size() - front - back);
+  date.year = lastCharacters(text, 4);
+  return date;
+}
+
 // Whether the walk from the start date meets the next big show's date within the window. The
 // order is compare, then step, so the start date itself is the first day compared.
 bool bigShowFits(common::WalkDate day, const std::string& dateText) {
@@ -210,31 +246,6 @@ std::string collectPictures(Form14& hub, const std::string& dataSetDir,
 }
 
 }  // namespace
-
-std::optional<common::WalkDate> parseBigShowDate(const std::string& text) {
-  common::WalkDate date;
-  date.weekdayAs = common::HeldAs::Name;
-  date.monthAs = common::HeldAs::Number;
-  for (const std::string& weekday : common::weekdayNames)
-    if (common::wildcardMatch(text, weekday + " *")) date.weekday = weekday;
-  std::size_t monthName = 0;
-  for (int m = 1; m <= 12; ++m) {
-    const std::string& name = common::monthNames[m - 1];
-    if (common::wildcardMatch(text, "* " + name + " *")) {
-      date.month = std::to_string(m);
-      monthName = name.size();
-    }
-  }
-  if (date.weekday.empty() || date.month.empty()) return std::nullopt;
-  // "Saturday 21st August 2004": the weekday and its blank come off the front; the two suffix
-  // characters, a blank, the month name, a blank and the four year digits off the back.
-  const std::size_t front = date.weekday.size() + 1;
-  const std::size_t back = 2 + 1 + monthName + 1 + 4;
-  if (text.size() < front + back) return std::nullopt;
-  date.day = text.substr(front, text.size() - front - back);
-  date.year = lastCharacters(text, 4);
-  return date;
-}
 
 void checkAllDates(Form14& hub) {
   hub.Label1.setCaption("Results Of The Date Check");

@@ -1,8 +1,6 @@
 // The data-set menu's two checks, "Check All Dates" and "Check Scenario", run from the hub on small
 // game folders; each test compares the whole report the results panel shows.
 
-#include "shell/data_set_checks.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
