@@ -331,7 +331,8 @@ std::string image(const std::string& name, bool ok) {
 
 TEST(CheckScenario, APictureOnlyInImagesIsCopiedInAndOneNowhereIsMissing) {
   Session s;
-  const std::string logoBytes = std::string("\xFF\xD8\xFF\xE0 logo\r\n\0bytes", 20);
+  static const char logo[] = "\xFF\xD8\xFF\xE0 logo\r\n\0bytes";
+  const std::string logoBytes(logo, sizeof logo - 1);
   s.folder.writeBytes("Images/fsr_logo.jpg", logoBytes);
   openScenario(s,
                {{"fsr.fed", promotion({{pf::logoLine, "fsr_logo.jpg"},
