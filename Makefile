@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 SAMPLE = $(BUILD)/sample-game
 GAME ?=
 
-.PHONY: all setup configure build test test-sanitize run snapshot clean
+.PHONY: all setup configure build test test-sanitize fuzz run snapshot clean
 
 all: build
 
@@ -35,6 +35,25 @@ test-sanitize: setup
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# Fuzzes each reader of the game's files for FUZZ_SECONDS (clang's libFuzzer, with AddressSanitizer
+# and UndefinedBehaviorSanitizer), in a build folder of its own. Inputs that found new paths are
+# kept in $(FUZZ_BUILD)/corpus; a crash stops the run and leaves its input in $(FUZZ_BUILD).
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz:
+	@scripts/setup fuzz
+	@if [ ! -f "$(FUZZ_BUILD)/build.ninja" ]; then \
+	  CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ=ON; fi
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@for target in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
+	  name=$$(basename $$target); corpus=$(FUZZ_BUILD)/corpus/$$name; mkdir -p $$corpus; \
+	  echo "== $$name: $(FUZZ_SECONDS) s"; \
+	  (cd $(FUZZ_BUILD) && $(CURDIR)/$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	    -rss_limit_mb=4096 $(CURDIR)/$$corpus $(CURDIR)/tests/fuzz/seeds/$$name) \
+	    > $(FUZZ_BUILD)/$$name.log 2>&1 || { tail -n 60 $(FUZZ_BUILD)/$$name.log; exit 1; }; \
+	  grep -E "^Done [0-9]+ runs" $(FUZZ_BUILD)/$$name.log; \
+	done
+
 # Opens the editor on a copy of the bundled sample game folder (the repository is never changed),
 # or, with GAME=/path/to/game, on that game folder.
 run: build
@@ -50,4 +69,4 @@ snapshot: build
 	$(BUILD)/tools/snapshot $(BUILD)/snapshots
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -46,7 +46,7 @@ Editor::Editor(ui::Desktop& desktop)
       {&form18, nothing},
       {&form19, [this] { return form19.unsavedWork(); }}};
   for (const auto& [window, work] : mainWindows)
-    window->onCloseBox = [this, work] { closeMainWindow(work); };
+    window->onCloseBox = [this, work = work] { closeMainWindow(work); };
   form9.onCloseBox = [this] { form9.hide(); };
   form16.onCloseBox = [this] { form16.hide(); };
 }
