@@ -1,8 +1,14 @@
 #include "roster/stat_sheet.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "app/editor.h"
+#include "common/dates.h"
 #include "common/number_text.h"
+#include "common/wildcard.h"
 #include "roster/stat_table.h"
+#include "shell/main_data.h"
 
 namespace {
 
@@ -115,11 +121,135 @@ void Form13::Command3_Click() {
 
 // --- Opening a stat editor ---------------------------------------------------------------------
 
-void Form13::MSFlexGrid1_SelectStat() {}
+void Form13::MSFlexGrid1_SelectStat() {
+  const int row = MSFlexGrid1.row();
+  if (MSFlexGrid1.col() != 1 || row < 0 || row >= stat_table::rowCount) return;
+  MSFlexGrid1.setEnabled(false);
+  Command3.setEnabled(false);
+  Command4.setEnabled(false);
+  for (ui::Control* control : std::initializer_list<ui::Control*>{&Text1, &Command1, &Command2,
+                                                                  &HScroll1, &scrollnum, &Combo1})
+    control->setVisible(false);
+
+  const stat_table::StatRow& stat = stat_table::rows()[static_cast<std::size_t>(row)];
+  const std::string cell = MSFlexGrid1.text();
+  std::string help = stat.help;
+  if (stat.field == roster_file::expires) {
+    // The help reminds of the year the game begins in; a maindata.vl1 that can't give it shows
+    // the year as unknown, and the editor still opens.
+    std::string year;
+    const bool known = main_data::readStartYear(editor_.dataFile(main_data::fileName), year).ok;
+    editor_.form14.Text2.setText(year);
+    help +=
+        (known ? editor_.form14.Text2.text() : std::string("(unknown)")) + stat_table::yearHelpEnd;
+  }
+
+  switch (stat.kind) {
+    case stat_table::Kind::Text:
+      Text1.setText(cell);
+      Text1.setVisible(true);
+      Text1.setFocus();
+      break;
+    case stat_table::Kind::Choice:
+      Combo1.clear();
+      for (const stat_table::Choice& choice : stat.choices) Combo1.addItem(choice.shown);
+      Combo1.setText(cell);
+      Combo1.setVisible(true);
+      break;
+    case stat_table::Kind::Scale:
+      // "Inj" (only the condition shows it) stands at 1; a text that is no number stands at 0,
+      // and one beyond the bar's ends at its end, while the label keeps the text as it is.
+      HScroll1.setValue(stat.field == roster_file::cond && cell == "Inj"
+                            ? 1
+                            : static_cast<int>(std::clamp(common::numberValue(cell), 0.0, 100.0)));
+      scrollnum.setCaption(cell);
+      HScroll1.setVisible(true);
+      scrollnum.setVisible(true);
+      break;
+  }
+  Label1.setCaption(stat.caption);
+  infobox.setCaption(help);
+  Command1.setVisible(true);
+  Command2.setVisible(true);
+}
 
 // --- Applying a stat ---------------------------------------------------------------------------
 
-void Form13::Command2_Click() {}
+namespace {
+
+bool isMonthAndYear(const std::string& value) {
+  return std::any_of(
+      common::monthNames.begin(), common::monthNames.end(),
+      [&value](const std::string& month) { return common::wildcardMatch(value, month + " *"); });
+}
+
+}  // namespace
+
+void Form13::Command2_Click() {
+  const stat_table::StatRow* found = nullptr;
+  for (const stat_table::StatRow& stat : stat_table::rows()) {
+    if (Label1.caption() == stat.caption) found = &stat;
+  }
+  if (!found) return;
+  const stat_table::StatRow& stat = *found;
+
+  Form12& list = editor_.form12;
+  ui::ListBox& values = list.field(stat.field);
+  const int target = list.listpos.caption() == "new"
+                         ? values.listCount() - 1
+                         : static_cast<int>(common::numberValue(list.listpos.caption()));
+  if (target < 0 || target >= values.listCount()) {
+    statok = "no";
+    ui::say(editor_.desktop,
+            "This wrestler is no longer in the roster, so the stat can't be changed. Click "
+            "Cancel, then OK to go back to the list.",
+            ui::Icon::Exclamation);
+    return;
+  }
+
+  std::string value = stat.kind == stat_table::Kind::Text     ? Text1.text()
+                      : stat.kind == stat_table::Kind::Choice ? Combo1.text()
+                                                              : scrollnum.caption();
+  // Every failing check shows its message; a later check still runs after an earlier one failed.
+  statok = "yes";
+  auto refuse = [this](const std::string& message) {
+    statok = "no";
+    ui::say(editor_.desktop, message);
+  };
+  if (!stat.emptyMessage.empty() && value.empty()) refuse(stat.emptyMessage);
+  if (!stat.choiceMessage.empty() &&
+      std::none_of(stat.choices.begin(), stat.choices.end(),
+                   [&value](const stat_table::Choice& c) { return c.shown == value; }))
+    refuse(stat.choiceMessage);
+  switch (stat.check) {
+    case stat_table::Check::None:
+      break;
+    case stat_table::Check::Unique:
+      for (const std::string& entry : values.items()) {
+        if (entry == value) refuse(stat.checkMessage);
+      }
+      break;
+    case stat_table::Check::MonthAndYear:
+      if (!value.empty() && !isMonthAndYear(value)) refuse(stat.checkMessage);
+      break;
+    case stat_table::Check::NoLeadingThe:
+      if (common::wildcardMatch(value, "The *")) refuse(stat.checkMessage);
+      break;
+    case stat_table::Check::InjuryNeeded:
+      if (value == "Inj" && list.injury.list(target) == "0") refuse(stat.checkMessage);
+      break;
+  }
+  if (std::find(stat.replaced.begin(), stat.replaced.end(), value) != stat.replaced.end()) {
+    value = stat.replacement;
+    Text1.setText(value);
+  }
+  if (statok != "yes") return;
+
+  if (stat.field == roster_file::names) Label2.setCaption(value);
+  MSFlexGrid1.setText(value);
+  values.setList(target, stat_table::storedValue(stat, value));
+  closeeditor();
+}
 
 void Form13::Command1_Click() { closeeditor(); }
 
@@ -131,10 +261,41 @@ void Form13::Combo1_KeyDown(int key) {
   if (key == ui::KeyEnter) Command2_Click();
 }
 
-void Form13::HScroll1_Change() {}
+void Form13::HScroll1_Change() {
+  scrollnum.setCaption(std::to_string(HScroll1.value()));
+  if (Label1.caption() == "Condition" && HScroll1.value() == 0) scrollnum.setCaption("Inj");
+}
 
 void Form13::HScroll1_Scroll() { HScroll1_Change(); }
 
 // --- Deleting the wrestler ---------------------------------------------------------------------
 
-void Form13::Command4_Click() {}
+void Form13::Command4_Click() {
+  if (!ui::askYesNo(editor_.desktop,
+                    "Are you sure you want to permanently delete this wrestler?")) {
+    ui::say(editor_.desktop, "Delete cancelled.");
+    return;
+  }
+  Form12& list = editor_.form12;
+  const int count = list.wrestlerCount();
+  const int wrestler = list.listpos.caption() == "new"
+                           ? count - 1
+                           : static_cast<int>(common::numberValue(list.listpos.caption()));
+  if (wrestler < 0 || wrestler >= count) {
+    ui::say(editor_.desktop, "This wrestler is no longer in the roster; nothing was deleted.",
+            ui::Icon::Exclamation);
+    return;
+  }
+  list.totalnum.setCaption(common::addToNumberText(list.totalnum.caption(), -1));
+  std::vector<bool> which(static_cast<std::size_t>(count), false);
+  which[static_cast<std::size_t>(wrestler)] = true;
+  list.removeRecords(which);
+  ui::say(editor_.desktop, "This wrestler has been deleted.");
+
+  list.showprocedure();
+  list.sortasbefore();
+  const int row = static_cast<int>(common::numberValue(list.rowno.caption()));
+  if (list.MSFlexGrid1.rows() - 1 >= row) list.MSFlexGrid1.setTopRow(row);
+  list.show();
+  hide();
+}

@@ -1,6 +1,7 @@
 #include "roster/wrestler_list.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
 
 #include "app/editor.h"
@@ -428,7 +429,34 @@ void Form12::showinfo() {
 
 // --- Creating a wrestler -----------------------------------------------------------------------
 
-void Form12::Command2_Click() {}
+void Form12::Command2_Click() {
+  // The start year comes first: without it no record is added and nothing changes.
+  std::string year;
+  if (common::IoStatus status =
+          main_data::readStartYear(editor_.dataFile(main_data::fileName), year);
+      !status) {
+    ui::say(editor_.desktop,
+            "A new wrestler can't be created: the start year for the contract expiry date can't "
+            "be read.\r\n\r\n" +
+                status.error,
+            ui::Icon::Exclamation);
+    return;
+  }
+
+  // The first of "New Wrestler", "New Wrestler 1", "New Wrestler 2" ... that no wrestler has.
+  const std::unordered_set<std::string> taken(names.items().begin(), names.items().end());
+  newname = "New Wrestler";
+  for (long long k = 1; taken.count(newname) != 0; ++k)
+    newname = "New Wrestler " + std::to_string(k);
+
+  contyear.setCaption(common::addToNumberText(year, 3));
+  madechanges.setCaption("yes");
+  rowno.setCaption("1");
+  totalnum.setCaption(common::addToNumberText(totalnum.caption(), 1));
+  appendRecord(stat_table::newWrestler(newname, contyear.caption()));
+  listpos.setCaption("new");
+  showinfo();
+}
 
 // --- Bulk changes and automatic expiry dates ---------------------------------------------------
 

@@ -126,6 +126,11 @@ void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look
     editor.form12.MSFlexGrid1.selectCell(1, 0);
     go.settle();
     go.lookAtShown();
+    go.log() << "step: the wrestler's contract expiry, then \"Cancel\"\n";
+    editor.form13.MSFlexGrid1.selectCell(8, 1);
+    go.settle();
+    go.lookAt(editor.form13, "editor");
+    go.click(editor.form13, "Cancel");
     go.log() << "step: the sheet's \"OK\" under its grid\n";
     editor.form13.Command3.click();
     go.settle();
