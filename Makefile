@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 SAMPLE = $(BUILD)/sample-game
 GAME ?=
 
-.PHONY: all setup configure build test test-sanitize fuzz run snapshot clean
+.PHONY: all setup configure build test test-sanitize fuzz bench run snapshot clean
 
 all: build
 
@@ -21,6 +21,11 @@ build: configure
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Runs every benchmark (generated game folders, measured through the windows' handlers) and
+# prints a table: operation, N, time, and the ratio to the plain file read or write beside it.
+bench: build
+	@for program in $(BUILD)/bench/bench_*; do echo "== $$program"; $$program || exit 1; done
 
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in a build
 # folder of its own.
