@@ -235,6 +235,11 @@ bool Form12::saveroster() {
   return true;
 }
 
+std::optional<ui::UnsavedWork> Form12::unsavedWork() {
+  if (madechanges.caption() != "yes") return std::nullopt;
+  return ui::UnsavedWork{"The wrestler roster", [this] { return saveroster(); }};
+}
+
 void Form12::Command4_Click() { saveroster(); }
 
 void Form12::Command1_Click() {

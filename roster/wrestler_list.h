@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,9 @@ class Form12 : public ui::Form {
   void Command1_Click();  // "Done"
   // Writes the table to wrestlers.vl1; false (after telling the user) when that failed.
   bool saveroster();
+  // The roster, while it has changes that "Save Changes" has not written (on this list, the stat
+  // sheet or a stat editor); its save is "Save Changes".
+  std::optional<ui::UnsavedWork> unsavedWork();
 
   // --- The grid: listings, sorting, search, opening a wrestler --------------------------------
   void Command5_Click();  // "Sort: Name"

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "roster/stat_table.h"
 #include "tests/shell/shell_session.h"
 
 using shelltest::Session;
@@ -52,6 +53,14 @@ int itemIndex(const ui::ComboBox& list, const std::string& text) {
   return -1;
 }
 
+// The roster after "Create New Wrestler" on an empty roster whose start year is 1950.
+std::string rosterWithANewWrestler() {
+  std::string bytes;
+  for (const std::string& value : stat_table::newWrestler("New Wrestler", "1953"))
+    bytes += value + "\r\n";
+  return bytes;
+}
+
 std::vector<WorkKind> workKinds() {
   return {
       {"StartDate", "The start date",
@@ -83,6 +92,20 @@ std::vector<WorkKind> workKinds() {
        nullptr, "", "Scenarios/Old School/scenario.txt", "New Title\r\nAbout\r\nMe\r\n",
        [](Session& s) -> ui::Form& { return s.editor.form19; },
        [](Session& s) { return s.editor.form19.scenarioname.caption() == "New Title"; }},
+      {"Roster", "The wrestler roster",
+       [](Session& s) {
+         openHub(s);
+         s.editor.form14.Command2.click();  // "Edit The Wrestlers File": made empty
+       },
+       [](Session& s) {
+         s.editor.form12.Command2.click();  // "Create New Wrestler" opens the stat sheet
+       },
+       nullptr, "", "Data/wrestlers.vl1", rosterWithANewWrestler(),
+       [](Session& s) -> ui::Form& {
+         return s.editor.form13.visible() ? static_cast<ui::Form&>(s.editor.form13)
+                                          : s.editor.form12;
+       },
+       [](Session& s) { return s.editor.form12.wrestlerCount() == 1; }},
   };
 }
 
