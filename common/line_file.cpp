@@ -146,6 +146,12 @@ IoStatus readFirstLines(const std::string& pathText, std::size_t count,
 }
 
 IoStatus writeLines(const std::string& pathText, const std::vector<std::string>& lines) {
+  return writeLines(pathText, lines.size(),
+                    [&lines](std::size_t k) -> const std::string& { return lines[k]; });
+}
+
+IoStatus writeLines(const std::string& pathText, std::size_t count,
+                    const std::function<const std::string&(std::size_t)>& lineAt) {
   const std::filesystem::path target = nativePath(pathText);
   const std::string native = target.string();
   const std::string failed = "The file \"" + native + "\" could not be saved: ";
@@ -172,8 +178,8 @@ IoStatus writeLines(const std::string& pathText, const std::vector<std::string>&
   if (replacing) ::fchmod(file.get(), old.st_mode & 07777);  // keep the file's permissions
   std::string chunk;
   chunk.reserve(64 * 1024);
-  for (const std::string& line : lines) {
-    chunk.append(line);
+  for (std::size_t k = 0; k < count; ++k) {
+    chunk.append(lineAt(k));
     chunk.append("\r\n");
     if (chunk.size() >= 64 * 1024) {
       ok = writeAll(file.get(), chunk.data(), chunk.size(), error);

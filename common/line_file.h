@@ -1,6 +1,8 @@
 #pragma once
 // Line files: the game's plain-text files, one value per line.
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,5 +23,10 @@ IoStatus readFirstLines(const std::string& pathText, std::size_t count,
 // is written, flushed and closed, then renamed over the target. On failure the old file is left
 // byte-identical and no temporary file remains.
 IoStatus writeLines(const std::string& pathText, const std::vector<std::string>& lines);
+
+// Writes `count` lines the same way, line k being lineAt(k): for data held elsewhere than in one
+// list of lines, written without copying it first.
+IoStatus writeLines(const std::string& pathText, std::size_t count,
+                    const std::function<const std::string&(std::size_t)>& lineAt);
 
 }  // namespace common

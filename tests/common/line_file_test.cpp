@@ -227,6 +227,18 @@ TEST(WriteLines, WritesEachLineWithCrLf) {
   EXPECT_TRUE(leftovers(game, "Data").empty());
 }
 
+TEST(WriteLines, TakesItsLinesFromASource) {
+  GameFolder game;
+  const Lines left = {"a", "c"}, right = {"b", ""};
+  const common::IoStatus status = writeLines(
+      game.pathText("Data\\out.txt"), 4,
+      [&](std::size_t k) -> const std::string& { return (k % 2 ? right : left)[k / 2]; });
+  EXPECT_TRUE(status.ok) << status.error;
+  EXPECT_EQ(game.bytes("Data/out.txt"), "a\r\nb\r\nc\r\n\r\n");
+  ASSERT_TRUE(writeLines(game.pathText("Data\\out.txt"), 0, nullptr).ok);
+  EXPECT_EQ(game.bytes("Data/out.txt"), "");
+}
+
 TEST(WriteLines, ReplacesTheFileAndKeepsItsPermissions) {
   GameFolder game;
   game.write("Data/venues.txt", {"old", "lines", "that", "are", "longer"});
