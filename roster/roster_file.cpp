@@ -7,21 +7,24 @@
 
 namespace roster_file {
 
+std::size_t completeRecords(std::vector<std::string>& lines) {
+  const std::size_t rest = lines.size() % fieldCount;
+  if (rest == 0) return 0;
+  const auto fragment = lines.end() - static_cast<std::ptrdiff_t>(rest);
+  if (std::all_of(fragment, lines.end(), [](const std::string& line) { return line.empty(); })) {
+    lines.erase(fragment, lines.end());
+    return 0;
+  }
+  lines.resize(lines.size() + fieldCount - rest);
+  return fieldCount - rest;
+}
+
 Roster fromLines(std::vector<std::string> lines) {
   Roster roster;
-  const std::size_t whole = lines.size() / fieldCount;
-  const std::size_t rest = lines.size() % fieldCount;
-  const auto fragment = lines.begin() + static_cast<std::ptrdiff_t>(whole * fieldCount);
-  // Empty lines after the last whole record are no wrestler (a stray line end at the end of the
-  // file); any other fragment is a wrestler cut short, kept and completed with empty fields so
-  // that nothing of it is lost at the next save.
-  const bool keepFragment =
-      rest > 0 &&
-      std::any_of(fragment, lines.end(), [](const std::string& l) { return !l.empty(); });
-  roster.records.resize(whole + (keepFragment ? 1 : 0));
-  for (std::size_t i = 0; i < lines.size() && i / fieldCount < roster.records.size(); ++i)
+  roster.linesFilledIn = completeRecords(lines);
+  roster.records.resize(lines.size() / fieldCount);
+  for (std::size_t i = 0; i < lines.size(); ++i)
     roster.records[i / fieldCount][i % fieldCount] = std::move(lines[i]);
-  if (keepFragment) roster.linesFilledIn = fieldCount - rest;
   return roster;
 }
 
@@ -33,13 +36,19 @@ common::IoStatus readRoster(const std::string& pathText, Roster& roster) {
   return common::IoStatus::success();
 }
 
-common::IoStatus writeRoster(const std::string& pathText, std::vector<WrestlerRecord> records) {
-  std::vector<std::string> lines;
-  lines.reserve(records.size() * fieldCount);
-  for (WrestlerRecord& record : records) {
-    for (std::string& value : record) lines.push_back(std::move(value));
-  }
-  return common::writeLines(pathText, lines);
+common::IoStatus writeRoster(const std::string& pathText,
+                             const std::vector<WrestlerRecord>& records) {
+  return common::writeLines(pathText, records.size() * fieldCount,
+                            [&records](std::size_t k) -> const std::string& {
+                              return records[k / fieldCount][k % fieldCount];
+                            });
+}
+
+common::IoStatus writeRosterColumns(const std::string& pathText, const Columns& columns) {
+  return common::writeLines(pathText, columns[names]->size() * fieldCount,
+                            [&columns](std::size_t k) -> const std::string& {
+                              return (*columns[k % fieldCount])[k / fieldCount];
+                            });
 }
 
 }  // namespace roster_file

@@ -61,7 +61,12 @@ struct Roster {
   std::size_t linesFilledIn = 0;
 };
 
-// Splits a roster file's lines into records (the lines are moved, not copied).
+// A file that ends inside a record: drops a last fragment of only empty lines (a stray line end
+// at the end of the file), or completes any other with empty fields. Gives the number of fields
+// added; the lines then hold whole records.
+std::size_t completeRecords(std::vector<std::string>& lines);
+
+// Splits a roster file's lines into records, completed as above (the lines are moved).
 Roster fromLines(std::vector<std::string> lines);
 
 // Reads a roster file. A file of 0 bytes is a valid empty roster. On failure the roster is left
@@ -70,6 +75,14 @@ common::IoStatus readRoster(const std::string& pathText, Roster& roster);
 
 // Writes the records, 31 lines each and every line ended by CR LF, replacing the file atomically:
 // a failed write leaves the old file as it was. No records write a file of 0 bytes.
-common::IoStatus writeRoster(const std::string& pathText, std::vector<WrestlerRecord> records);
+common::IoStatus writeRoster(const std::string& pathText,
+                             const std::vector<WrestlerRecord>& records);
+
+// A roster held as one list per field: (*columns[f])[i] is field f of wrestler i. Every list
+// holds one entry per wrestler.
+using Columns = std::array<const std::vector<std::string>*, fieldCount>;
+
+// Writes a roster held as columns, as above.
+common::IoStatus writeRosterColumns(const std::string& pathText, const Columns& columns);
 
 }  // namespace roster_file

@@ -1,10 +1,12 @@
 #include "roster/wrestler_list.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_set>
 #include <utility>
 
 #include "app/editor.h"
+#include "common/line_file.h"
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "common/text.h"
@@ -148,22 +150,10 @@ roster_file::WrestlerRecord Form12::record(int wrestler) const {
   return record;
 }
 
-std::vector<roster_file::WrestlerRecord> Form12::records() const {
-  std::vector<roster_file::WrestlerRecord> all(static_cast<std::size_t>(wrestlerCount()));
-  for (std::size_t f = 0; f < fields_.size(); ++f) {
-    const std::vector<std::string>& values = fields_[f]->items();
-    for (std::size_t i = 0; i < all.size() && i < values.size(); ++i) all[i][f] = values[i];
-  }
-  return all;
-}
-
-void Form12::setRecords(std::vector<roster_file::WrestlerRecord> records) {
-  for (std::size_t f = 0; f < fields_.size(); ++f) {
-    std::vector<std::string> values;
-    values.reserve(records.size());
-    for (roster_file::WrestlerRecord& record : records) values.push_back(std::move(record[f]));
-    fields_[f]->setItems(std::move(values));
-  }
+roster_file::Columns Form12::columns() const {
+  roster_file::Columns columns;
+  for (std::size_t f = 0; f < fields_.size(); ++f) columns[f] = &fields_[f]->items();
+  return columns;
 }
 
 void Form12::appendRecord(roster_file::WrestlerRecord record) {
@@ -189,30 +179,40 @@ void Form12::load() {
   // open as an empty list that "Save Changes" would then write over the file.
   const std::string path = editor_.dataFile(roster_file::fileName);
   if (!common::exists(path)) {
-    if (common::IoStatus status = roster_file::writeRoster(path, {}); !status) {
+    if (common::IoStatus status = common::writeLines(path, {}); !status) {
       ui::say(editor_.desktop, "The wrestlers file can't be made.\r\n\r\n" + status.error,
               ui::Icon::Exclamation);
       return;
     }
   }
-  roster_file::Roster roster;
-  if (common::IoStatus status = roster_file::readRoster(path, roster); !status) {
+  std::vector<std::string> lines;
+  if (common::IoStatus status = common::readLines(path, lines); !status) {
     ui::say(editor_.desktop, "The wrestlers file can't be opened.\r\n\r\n" + status.error,
             ui::Icon::Exclamation);
     return;
   }
 
+  const std::size_t linesFilledIn = roster_file::completeRecords(lines);
+
   Text1.setText("");
   resetgrid();
-  setRecords(std::move(roster.records));
+  // Line k of the file is field k % 31 of wrestler k / 31.
+  const std::size_t count = lines.size() / roster_file::fieldCount;
+  for (std::size_t f = 0; f < fields_.size(); ++f) {
+    std::vector<std::string> values;
+    values.reserve(count + count / 4 + 16);  // room for new wrestlers without moving them all
+    for (std::size_t i = 0; i < count; ++i)
+      values.push_back(std::move(lines[i * roster_file::fieldCount + f]));
+    fields_[f]->setItems(std::move(values));
+  }
   fillgrid({});
   totalnum.setCaption(std::to_string(wrestlerCount()));
   alignCells();
   show();
   editor_.form14.hide();
 
-  if (roster.linesFilledIn > 0) {
-    const std::size_t n = roster.linesFilledIn;
+  if (linesFilledIn > 0) {
+    const std::size_t n = linesFilledIn;
     ui::say(editor_.desktop,
             "\"" + common::nativePath(path).string() +
                 "\" ends part of the way through a wrestler's record. " + std::to_string(n) +
@@ -224,7 +224,7 @@ void Form12::load() {
 
 bool Form12::saveroster() {
   if (common::IoStatus status =
-          roster_file::writeRoster(editor_.dataFile(roster_file::fileName), records());
+          roster_file::writeRosterColumns(editor_.dataFile(roster_file::fileName), columns());
       !status) {
     ui::say(editor_.desktop, "The wrestlers file could not be saved.\r\n\r\n" + status.error,
             ui::Icon::Critical);
@@ -449,7 +449,11 @@ void Form12::Command2_Click() {
   }
 
   // The first of "New Wrestler", "New Wrestler 1", "New Wrestler 2" ... that no wrestler has.
-  const std::unordered_set<std::string> taken(names.items().begin(), names.items().end());
+  // Only names that begin like the candidates can take one of them.
+  std::unordered_set<std::string_view> taken;
+  for (const std::string& name : names.items()) {
+    if (name.starts_with("New Wrestler")) taken.insert(name);
+  }
   newname = "New Wrestler";
   for (long long k = 1; taken.count(newname) != 0; ++k)
     newname = "New Wrestler " + std::to_string(k);

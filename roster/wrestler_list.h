@@ -93,9 +93,8 @@ class Form12 : public ui::Form {
   }
   ui::ListBox& twin(roster_file::Field f) { return *twins_[static_cast<std::size_t>(f)]; }
   int wrestlerCount() const { return names.listCount(); }
-  roster_file::WrestlerRecord record(int wrestler) const;    // "" fields outside the table
-  std::vector<roster_file::WrestlerRecord> records() const;  // the whole table, in table order
-  void setRecords(std::vector<roster_file::WrestlerRecord> records);  // replaces the table
+  roster_file::WrestlerRecord record(int wrestler) const;  // "" fields outside the table
+  roster_file::Columns columns() const;                    // the whole table, one list per field
   void appendRecord(roster_file::WrestlerRecord record);
   void removeRecords(const std::vector<bool>& which);  // every wrestler whose flag is true
 
