@@ -196,15 +196,14 @@ void Form12::load() {
 
   Text1.setText("");
   resetgrid();
-  // Line k of the file is field k % 31 of wrestler k / 31.
+  // Line k of the file is field k % 31 of wrestler k / 31; the lines are taken in one pass.
   const std::size_t count = lines.size() / roster_file::fieldCount;
-  for (std::size_t f = 0; f < fields_.size(); ++f) {
-    std::vector<std::string> values;
-    values.reserve(count + count / 4 + 16);  // room for new wrestlers without moving them all
-    for (std::size_t i = 0; i < count; ++i)
-      values.push_back(std::move(lines[i * roster_file::fieldCount + f]));
-    fields_[f]->setItems(std::move(values));
-  }
+  std::array<std::vector<std::string>, roster_file::fieldCount> values;
+  for (std::vector<std::string>& column : values)
+    column.reserve(count + count / 4 + 16);  // room for new wrestlers without moving them all
+  for (std::size_t k = 0; k < lines.size(); ++k)
+    values[k % roster_file::fieldCount].push_back(std::move(lines[k]));
+  for (std::size_t f = 0; f < fields_.size(); ++f) fields_[f]->setItems(std::move(values[f]));
   fillgrid({});
   totalnum.setCaption(std::to_string(wrestlerCount()));
   alignCells();
