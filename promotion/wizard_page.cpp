@@ -75,6 +75,14 @@ void placeRowAt(int top, ui::Label& caption, const std::string& captionText, ui:
   if (auto* label = dynamic_cast<ui::Label*>(&value)) styleValue(*label);
 }
 
+void placeRowWithButton(int top, ui::Label& caption, const std::string& captionText,
+                        ui::Label& value, ui::CommandButton& button) {
+  constexpr int buttonWidth = 30, gap = 6;
+  placeRowAt(top, caption, captionText, value, valueWidth - buttonWidth - gap);
+  button.setCaption("...");
+  button.place(valueLeft + valueWidth - buttonWidth, top, buttonWidth, rowHeight);
+}
+
 void goTo(ui::Form& from, ui::Form& to) {
   to.show();
   from.hide();

@@ -38,6 +38,9 @@ void placeRow(int row, ui::Label& caption, const std::string& captionText, ui::C
 // The same at a top of the page's own choosing (pages with more rows, or rows below a box).
 void placeRowAt(int top, ui::Label& caption, const std::string& captionText, ui::Control& value,
                 int valueWidthPixels = valueWidth);
+// A row whose value label has a small "..." button at its right (the image picker's opener).
+void placeRowWithButton(int top, ui::Label& caption, const std::string& captionText,
+                        ui::Label& value, ui::CommandButton& button);
 
 // Moves between pages: the page moved to is shown, then the page left is hidden.
 void goTo(ui::Form& from, ui::Form& to);
