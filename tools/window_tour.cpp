@@ -7,6 +7,9 @@
 
 #include "app/editor.h"
 #include "common/code_page.h"
+#include "common/number_text.h"
+#include "promotion/promotion_file.h"
+#include "promotion/wizard_page.h"
 #include "qt/front_end.h"
 
 namespace fs = std::filesystem;
@@ -91,6 +94,57 @@ void runCheck(Walker& go, ui::Form& hub, const std::string& check, const std::st
   go.click(hub, "OK");
 }
 
+// Opens a promotion of the data set into the first five wizard pages, setting their controls
+// from its lines the way opening a promotion fills them (their handlers run as they will then).
+// False when the file can't be read.
+bool openIntoFirstPages(Editor& editor, const std::string& fileName) {
+  namespace pf = promotion_file;
+  std::vector<std::string> lines;
+  if (!pf::readPromotion(editor.dataFile(fileName), lines)) return false;
+  editor.form2.List1.clear();
+  for (std::string& text : lines) editor.form2.List1.addItem(std::move(text));
+  editor.form2.nameoffile.setCaption(fileName);
+  auto line = [&editor](std::size_t index) { return wizard::line(editor, index); };
+
+  Form3& step1 = editor.form3;
+  step1.prominitials.setCaption(line(pf::initialsLine));
+  step1.promname.setCaption(line(pf::nameLine));
+  step1.promlogo.setCaption(line(pf::logoLine));
+  for (int size = 1; size <= 6; ++size) {
+    if (line(pf::sizeLine) == std::to_string(size)) step1.Combo1.setListIndex(size - 1);
+  }
+  step1.bankbalance.setCaption(line(pf::bankBalanceLine));
+  step1.website.setCaption(line(pf::webSiteLine));
+  step1.Text1.setText(line(pf::descriptionLine));
+  step1.owner.setCaption(line(pf::ownerLine));
+  step1.Combo2.setText(line(pf::rosterSplitLine));
+  step1.brand1.setCaption(line(pf::brand1NameLine));
+  step1.brand2.setCaption(line(pf::brand2NameLine));
+  step1.Combo3.setText(line(pf::tvCoverageLine));
+
+  editor.form4.show1_Click();  // the first show, loaded as stored
+
+  Form5& step3 = editor.form5;
+  step3.tvatt.setCaption(line(pf::maxTelevisedAttendanceLine));
+  step3.untvatt.setCaption(line(pf::maxUntelevisedAttendanceLine));
+  step3.Combo1.setListIndex(wizard::wholeNumber(line(pf::primaryProductionLine)) - 1);
+  step3.Combo2.setListIndex(wizard::wholeNumber(line(pf::secondaryProductionLine)) - 1);
+  step3.Combo3.setListIndex(wizard::wholeNumber(line(pf::bigShowProductionLine)) - 1);
+
+  Form6& step4 = editor.form6;
+  step4.Combo1.setText(line(pf::ppvDealLine));
+  step4.ppvbuyrate.setCaption(common::fromHundredths(line(pf::buyRateLine)));
+  step4.bigshowatt.setCaption(line(pf::bigShowAttendanceLine));
+  step4.month1_Click();  // January
+
+  Form7& step5 = editor.form7;
+  step5.nameofbigshow.setCaption(line(pf::nextBigShowNameLine));
+  step5.Combo2.setListIndex(wizard::wholeNumber(line(pf::nextBigShowLevelLine)) - 1);
+  step5.dateofshow.setCaption(line(pf::nextBigShowDateLine));
+  step5.HScroll1.setValue(wizard::wholeNumber(line(pf::nextBigShowDaysLine)));
+  return true;
+}
+
 }  // namespace
 
 std::string windowName(int index) {
@@ -115,6 +169,20 @@ void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look
                                    "Edit The Start Date", "Edit The Venues"}) {
     if (!editor.form14.visible()) go.showOnly(editor.form14);
     if (go.click(editor.form14, editorButton)) go.lookAtShown();
+  }
+
+  // The first five wizard pages on a sample promotion, one after the other by "Next >>>", then
+  // back by "<<< Back".
+  go.log() << "step: the wizard's first pages on gcf.fed\n";
+  if (openIntoFirstPages(editor, "gcf.fed")) {
+    go.showOnly(editor.form3);
+    go.lookAtShown();
+    ui::Form* const forward[] = {&editor.form3, &editor.form4, &editor.form5, &editor.form6};
+    for (ui::Form* page : forward) {
+      if (go.click(*page, "Next >>>")) go.lookAtShown();
+    }
+    ui::Form* const backward[] = {&editor.form7, &editor.form6, &editor.form5, &editor.form4};
+    for (ui::Form* page : backward) go.click(*page, "<<< Back");
   }
 
   // The wrestler list, one wrestler's stat sheet, and the ways back: the sheet's "OK" under its
