@@ -27,33 +27,40 @@ std::uint64_t clockSeed() {
 
 }  // namespace
 
-Random::Random() : engine_(clockSeed()) {}
+Random::Random() : state_(clockSeed()) {}
 
-Random::Random(std::uint64_t seed) : engine_(seed) {}
+Random::Random(std::uint64_t seed) : state_(seed) {}
+
+std::uint64_t Random::draw64() {
+  // mixed() steps the counter's value by the golden ratio before mixing it.
+  const std::uint64_t value = mixed(state_);
+  state_ += 0x9E3779B97F4A7C15ull;
+  return value;
+}
 
 double Random::next() {
   // The top 53 bits as a fraction: every value a multiple of 2^-53, never 1.
-  return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+  return static_cast<double>(draw64() >> 11) * 0x1.0p-53;
 }
 
 int Random::below(int n) {
   if (n <= 0) return 0;
   // Multiply and keep the high half, rejecting the few draws that would favour small results.
   const auto range = static_cast<std::uint64_t>(n);
-  unsigned __int128 product = static_cast<unsigned __int128>(engine_()) * range;
+  unsigned __int128 product = static_cast<unsigned __int128>(draw64()) * range;
   auto low = static_cast<std::uint64_t>(product);
   if (low < range) {
     const std::uint64_t threshold = (0 - range) % range;
     while (low < threshold) {
-      product = static_cast<unsigned __int128>(engine_()) * range;
+      product = static_cast<unsigned __int128>(draw64()) * range;
       low = static_cast<std::uint64_t>(product);
     }
   }
   return static_cast<int>(product >> 64);
 }
 
-void Random::reseedFromClock() { engine_.seed(engine_() ^ clockSeed()); }
+void Random::reseedFromClock() { state_ ^= clockSeed(); }
 
-void Random::seed(std::uint64_t seed) { engine_.seed(seed); }
+void Random::seed(std::uint64_t seed) { state_ = seed; }
 
 }  // namespace common

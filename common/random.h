@@ -2,7 +2,6 @@
 // The program's one source of random numbers: uniform draws in [0, 1).
 
 #include <cstdint>
-#include <random>
 
 namespace common {
 
@@ -16,7 +15,10 @@ class Random {
   void seed(std::uint64_t seed);        // restarts a fixed sequence
 
  private:
-  std::mt19937_64 engine_;
+  std::uint64_t draw64();  // the next 64 random bits
+  // A counter stepped by a fixed odd amount and mixed on the way out: a re-seed is one XOR, so
+  // re-seeding before every draw of a large roster costs next to nothing.
+  std::uint64_t state_ = 0;
 };
 
 }  // namespace common
