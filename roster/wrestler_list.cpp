@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
@@ -468,14 +469,253 @@ void Form12::Command2_Click() {
 
 // --- Bulk changes and automatic expiry dates ---------------------------------------------------
 
-void Form12::Command10_Click() {}
+void Form12::Command10_Click() {
+  const std::string from = Text2.text(), to = Text3.text();
+  if (from.empty() || to.empty()) {
+    ui::say(editor_.desktop, "Both text boxes must contain text.");
+    return;
+  }
+  const std::vector<std::string>& promotions = promotion.items();
+  for (std::size_t i = 0; i < promotions.size(); ++i) {
+    if (promotions[i] == from) promotion.setList(static_cast<int>(i), to);
+  }
+  madechanges.setCaption("yes");
+  Command7_Click();
+  ui::say(editor_.desktop, "All wrestlers with the promotion " + from +
+                               " have now been changed to the promotion " + to +
+                               ".\r\n\r\nRemember to click Save before you leave.");
+  Text2.setText("");
+  Text3.setText("");
+}
 
-void Form12::Command12_Click() {}
+void Form12::Command12_Click() {
+  const std::string gone = Text6.text();
+  if (gone.empty()) {
+    ui::say(editor_.desktop, "Please enter a promotion's initials.");
+    return;
+  }
+  {
+    ui::BusyPointer busy(Command12);
+    // One pass over the table: every list loses the same entries, so the lists stay parallel.
+    const std::vector<std::string>& promotions = promotion.items();
+    std::vector<bool> which(promotions.size(), false);
+    int removed = 0;
+    for (std::size_t i = 0; i < promotions.size(); ++i) {
+      if (promotions[i] == gone) {
+        which[i] = true;
+        ++removed;
+      }
+    }
+    if (removed > 0) removeRecords(which);
+    totalnum.setCaption(common::addToNumberText(totalnum.caption(), -removed));
+    Command7_Click();
+  }
+  madechanges.setCaption("yes");
+  ui::say(editor_.desktop, "All wrestlers from promotion " + gone + " have been deleted.");
+  Text6.setText("");
+}
 
-void Form12::Command3_Click() {}
+void Form12::seedRandom(std::uint64_t seed) {
+  random_.seed(seed);
+  clockReseeding_ = false;
+}
+
+double Form12::draw() {
+  if (clockReseeding_) random_.reseedFromClock();
+  return random_.next();
+}
+
+void Form12::Command3_Click() {
+  if (!ui::askYesNo(editor_.desktop,
+                    "Using this feature will overwrite any contract expiry dates you have entered "
+                    "manually.\r\nContinue?"))
+    return;
+  // Without a start year no date is changed.
+  std::string year;
+  if (common::IoStatus status =
+          main_data::readStartYear(editor_.dataFile(main_data::fileName), year);
+      !status) {
+    ui::say(editor_.desktop,
+            "Contract expiry dates can't be created: the start year can't be read.\r\n\r\n" +
+                status.error,
+            ui::Icon::Exclamation);
+    return;
+  }
+  madechanges.setCaption("yes");
+  editor_.form14.Text2.setText(year);
+
+  static const char* const monthNames[] = {"January",   "February", "March",    "April",
+                                           "May",       "June",     "July",     "August",
+                                           "September", "October",  "November", "December"};
+  const double startYear = common::numberValue(editor_.form14.Text2.text());
+  std::vector<std::string> dates(static_cast<std::size_t>(wrestlerCount()));
+  std::string monthName, yearText;
+  for (std::string& date : dates) {
+    monthName = monthNames[std::min(static_cast<int>(draw() * 12), 11)];
+    yearText = common::numberText(startYear + 1 + std::min(static_cast<int>(draw() * 4), 3));
+    date = monthName + " " + yearText;
+  }
+  if (!dates.empty()) {
+    month.setCaption(monthName);
+    contyear.setCaption(yearText);
+  }
+  expires.setItems(std::move(dates));
+  ui::say(editor_.desktop, "Random Contract Expiry Dates created successfully.");
+}
 
 // --- Exports -----------------------------------------------------------------------------------
 
-void Form12::Command9_Click() {}
+namespace {
 
-void Form12::Command11_Click() {}
+// A typed roster file name: the game's extension, written exactly so.
+bool hasRosterExtension(const std::string& name) { return common::wildcardMatch(name, "*.vl1"); }
+
+}  // namespace
+
+bool Form12::checkRosterName(const std::string& name, ui::Icon icon, const std::string& title) {
+  // One bare name in the data set's folder: nothing that reaches outside it.
+  const std::string problem = common::checkNewName(name);
+  if (problem.empty()) return true;
+  ui::say(editor_.desktop, problem, icon, title);
+  return false;
+}
+
+void Form12::setTwins(std::vector<roster_file::WrestlerRecord> records) {
+  for (std::size_t f = 0; f < twins_.size(); ++f) {
+    std::vector<std::string> values;
+    values.reserve(records.size());
+    for (roster_file::WrestlerRecord& record : records) values.push_back(std::move(record[f]));
+    twins_[f]->setItems(std::move(values));
+  }
+}
+
+void Form12::Command11_Click() {
+  const std::string wanted = Text4.text(), name = Text5.text();
+  if (wanted.empty() || name.empty()) {
+    ui::say(editor_.desktop, "Both text boxes must contain text.");
+    return;
+  }
+  if (!hasRosterExtension(name)) {
+    ui::say(editor_.desktop, "The filename must end in ''.vl1''");
+    return;
+  }
+  if (!checkRosterName(name, ui::Icon::None, "")) return;
+  const std::string path = editor_.dataFile(name);
+  if (common::exists(path)) {
+    ui::say(editor_.desktop, "A file with this name already exists. Please enter a new filename.");
+    return;
+  }
+
+  std::vector<roster_file::WrestlerRecord> chosen;
+  const std::vector<std::string>& promotions = promotion.items();
+  for (std::size_t i = 0; i < promotions.size(); ++i) {
+    if (promotions[i] == wanted) chosen.push_back(record(static_cast<int>(i)));
+  }
+  if (common::IoStatus status = roster_file::writeRoster(path, std::move(chosen)); !status) {
+    ui::say(editor_.desktop, "The wrestlers could not be exported.\r\n\r\n" + status.error,
+            ui::Icon::Critical);
+    return;
+  }
+  ui::say(editor_.desktop, "File ''" + name + "'' created successfully.");
+  Text4.setText("");
+  Text5.setText("");
+}
+
+void Form12::Command9_Click() {
+  const std::string name = ui::ask(
+      editor_.desktop, "Please enter the name of the file you wish to add these wrestlers to.",
+      "Add To Other File", roster_file::fileName);
+  if (name.empty()) return;
+  const std::string fileError = "Filename Error!";
+  if (!hasRosterExtension(name)) {
+    ui::say(editor_.desktop, "Filename must have extension .vl1.", ui::Icon::Critical, fileError);
+    return;
+  }
+  if (!checkRosterName(name, ui::Icon::Critical, fileError)) return;
+  const std::string path = editor_.dataFile(name);
+  if (!common::isFile(path)) {
+    ui::say(editor_.desktop, "No file with that name exists in this directory.", ui::Icon::Critical,
+            fileError);
+    return;
+  }
+  if (wrestlerCount() == 0) {
+    ui::say(editor_.desktop, "There's no wrestlers here to export!", ui::Icon::Critical,
+            "No Wrestlers!");
+    return;
+  }
+
+  // The target, read whole. One that ends inside a record is left as it is on disk.
+  std::vector<std::string> lines;
+  if (common::IoStatus status = common::readLines(path, lines); !status) {
+    ui::say(editor_.desktop,
+            "The wrestlers could not be added to " + name + ".\r\n\r\n" + status.error,
+            ui::Icon::Critical);
+    return;
+  }
+  if (lines.size() % roster_file::fieldCount != 0) {
+    ui::say(editor_.desktop,
+            name +
+                " ends part of the way through a wrestler's record, so the wrestlers can't be "
+                "added to it. The file has not been changed.",
+            ui::Icon::Critical, fileError);
+    return;
+  }
+
+  // The merged roster as slots in their order, a slot taken out when a wrestler replaces it, and
+  // each name's slots, so that a wrestler is compared only with the records of its own name.
+  std::vector<roster_file::WrestlerRecord> slots = roster_file::fromLines(std::move(lines)).records;
+  std::vector<bool> removed(slots.size(), false);
+  std::unordered_map<std::string, std::vector<std::size_t>> slotsByName;
+  slotsByName.reserve(slots.size() + static_cast<std::size_t>(wrestlerCount()));
+  for (std::size_t s = 0; s < slots.size(); ++s)
+    slotsByName[slots[s][roster_file::names]].push_back(s);
+
+  const int count = wrestlerCount();
+  for (int i = 0; i < count; ++i) {
+    roster_file::WrestlerRecord wrestler = record(i);
+    std::vector<std::size_t>& sameName = slotsByName[wrestler[roster_file::names]];
+    // The records of this name when the turn begins; one appended in this turn is not compared.
+    const std::vector<std::size_t> matches = sameName;
+    bool appended = false;
+    for (const std::size_t s : matches) {
+      const roster_file::WrestlerRecord& there = slots[s];
+      const std::string question =
+          there[roster_file::names] +
+          " already exists in the roster you're exporting to. Do you want to overwrite the " +
+          name + " version:\r\n\r\nDraw Value: " + there[roster_file::pop] +
+          "   Ability: " + there[roster_file::ent] +
+          "\r\n\r\nWith the one you are exporting:\r\n\r\nDraw Value: " +
+          wrestler[roster_file::pop] + "   Ability: " + wrestler[roster_file::ent] + "\r\n";
+      if (!ui::askYesNo(editor_.desktop, question, ui::Icon::None, "Wrestler Already In File"))
+        continue;
+      removed[s] = true;
+      std::erase(sameName, s);
+      // Yes to two records of one name replaces both with one copy of the wrestler.
+      if (!appended) {
+        sameName.push_back(slots.size());
+        slots.push_back(wrestler);
+        removed.push_back(false);
+        appended = true;
+      }
+    }
+    if (matches.empty()) {
+      sameName.push_back(slots.size());
+      slots.push_back(std::move(wrestler));
+      removed.push_back(false);
+    }
+  }
+
+  std::vector<roster_file::WrestlerRecord> merged;
+  merged.reserve(slots.size());
+  for (std::size_t s = 0; s < slots.size(); ++s) {
+    if (!removed[s]) merged.push_back(std::move(slots[s]));
+  }
+  setTwins(merged);
+  if (common::IoStatus status = roster_file::writeRoster(path, std::move(merged)); !status) {
+    ui::say(editor_.desktop,
+            "The wrestlers could not be added to " + name + ".\r\n\r\n" + status.error,
+            ui::Icon::Critical);
+    return;
+  }
+  ui::say(editor_.desktop, "Roster exported successfully.");
+}

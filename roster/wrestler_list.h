@@ -1,10 +1,12 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "common/random.h"
 #include "roster/roster_file.h"
 #include "ui/ui.h"
 
@@ -132,6 +134,8 @@ class Form12 : public ui::Form {
   void Command10_Click();  // "Go": change all promotions called ... to ...
   void Command12_Click();  // "Go": delete all wrestlers of a promotion
   void Command3_Click();   // "Create Auto Expiry Dates"
+  // Makes the expiry dates' draws a fixed sequence from this seed, with no clock mixed in (tests).
+  void seedRandom(std::uint64_t seed);
 
   // --- Exports ---------------------------------------------------------------------------------
   void Command9_Click();   // "Export This Roster Into Another Roster File"
@@ -149,4 +153,12 @@ class Form12 : public ui::Form {
   Editor& editor_;
   std::array<ui::ListBox*, roster_file::fieldCount> fields_;
   std::array<ui::ListBox*, roster_file::fieldCount> twins_;
+
+  // --- Bulk changes and exports --------------------------------------------------------------
+  double draw();  // one uniform draw in [0, 1) for the expiry dates
+  // Whether a roster file name typed for an export may be used; tells the user why not.
+  bool checkRosterName(const std::string& name, ui::Icon icon, const std::string& title);
+  void setTwins(std::vector<roster_file::WrestlerRecord> records);
+  common::Random random_;
+  bool clockReseeding_ = true;  // the clock is mixed in before every draw
 };

@@ -40,6 +40,13 @@ inline std::string rosterBytes(const std::vector<roster_file::WrestlerRecord>& r
   return bytes;
 }
 
+// The wrestler table, record by record in table order.
+inline std::vector<roster_file::WrestlerRecord> table(const Form12& list) {
+  std::vector<roster_file::WrestlerRecord> records;
+  for (int i = 0; i < list.wrestlerCount(); ++i) records.push_back(list.record(i));
+  return records;
+}
+
 // Column `col` of the grid's rows below the header, top to bottom.
 inline std::vector<std::string> column(const ui::Grid& grid, int col = 0) {
   std::vector<std::string> texts;

@@ -1,0 +1,316 @@
+// The wrestler list's exports: one promotion's wrestlers to a new roster file, and the whole
+// roster merged into another roster file with a question for each wrestler already there.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/roster/roster_session.h"
+
+namespace {
+
+using rostertest::rosterBytes;
+using rostertest::Session;
+using rostertest::table;
+using rostertest::wrestler;
+using Names = std::vector<std::string>;
+using Records = std::vector<roster_file::WrestlerRecord>;
+
+// A wrestler with its draw value and ability.
+roster_file::WrestlerRecord rated(const std::string& name, const std::string& pop,
+                                  const std::string& ent) {
+  roster_file::WrestlerRecord record = wrestler(name);
+  record[roster_file::pop] = pop;
+  record[roster_file::ent] = ent;
+  return record;
+}
+
+class RosterExports : public ::testing::Test, public Session {
+ protected:
+  void expectDatabaseUntouched(const Records& before, const Names& listed) {
+    EXPECT_EQ(table(list), before);
+    EXPECT_EQ(rostertest::column(list.MSFlexGrid1), listed);
+    EXPECT_EQ(list.madechanges.caption(), "no");
+  }
+};
+
+// --- One promotion to a new file ---------------------------------------------------------------
+
+TEST_F(RosterExports, APromotionIsWrittenInTableOrderToTheNewFile) {
+  writeRoster({wrestler("Zed Ashby", "SBL"), wrestler("Bo Marsh", "sbl"),
+               wrestler("Al Crane", "SBL"), wrestler("Fay Orrin", "Free Agent")});
+  open();
+  list.Command6.click();
+  list.Command8.click();
+  const Names listed = rostertest::column(list.MSFlexGrid1);
+  const Records before = table(list);
+
+  list.Text4.type("SBL");
+  list.Text5.type("sbl.vl1");
+  list.Command11.click();
+
+  EXPECT_EQ(folder.bytes("Data/sbl.vl1"), rosterBytes({before[0], before[2]}));
+  EXPECT_EQ(desktop.messageTexts(), Names{"File ''sbl.vl1'' created successfully."});
+  EXPECT_EQ(desktop.last().icon, ui::Icon::None);
+  EXPECT_EQ(list.Text4.text(), "");
+  EXPECT_EQ(list.Text5.text(), "");
+  expectDatabaseUntouched(before, listed);
+  EXPECT_EQ(list.showbutton.caption(), "injured");
+
+  // A promotion nobody has, differing only in case: an empty file, and the same report.
+  desktop.forget();
+  list.Text4.type("Sbl");
+  list.Text5.type("none.vl1");
+  list.Command11.click();
+  EXPECT_TRUE(folder.exists("Data/none.vl1"));
+  EXPECT_EQ(folder.bytes("Data/none.vl1"), "");
+  EXPECT_EQ(desktop.messageTexts(), Names{"File ''none.vl1'' created successfully."});
+}
+
+TEST_F(RosterExports, AnUnsavedEditIsExportedAndLeavesTheFlagAsItWas) {
+  writeRoster({wrestler("Al Crane", "SBL")});
+  open();
+  list.pop.setList(0, "77");  // as the stat sheet stores an edit
+  list.madechanges.setCaption("yes");
+  list.Text4.type("SBL");
+  list.Text5.type("sbl.vl1");
+  list.Command11.click();
+  EXPECT_EQ(folder.read("Data/sbl.vl1")[roster_file::pop], "77");
+  EXPECT_EQ(list.madechanges.caption(), "yes");
+}
+
+struct Refusal {
+  const char *promotion, *file, *message;
+};
+
+TEST_F(RosterExports, APromotionExportRefusesBadInputAndWritesNothing) {
+  writeRoster({wrestler("Al Crane", "SBL")});
+  open();
+  const std::string both = "Both text boxes must contain text.";
+  const std::string extension = "The filename must end in ''.vl1''";
+  const std::string taken = "A file with this name already exists. Please enter a new filename.";
+  const Refusal cases[] = {
+      {"", "sbl.vl1", both.c_str()},
+      {"SBL", "", both.c_str()},
+      {"SBL", "sbl.VL1", extension.c_str()},
+      {"SBL", "sbl.vl1 ", extension.c_str()},
+      {"SBL", "sbl", extension.c_str()},
+      {"SBL", "wrestlers.vl1", taken.c_str()},
+      {"SBL", "../outside.vl1",
+       "A name cannot contain the character / (none of / \\ < > : \" | "
+       "? * may be used)."},
+      {"SBL", "..\\outside.vl1",
+       "A name cannot contain the character \\ (none of / \\ < > : \" "
+       "| ? * may be used)."},
+      {"SBL", "a:b.vl1",
+       "A name cannot contain the character : (none of / \\ < > : \" | ? * "
+       "may be used)."},
+  };
+  const Names before = folder.entries("Data");
+  for (const Refusal& c : cases) {
+    SCOPED_TRACE(std::string(c.promotion) + " / " + c.file);
+    desktop.forget();
+    list.Text4.type(c.promotion);
+    list.Text5.type(c.file);
+    list.Command11.click();
+    EXPECT_EQ(desktop.messageTexts(), Names{c.message});
+    EXPECT_EQ(desktop.last().icon, ui::Icon::None);
+    EXPECT_EQ(desktop.last().title, "");
+    EXPECT_EQ(list.Text4.text(), c.promotion);
+    EXPECT_EQ(list.Text5.text(), c.file);
+    EXPECT_EQ(folder.entries("Data"), before);
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder.root() / "outside.vl1"));
+  EXPECT_EQ(folder.bytes(rostertest::rosterFile), rosterBytes({wrestler("Al Crane", "SBL")}));
+}
+
+TEST_F(RosterExports, AFailedWriteIsReportedAndNoSuccessFollows) {
+  writeRoster({wrestler("Al Crane", "SBL")});
+  open();
+  std::filesystem::remove_all(folder.path("Data"));  // the data set's folder is gone
+  list.Text4.type("SBL");
+  list.Text5.type("sbl.vl1");
+  list.Command11.click();
+  ASSERT_EQ(desktop.dialogs().size(), 1u);
+  EXPECT_EQ(desktop.last().text.rfind("The wrestlers could not be exported.", 0), 0u);
+  EXPECT_EQ(desktop.last().icon, ui::Icon::Critical);
+  EXPECT_EQ(list.Text4.text(), "SBL");
+  EXPECT_EQ(list.Text5.text(), "sbl.vl1");
+}
+
+// --- Merging into another roster file ------------------------------------------------------------
+
+class RosterMerge : public RosterExports {
+ protected:
+  const roster_file::WrestlerRecord a = rated("Ann Arbor", "40", "50");
+  const roster_file::WrestlerRecord b = rated("Bo Marsh", "61", "62");
+  const roster_file::WrestlerRecord c = rated("Cy Dunmore", "70", "71");
+  const roster_file::WrestlerRecord newB = rated("Bo Marsh", "88", "89");
+  const roster_file::WrestlerRecord d = rated("Dee Holt", "20", "21");
+
+  // The database and the target, then the merge with these prompt and question answers.
+  void merge(const Records& database, const Records& target, const std::string& name,
+             const std::vector<bool>& answers) {
+    writeRoster(database);
+    open();
+    folder.writeBytes("Data/" + name, rosterBytes(target));
+    desktop.forget();
+    desktop.reply(name);
+    for (const bool yes : answers) yes ? desktop.answerYes() : desktop.answerNo();
+    list.Command9.click();
+  }
+
+  Records target(const std::string& name) const {
+    return roster_file::fromLines(folder.read("Data/" + name)).records;
+  }
+};
+
+TEST_F(RosterMerge, AWrestlerAlreadyThereIsAskedAboutOnce) {
+  for (const bool yes : {true, false}) {
+    SCOPED_TRACE(yes ? "Yes" : "No");
+    merge({newB, d}, {a, b, c}, "other.vl1", {yes});
+
+    ASSERT_EQ(desktop.dialogs().size(), 3u);
+    const Dialog& prompt = desktop.dialogs()[0];
+    EXPECT_EQ(prompt.kind, Dialog::Kind::Prompt);
+    EXPECT_EQ(prompt.text, "Please enter the name of the file you wish to add these wrestlers to.");
+    EXPECT_EQ(prompt.title, "Add To Other File");
+    EXPECT_EQ(prompt.defaultAnswer, "wrestlers.vl1");
+    const Dialog& question = desktop.dialogs()[1];
+    EXPECT_EQ(question.text,
+              "Bo Marsh already exists in the roster you're exporting to. Do you want to "
+              "overwrite the other.vl1 version:\r\n\r\nDraw Value: 61   Ability: 62\r\n\r\nWith "
+              "the one you are exporting:\r\n\r\nDraw Value: 88   Ability: 89\r\n");
+    EXPECT_EQ(question.title, "Wrestler Already In File");
+    EXPECT_EQ(question.buttons, ui::Buttons::YesNo);
+    EXPECT_EQ(question.icon, ui::Icon::None);
+    EXPECT_EQ(desktop.last().text, "Roster exported successfully.");
+
+    const Records merged = yes ? Records{a, c, newB, d} : Records{a, b, c, d};
+    EXPECT_EQ(folder.bytes("Data/other.vl1"), rosterBytes(merged));
+    EXPECT_EQ(list.twin(roster_file::names).items().size(), 4u);
+    EXPECT_EQ(list.twin(roster_file::pop).items()[yes ? 2 : 1], yes ? "88" : "61");
+    EXPECT_EQ(table(list), (Records{newB, d}));  // the database stays
+    EXPECT_EQ(list.madechanges.caption(), "no");
+  }
+}
+
+TEST_F(RosterMerge, IntoAnEmptyFileEveryWrestlerGoesInDatabaseOrderWithoutAQuestion) {
+  merge({d, a, c}, {}, "empty.vl1", {});
+  EXPECT_EQ(desktop.dialogs().size(), 2u);
+  EXPECT_EQ(target("empty.vl1"), (Records{d, a, c}));
+}
+
+TEST_F(RosterMerge, NamesDifferingInCaseOrABlankAreDifferentWrestlers) {
+  const auto lowerB = rated("bo marsh", "1", "1");
+  const auto blankB = rated("Bo Marsh ", "2", "2");
+  merge({b}, {lowerB, blankB}, "other.vl1", {});
+  EXPECT_EQ(target("other.vl1"), (Records{lowerB, blankB, b}));
+}
+
+TEST_F(RosterMerge, TwoRecordsOfOneNameAnsweredYesLeaveOneCopy) {
+  const auto b2 = rated("Bo Marsh", "5", "6");
+  merge({newB}, {b, a, b2}, "other.vl1", {true, true});
+  EXPECT_EQ(desktop.dialogs().size(), 4u);
+  EXPECT_EQ(target("other.vl1"), (Records{a, newB}));
+
+  // Yes to the first, No to the second: the second stays at its place.
+  merge({newB}, {b, a, b2}, "other.vl1", {true, false});
+  EXPECT_EQ(target("other.vl1"), (Records{a, b2, newB}));
+}
+
+TEST_F(RosterMerge, ASecondDatabaseWrestlerOfOneNameIsAskedAboutTheFirstsCopy) {
+  const auto b2 = rated("Bo Marsh", "5", "6");
+  merge({newB, b2}, {a}, "other.vl1", {true});
+  ASSERT_EQ(desktop.dialogs().size(), 3u);
+  EXPECT_NE(desktop.dialogs()[1].text.find("Draw Value: 88   Ability: 89\r\n\r\nWith the one "
+                                           "you are exporting:\r\n\r\nDraw Value: 5   Ability: 6"),
+            std::string::npos);
+  EXPECT_EQ(target("other.vl1"), (Records{a, b2}));
+}
+
+TEST_F(RosterMerge, IntoTheDataSetsOwnRosterKeepsWrestlersDeletedSinceTheSave) {
+  writeRoster({a, b});
+  open();
+  list.Text6.type("GCF");
+  list.Command12.click();  // every wrestler carries "GCF": the table is empty now
+  list.appendRecord(d);
+  desktop.forget();
+  desktop.reply("wrestlers.vl1");
+  list.Command9.click();
+  EXPECT_EQ(target("wrestlers.vl1"), (Records{a, b, d}));
+  EXPECT_EQ(list.madechanges.caption(), "yes");
+}
+
+struct MergeRefusal {
+  const char* what;
+  bool emptyDatabase;
+  const char* answer;
+  const char *message, *title;  // message "" for none
+};
+
+TEST_F(RosterMerge, RefusalsWriteNothingAndChangeNothing) {
+  const MergeRefusal cases[] = {
+      {"cancelled", false, "", "", ""},
+      {"capital extension", false, "other.VL1", "Filename must have extension .vl1.",
+       "Filename Error!"},
+      {"wrong extension, empty database", true, "other.txt", "Filename must have extension .vl1.",
+       "Filename Error!"},
+      {"no such file", false, "missing.vl1", "No file with that name exists in this directory.",
+       "Filename Error!"},
+      {"a folder part", false, "../other.vl1",
+       "A name cannot contain the character / (none of / \\ < > : \" | ? * may be used).",
+       "Filename Error!"},
+      {"empty database", true, "other.vl1", "There's no wrestlers here to export!",
+       "No Wrestlers!"},
+  };
+  for (const MergeRefusal& c : cases) {
+    SCOPED_TRACE(c.what);
+    writeRoster(c.emptyDatabase ? Records{} : Records{d});
+    open();
+    folder.writeBytes("Data/other.vl1", rosterBytes({a, b}));
+    folder.writeBytes("other.vl1", rosterBytes({a}));
+    const Records before = table(list);
+    list.twin(roster_file::names).setItems({"from the last merge"});
+    desktop.forget();
+    desktop.reply(c.answer);
+    list.Command9.click();
+    if (std::string(c.message).empty()) {
+      EXPECT_EQ(desktop.dialogs().size(), 1u);
+    } else {
+      ASSERT_EQ(desktop.dialogs().size(), 2u);
+      EXPECT_EQ(desktop.last().text, c.message);
+      EXPECT_EQ(desktop.last().title, c.title);
+      EXPECT_EQ(desktop.last().icon, ui::Icon::Critical);
+    }
+    EXPECT_EQ(folder.bytes("Data/other.vl1"), rosterBytes({a, b}));
+    EXPECT_EQ(folder.bytes("other.vl1"), rosterBytes({a}));
+    EXPECT_EQ(table(list), before);
+    EXPECT_EQ(list.twin(roster_file::names).items(), Names{"from the last merge"});
+  }
+}
+
+TEST_F(RosterMerge, ATargetEndingInsideARecordIsLeftAsItIs) {
+  writeRoster({d});
+  open();
+  const std::string broken = rosterBytes({a}) + "\r\n";  // one empty line too many
+  folder.writeBytes("Data/other.vl1", broken);
+  desktop.reply("other.vl1");
+  list.Command9.click();
+  ASSERT_EQ(desktop.dialogs().size(), 2u);
+  EXPECT_NE(desktop.last().text.find("ends part of the way through a wrestler's record"),
+            std::string::npos);
+  EXPECT_EQ(desktop.last().icon, ui::Icon::Critical);
+  EXPECT_EQ(folder.bytes("Data/other.vl1"), broken);
+  EXPECT_EQ(table(list), Records{d});
+
+  // The file was closed: it can be replaced and merged into afterwards.
+  folder.writeBytes("Data/other.vl1", rosterBytes({a}));
+  desktop.reply("other.vl1");
+  list.Command9.click();
+  EXPECT_EQ(target("other.vl1"), (Records{a, d}));
+}
+
+}  // namespace
