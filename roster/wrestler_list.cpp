@@ -106,8 +106,8 @@ Form12::Form12(Editor& editor)
   styleCaption(Label5, "to promotion:", 412, 474, 76);
   styleBox(Text3, 488, 472, 88);
   styleButton(Command10, "Go", 580, 469, 33);
-  styleCaption(Label8, "Delete all wrestlers who have the promotion: ", 176, 506, 250);
-  styleBox(Text6, 428, 504, 148);
+  styleCaption(Label8, "Delete all wrestlers who have the promotion: ", 176, 506, 262);
+  styleBox(Text6, 440, 504, 136);
   styleButton(Command12, "Go", 580, 501, 33);
   for (ui::Label* label : {&Label6, &Label7, &Label4, &Label5, &Label8}) {
     label->setFontSize(8);
@@ -506,8 +506,10 @@ void Form12::Command12_Click() {
         ++removed;
       }
     }
-    if (removed > 0) removeRecords(which);
-    totalnum.setCaption(common::addToNumberText(totalnum.caption(), -removed));
+    if (removed > 0) {
+      removeRecords(which);
+      totalnum.setCaption(common::addToNumberText(totalnum.caption(), -removed));
+    }
     Command7_Click();
   }
   madechanges.setCaption("yes");
@@ -611,7 +613,7 @@ void Form12::Command11_Click() {
   for (std::size_t i = 0; i < promotions.size(); ++i) {
     if (promotions[i] == wanted) chosen.push_back(record(static_cast<int>(i)));
   }
-  if (common::IoStatus status = roster_file::writeRoster(path, std::move(chosen)); !status) {
+  if (common::IoStatus status = roster_file::writeRoster(path, chosen); !status) {
     ui::say(editor_.desktop, "The wrestlers could not be exported.\r\n\r\n" + status.error,
             ui::Icon::Critical);
     return;
@@ -710,8 +712,10 @@ void Form12::Command9_Click() {
   for (std::size_t s = 0; s < slots.size(); ++s) {
     if (!removed[s]) merged.push_back(std::move(slots[s]));
   }
-  setTwins(merged);
-  if (common::IoStatus status = roster_file::writeRoster(path, std::move(merged)); !status) {
+  // The twins hold the merged roster, as written.
+  const common::IoStatus status = roster_file::writeRoster(path, merged);
+  setTwins(std::move(merged));
+  if (!status) {
     ui::say(editor_.desktop,
             "The wrestlers could not be added to " + name + ".\r\n\r\n" + status.error,
             ui::Icon::Critical);

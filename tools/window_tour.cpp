@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <ostream>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "app/editor.h"
@@ -145,6 +146,22 @@ bool openIntoFirstPages(Editor& editor, const std::string& fileName) {
   return true;
 }
 
+// Types a promotion's bulk tools full on the wrestler list (export, rename, delete), looks at
+// them, and empties them again without running any.
+void fillBulkRows(Walker& go, Form12& list) {
+  go.log() << "step: the wrestler list's rows for a promotion's wrestlers, filled in\n";
+  const std::pair<ui::TextBox*, const char*> rows[] = {{&list.Text4, "IKP"},
+                                                       {&list.Text5, "ikp.vl1"},
+                                                       {&list.Text2, "Free Agent"},
+                                                       {&list.Text3, "SRG"},
+                                                       {&list.Text6, "LGA"}};
+  for (const auto& [box, text] : rows) box->type(text);
+  go.settle();
+  go.lookAt(list, "bulk_rows");
+  for (const auto& [box, text] : rows) box->type("");
+  go.settle();
+}
+
 }  // namespace
 
 std::string windowName(int index) {
@@ -202,6 +219,7 @@ void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look
     go.log() << "step: the sheet's \"OK\" under its grid\n";
     editor.form13.Command3.click();
     go.settle();
+    fillBulkRows(go, editor.form12);
     go.click(editor.form12, "Done");
   }
   if (!editor.form14.visible()) go.showOnly(editor.form14);
