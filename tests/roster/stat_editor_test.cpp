@@ -162,10 +162,10 @@ struct Apply {
   const char* what;
   roster_file::Field field;
   std::string value;
-  bool enter;               // Enter in the editor, else "OK"
-  Names messages;           // in order; none when the value is stored
-  std::string storedValue;  // when stored
-  std::string cellValue;
+  bool enter;                    // Enter in the editor, else "OK"
+  Names messages;                // in order; none when the value is stored
+  std::string storedValue = {};  // when stored
+  std::string cellValue = {};
   std::vector<std::pair<roster_file::Field, std::string>> before = {};
 };
 

@@ -189,7 +189,9 @@ TEST_F(StatSheet, ANewWrestlerShowsItsGeneratedNameAndTheDefaults) {
                             "USA"};
     EXPECT_EQ(sheetValues(), expected);
     expectIdle();
-    if (c.startYear) EXPECT_EQ(list.contyear.caption(), std::string(c.expiry).substr(5));
+    if (c.startYear) {
+      EXPECT_EQ(list.contyear.caption(), std::string(c.expiry).substr(5));
+    }
     sheet.Command3.click();
     list.madechanges.setCaption("no");
     list.Command1.click();

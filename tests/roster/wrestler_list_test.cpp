@@ -108,7 +108,9 @@ TEST_F(WrestlerList, SearchListsTheNamesThatMatchWhateverTheirCase) {
     list.Text1.pressKey(ui::KeyEnter);
     EXPECT_EQ(column(list.MSFlexGrid1), c.listed);
     EXPECT_EQ(desktop.messageTexts(), std::string(c.message).empty() ? Names{} : Names{c.message});
-    if (!desktop.dialogs().empty()) EXPECT_EQ(desktop.last().icon, ui::Icon::Information);
+    if (!desktop.dialogs().empty()) {
+      EXPECT_EQ(desktop.last().icon, ui::Icon::Information);
+    }
     EXPECT_EQ(list.Text1.text(), c.typed);
     EXPECT_EQ(list.showbutton.caption(), "injured");
     EXPECT_EQ(list.totalnum.caption(), "7");
