@@ -92,10 +92,7 @@ void Form14::Command2_Click() { editor_.form12.load(); }
 
 void Form14::Command4_Click() { editor_.form17.load(); }
 
-void Form14::Command5_Click() {
-  editor_.form18.show();
-  hide();
-}
+void Form14::Command5_Click() { editor_.form18.load(); }
 
 void Form14::Command6_Click() { data_set_checks::checkAllDates(*this); }
 
