@@ -53,10 +53,10 @@ Form18::Form18(Editor& editor) : editor_(editor) {
   }
   Command6.setBackColor(ui::yellow);
   Label12.setCaption("Total Showing");
-  Label12.place(454, 50, 116, 30);
+  Label12.place(454, 52, 116, 26);
   styleCaption(Label12);
   Label13.setCaption("0");
-  Label13.place(574, 50, 56, 30);
+  Label13.place(574, 52, 56, 26);
   styleValue(Label13);
 
   // Left frame: the names and the buttons that act on them.
@@ -77,9 +77,9 @@ Form18::Form18(Editor& editor) : editor_(editor) {
   ui::Control* values[] = {&venuename, &citystate, &cityname, &capacity, &Combo1, &exclusiveto};
   for (int row = 0; row < 6; ++row) {
     captions[row]->setCaption(captionTexts[row]);
-    captions[row]->place(250, 102 + row * 40, 130, 30);
+    captions[row]->place(250, 104 + row * 40, 130, 26);
     styleCaption(*captions[row]);
-    values[row]->place(390, 102 + row * 40, 230, 30);
+    values[row]->place(390, 104 + row * 40, 230, 26);
   }
   for (ui::Label* value : {&venuename, &citystate, &cityname, &capacity, &exclusiveto})
     styleValue(*value);
