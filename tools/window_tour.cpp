@@ -188,6 +188,20 @@ void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look
     if (go.click(editor.form14, editorButton)) go.lookAtShown();
   }
 
+  // The venue window: a country filter with one of its venues chosen, "Edit" for edit mode, then
+  // "Cancel Changes" and the way back to the hub, "Back To Menu".
+  if (editor.form18.visible() && go.click(editor.form18, "Japan Only")) {
+    if (editor.form18.List1.listCount() > 1) {
+      go.log() << "step: the second venue of the list\n";
+      editor.form18.List1.choose(1);
+      go.settle();
+    }
+    go.lookAt(editor.form18, "japan_only");
+    if (go.click(editor.form18, "Edit")) go.lookAt(editor.form18, "edit");
+    go.click(editor.form18, "Cancel Changes");
+    go.click(editor.form18, "Back To Menu");
+  }
+
   // The first five wizard pages on a sample promotion, one after the other by "Next >>>", then
   // back by "<<< Back".
   go.log() << "step: the wizard's first pages on gcf.fed\n";
