@@ -43,7 +43,7 @@ Editor::Editor(ui::Desktop& desktop)
       {&form14, nothing},
       {&form15, nothing},
       {&form17, [this] { return form17.unsavedWork(); }},
-      {&form18, nothing},
+      {&form18, [this] { return form18.unsavedWork(); }},
       {&form19, [this] { return form19.unsavedWork(); }}};
   for (const auto& [window, work] : mainWindows)
     window->onCloseBox = [this, work = work] { closeMainWindow(work); };

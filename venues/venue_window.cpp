@@ -441,6 +441,24 @@ void Form18::Command3_Click() {
   }
 }
 
+std::optional<ui::UnsavedWork> Form18::unsavedWork() {
+  const int record = shownRecord();
+  if (!visible() || !editing() || record < 0) return std::nullopt;
+  const bool unchanged =
+      venuename.caption() == List2.list(line(record, venue_file::nameLine)) &&
+      citystate.caption() == List2.list(line(record, venue_file::cityStateLine)) &&
+      cityname.caption() == List2.list(line(record, venue_file::cityLine)) &&
+      capacity.caption() == List2.list(line(record, venue_file::capacityLine)) &&
+      Combo1.text() ==
+          venue_file::shownCountry(List2.list(line(record, venue_file::countryLine))) &&
+      exclusiveto.caption() == List2.list(line(record, venue_file::exclusiveLine));
+  if (unchanged) return std::nullopt;
+  return ui::UnsavedWork{"The venue being edited", [this] {
+                           Command1_Click();
+                           return !editing();  // a stored edit is back in browse mode
+                         }};
+}
+
 void Form18::Command4_Click() {
   editor_.form14.show();
   hide();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,10 @@ class Form18 : public ui::Form {
   void Command2_Click();
   void Command3_Click();
   void Command4_Click();
+
+  // The venue being edited, when its values differ from what is stored, and its save ("Confirm
+  // Changes"); nothing in browse mode. Asked about when the window's close box ends the program.
+  std::optional<ui::UnsavedWork> unsavedWork();
 
  private:
   struct Filter {

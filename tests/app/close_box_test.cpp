@@ -106,6 +106,20 @@ std::vector<WorkKind> workKinds() {
                                           : s.editor.form12;
        },
        [](Session& s) { return s.editor.form12.wrestlerCount() == 1; }},
+      {"Venue", "The venue being edited",
+       [](Session& s) {
+         openHub(s);
+         s.editor.form14.Command5.click();   // "Edit The Venues"
+         s.editor.form18.Command12.click();  // "Edit": no change yet
+       },
+       [](Session& s) {
+         s.desktop.reply("Osaka Dome");
+         s.editor.form18.venuename.click();
+       },
+       nullptr, "", "Data/venues.txt",
+       "Osaka Dome\r\nTokyo, Japan\r\nTokyo\r\n55000\r\nJapan\r\nNone\r\n",
+       [](Session& s) -> ui::Form& { return s.editor.form18; },
+       [](Session& s) { return s.editor.form18.venuename.caption() == "Osaka Dome"; }},
   };
 }
 
