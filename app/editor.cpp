@@ -48,7 +48,7 @@ Editor::Editor(ui::Desktop& desktop)
   for (const auto& [window, work] : mainWindows)
     window->onCloseBox = [this, work = work] { closeMainWindow(work); };
   form9.onCloseBox = [this] { form9.hide(); };
-  form16.onCloseBox = [this] { form16.hide(); };
+  form16.onCloseBox = [this] { form16.Command3_Click(); };
 }
 
 void Editor::start() {

@@ -1,6 +1,7 @@
 #include "promotion/promotion_file.h"
 
 #include "common/line_file.h"
+#include "common/paths.h"
 
 namespace promotion_file {
 
@@ -11,6 +12,18 @@ std::array<std::size_t, 17> imageSlotLines() {
   for (int slot = 0; slot < showSlotCount; ++slot) lines[n++] = showLine(slot, ShowField::logo);
   for (int month = 1; month <= monthCount; ++month) lines[n++] = monthLine(month, MonthField::logo);
   return lines;
+}
+
+std::string checkFileName(const std::string& name) {
+  if (std::string reason = common::checkNewName(name); !reason.empty()) return reason;
+  // A file system takes names of at most 255 bytes; a longer one could never be saved.
+  if (name.size() > 255) return "A file name can be at most 255 characters long.";
+  const std::string ending = ".fed";
+  if (name.size() >= ending.size() &&
+      name.compare(name.size() - ending.size(), ending.size(), ending) == 0 &&
+      name.find_first_not_of(" ") >= name.size() - ending.size())
+    return "A file name needs a name before \".fed\".";
+  return "";
 }
 
 namespace {

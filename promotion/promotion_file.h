@@ -210,6 +210,13 @@ inline const std::array<std::string, 3> nextBigShowLevels = {"Basic", "Regular",
 // Each holds a bare picture name in the Images folder; "NA" or "" = none (line 2: "default.jpg").
 std::array<std::size_t, 17> imageSlotLines();
 
+// --- File names ----------------------------------------------------------------------------
+// Checks a promotion file name the user typed: one bare name that the data set's folder can hold
+// (no folder part, drive colon, wildcard or other refused character, no leading dot, a name
+// before ".fed"). Returns "" when it may be used, otherwise a sentence saying why not. Whether it
+// ends in ".fed" and whether it is taken are the create step's own checks.
+std::string checkFileName(const std::string& name);
+
 // --- Whole files -------------------------------------------------------------------------------
 // The 238 lines of a new promotion.
 const std::vector<std::string>& templateLines();

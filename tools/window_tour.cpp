@@ -172,6 +172,35 @@ fs::path sampleGame() { return fs::path(SAMPLE_GAME_FOLDER); }
 
 // --- the walk --------------------------------------------------------------------------------
 
+namespace {
+
+// The promotions menu, the chooser with the first promotion previewed, the first page of the
+// wizard with the image picker over it, and the ways back: "Make No Changes", then the
+// chooser's and the menu's "Back".
+void promotionEditor(Editor& editor, Walker& go) {
+  if (!go.click(editor.form14, "Edit The Promotions Files")) return;
+  go.lookAtShown();
+  if (!go.click(editor.form1, "Edit an Existing Promotion")) return;
+  if (editor.form2.File1.listCount() > 0) {
+    go.log() << "step: preview " << editor.form2.File1.list(0) << "\n";
+    editor.form2.File1.choose(0);
+    go.settle();
+  }
+  go.lookAtShown();
+  if (go.click(editor.form2, "Edit This Promotion")) {
+    go.lookAtShown();
+    go.log() << "step: the picker for the promotion's logo\n";
+    editor.form16.openfor("Promotion Logo");
+    go.settle();
+    go.lookAtShown();
+    go.click(editor.form16, "Make No Changes");
+  }
+  go.showOnly(editor.form2);
+  if (go.click(editor.form2, "Back")) go.click(editor.form1, "Back");
+}
+
+}  // namespace
+
 void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look& look) {
   Walker go(editor, screen, log, look);
 
@@ -182,8 +211,9 @@ void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look
 
   // The hub as new-game data opens it, then each editor the hub opens.
   if (go.click(editor.form15, "Edit Data For New Games")) go.lookAtShown();
-  for (const char* editorButton : {"Edit The Promotions Files", "Edit The Wrestlers File",
-                                   "Edit The Start Date", "Edit The Venues"}) {
+  promotionEditor(editor, go);
+  for (const char* editorButton :
+       {"Edit The Wrestlers File", "Edit The Start Date", "Edit The Venues"}) {
     if (!editor.form14.visible()) go.showOnly(editor.form14);
     if (go.click(editor.form14, editorButton)) go.lookAtShown();
   }

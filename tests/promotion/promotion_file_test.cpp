@@ -86,3 +86,34 @@ TEST(PromotionLayout, NamesTheLinesOfEveryGroup) {
                                                 63, 66, 69, 72, 75, 78, 81, 84};
   EXPECT_EQ(imageSlotLines(), pictures);
 }
+
+// A typed promotion file name must be one bare name the data set's folder can hold.
+TEST(PromotionFileName, RefusesNamesThatAreNotOneBareFileName) {
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {"vlf.fed", true},
+      {"My Promotion 2.fed", true},
+      {"caf\xE9.fed", true},
+      {"[x]#1.fed", true},  // the game's own pattern characters are ordinary in a file name
+      {"VLF.FED", true},    // ending in ".fed" is the create step's own check
+      {"../b.fed", false},
+      {"x/b.fed", false},
+      {"x\\b.fed", false},
+      {"C:b.fed", false},
+      {"b*.fed", false},
+      {"b?.fed", false},
+      {"a<b.fed", false},
+      {"a>b.fed", false},
+      {"a\"b.fed", false},
+      {"a|b.fed", false},
+      {"tab\t.fed", false},
+      {".fed", false},
+      {".hidden.fed", false},
+      {"   .fed", false},
+      {"..", false},
+      {"   ", false},
+      {std::string(252, 'a') + ".fed", false},
+      {std::string(251, 'a') + ".fed", true},
+  };
+  for (const auto& [name, usable] : cases)
+    EXPECT_EQ(checkFileName(name).empty(), usable) << "\"" << name << "\"";
+}
