@@ -17,13 +17,7 @@ Form2::Form2(Editor& editor) : editor_(editor) {
   setBackdrop("main");
   setSize(640, 480);
 
-  Label1.setCaption("Editing Promotions");
-  Label1.place(0, 8, 640, 32);
-  Label1.setBackColor(ui::navy);
-  Label1.setForeColor(ui::white);
-  Label1.setBold(true);
-  Label1.setFontSize(14);
-  Label1.setAlignment(ui::Align::Center);
+  placeHeading(Label1, "Editing Promotions");
 
   // The prompt (then the previewed name) over the list, the two buttons under it.
   Label2.setCaption("Select Promotion To Edit");

@@ -6,18 +6,22 @@
 #include "promotion/page_fill.h"
 #include "promotion/promotion_file.h"
 
+void placeHeading(ui::Label& heading, const std::string& text) {
+  heading.setCaption(text);
+  heading.place(0, 8, 640, 32);
+  heading.setBackColor(ui::navy);
+  heading.setForeColor(ui::white);
+  heading.setBold(true);
+  heading.setFontSize(14);
+  heading.setAlignment(ui::Align::Center);
+}
+
 Form1::Form1(Editor& editor) : editor_(editor) {
   setCaption(mainCaption);
   setBackdrop("main");
   setSize(640, 480);
 
-  Label1.setCaption("Editing Promotions");
-  Label1.place(0, 8, 640, 32);
-  Label1.setBackColor(ui::navy);
-  Label1.setForeColor(ui::white);
-  Label1.setBold(true);
-  Label1.setFontSize(14);
-  Label1.setAlignment(ui::Align::Center);
+  placeHeading(Label1, "Editing Promotions");
 
   ui::CommandButton* menu[] = {&Command2, &Command1, &Command3, &Command4};
   const char* captions[] = {"Create a New Promotion", "Edit an Existing Promotion",

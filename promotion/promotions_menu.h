@@ -1,8 +1,13 @@
 #pragma once
 
+#include <string>
+
 #include "ui/ui.h"
 
 class Editor;
+
+// The heading along the top of the promotions menu and the chooser: white bold on navy.
+void placeHeading(ui::Label& heading, const std::string& text);
 
 // The promotions menu: create, edit or delete the data set's promotions.
 class Form1 : public ui::Form {
