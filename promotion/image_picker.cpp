@@ -10,7 +10,6 @@
 
 namespace {
 
-const std::string promotionLogo = "Promotion Logo";
 const std::string picturePattern = "*.jpg;*.jpeg;*.bmp;*.gif";
 
 // The picture line that a heading names, and which show (1 to 4) or month (1 to 12) it belongs
@@ -23,17 +22,23 @@ struct LogoTarget {
 
 std::optional<LogoTarget> logoTarget(const std::string& key) {
   using namespace promotion_file;
-  if (key == promotionLogo) return LogoTarget{logoLine, LogoTarget::Promotion, 0};
-  for (int slot = 0; slot < showSlotCount; ++slot)
-    if (key == "Show " + std::to_string(slot + 1) + " Logo")
-      return LogoTarget{showLine(slot, ShowField::logo), LogoTarget::Show, slot + 1};
+  if (key == promotionLogoKey) return LogoTarget{logoLine, LogoTarget::Promotion, 0};
+  for (int show = 1; show <= showSlotCount; ++show)
+    if (key == showLogoKey(show))
+      return LogoTarget{showLine(show - 1, ShowField::logo), LogoTarget::Show, show};
   for (int month = 1; month <= monthCount; ++month)
-    if (key == common::monthNames[static_cast<std::size_t>(month - 1)] + " Big Show Logo")
+    if (key == monthLogoKey(month))
       return LogoTarget{monthLine(month, MonthField::logo), LogoTarget::Month, month};
   return std::nullopt;
 }
 
 }  // namespace
+
+std::string showLogoKey(int show) { return "Show " + std::to_string(show) + " Logo"; }
+
+std::string monthLogoKey(int month) {
+  return common::monthNames[static_cast<std::size_t>(month - 1)] + " Big Show Logo";
+}
 
 Form16::Form16(Editor& editor) : editor_(editor) {
   setCaption("Select An Image File");
@@ -68,7 +73,7 @@ Form16::Form16(Editor& editor) : editor_(editor) {
 
 void Form16::openfor(const std::string& key) {
   Label2.setCaption(key);
-  Command2.setEnabled(key != promotionLogo);
+  Command2.setEnabled(key != promotionLogoKey);
   // Always the working folder's Images, whichever data set is edited; a missing or empty folder
   // lists nothing and previews nothing.
   File1.setPath(common::picturePath(""));
@@ -92,7 +97,7 @@ void Form16::Command1_Click() {
 
 void Form16::Command2_Click() {
   // The promotion's own logo is never "no picture".
-  if (Label2.caption() != promotionLogo) store("NA");
+  if (Label2.caption() != promotionLogoKey) store("NA");
   hide();
 }
 
@@ -105,4 +110,23 @@ void Form16::store(const std::string& value) {
   const std::optional<LogoTarget> target = logoTarget(Label2.caption());
   if (!target) return;
   wizard::setLine(editor_, target->line, value);
+  switch (target->kind) {
+    case LogoTarget::Promotion:
+      editor_.form3.promlogo.setCaption(value);
+      break;
+    case LogoTarget::Show: {
+      Form4& page = editor_.form4;
+      const ui::Label* shows[] = {&page.show1, &page.show2, &page.show3, &page.show4};
+      if (wizard::isSelected(*shows[target->number - 1])) page.showlogo.setCaption(value);
+      break;
+    }
+    case LogoTarget::Month: {
+      Form6& page = editor_.form6;
+      const ui::Label* months[] = {&page.month1, &page.month2,  &page.month3,  &page.month4,
+                                   &page.month5, &page.month6,  &page.month7,  &page.month8,
+                                   &page.month9, &page.month10, &page.month11, &page.month12};
+      if (wizard::isSelected(*months[target->number - 1])) page.bigshowlogo.setCaption(value);
+      break;
+    }
+  }
 }

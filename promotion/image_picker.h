@@ -6,6 +6,12 @@
 
 class Editor;
 
+// The keys that name the logo being chosen: the promotion's own, weekly show 1 to 4, and the big
+// show of month 1 (January) to 12.
+inline const std::string promotionLogoKey = "Promotion Logo";
+std::string showLogoKey(int show);    // "Show 1 Logo"
+std::string monthLogoKey(int month);  // "January Big Show Logo"
+
 // The image picker pop-up: chooses a picture from the Images folder for a logo.
 class Form16 : public ui::Form {
  public:
@@ -31,8 +37,8 @@ class Form16 : public ui::Form {
 
  private:
   // Writes `value` into the line of the logo named by the heading, and into its page's logo
-  // label while the page still shows that logo's show or month. A heading that names no logo
-  // stores nothing.
+  // label while the page still has that logo's show or month selected (the page may have moved
+  // on while the picker was open). A heading that names no logo stores nothing.
   void store(const std::string& value);
   Editor& editor_;
 };

@@ -65,6 +65,7 @@ Form3::Form3(Editor& editor) : editor_(editor) {
   Combo3.onClick = [this] { Combo3_Click(); };
   Command1.onClick = [this] { Command1_Click(); };
   Command2.onClick = [this] { Command2_Click(); };
+  Command3.onClick = [this] { Command3_Click(); };
 }
 
 void Form3::prominitials_Click() {
@@ -173,3 +174,5 @@ void Form3::Command2_Click() {
     return;
   wizard::goTo(*this, editor_.form2);
 }
+
+void Form3::Command3_Click() { editor_.form16.openfor(promotionLogoKey); }

@@ -56,6 +56,7 @@ class Form3 : public ui::Form {
   void Combo2_Click();
   void Combo3_Click();
   void Command1_Click();
+  void Command3_Click();  // "...": opens the image picker for the logo
   void Command2_Click();
 
  private:

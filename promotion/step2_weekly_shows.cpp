@@ -64,6 +64,7 @@ Form4::Form4(Editor& editor) : editor_(editor) {
   tvrating.onClick = [this] { tvrating_Click(); };
   Command1.onClick = [this] { Command1_Click(); };
   Command2.onClick = [this] { Command2_Click(); };
+  Command3.onClick = [this] { Command3_Click(); };
 }
 
 int Form4::selectedSlot() const {
@@ -266,3 +267,8 @@ void Form4::tvrating_Click() {
 void Form4::Command1_Click() { wizard::goTo(*this, editor_.form5); }
 
 void Form4::Command2_Click() { wizard::goTo(*this, editor_.form3); }
+
+void Form4::Command3_Click() {
+  const int slot = selectedSlot();
+  if (slot >= 0) editor_.form16.openfor(showLogoKey(slot + 1));
+}

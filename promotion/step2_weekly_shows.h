@@ -53,6 +53,7 @@ class Form4 : public ui::Form {
   void HScroll1_Scroll();
   void tvrating_Click();
   void Command1_Click();
+  void Command3_Click();  // "...": opens the image picker for the logo
   void Command2_Click();
 
  private:

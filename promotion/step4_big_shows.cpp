@@ -85,6 +85,7 @@ Form6::Form6(Editor& editor) : editor_(editor) {
   bigshowlogo.onClick = [this] { bigshowlogo_Click(); };
   Command1.onClick = [this] { Command1_Click(); };
   Command2.onClick = [this] { Command2_Click(); };
+  Command3.onClick = [this] { Command3_Click(); };
 }
 
 std::array<ui::Label*, 12> Form6::months() {
@@ -206,3 +207,8 @@ void Form6::bigshowlogo_Click() {
 
 void Form6::Command1_Click() { wizard::goTo(*this, editor_.form7); }
 void Form6::Command2_Click() { wizard::goTo(*this, editor_.form5); }
+
+void Form6::Command3_Click() {
+  const int month = selectedMonth();
+  if (month > 0) editor_.form16.openfor(monthLogoKey(month));
+}

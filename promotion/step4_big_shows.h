@@ -62,6 +62,7 @@ class Form6 : public ui::Form {
   void Combo2_Click();
   void bigshowlogo_Click();
   void Command1_Click();
+  void Command3_Click();  // "...": opens the image picker for the logo
   void Command2_Click();
 
  private:

@@ -174,9 +174,9 @@ fs::path sampleGame() { return fs::path(SAMPLE_GAME_FOLDER); }
 
 namespace {
 
-// The promotions menu, the chooser with the first promotion previewed, the first page of the
-// wizard with the image picker over it, and the ways back: "Make No Changes", then the
-// chooser's and the menu's "Back".
+// The promotions menu, the chooser with the first promotion previewed, the image picker opened
+// by the first page's "...", and the ways back: "Make No Changes", then the chooser's and the
+// menu's "Back".
 void promotionEditor(Editor& editor, Walker& go) {
   if (!go.click(editor.form14, "Edit The Promotions Files")) return;
   go.lookAtShown();
@@ -187,12 +187,9 @@ void promotionEditor(Editor& editor, Walker& go) {
     go.settle();
   }
   go.lookAtShown();
-  if (go.click(editor.form2, "Edit This Promotion")) {
-    go.lookAtShown();
-    go.log() << "step: the picker for the promotion's logo\n";
-    editor.form16.openfor("Promotion Logo");
-    go.settle();
-    go.lookAtShown();
+  // The first page is looked at once it is filled, further on; here only its "..." matters.
+  if (go.click(editor.form2, "Edit This Promotion") && go.click(editor.form3, "...")) {
+    go.lookAt(editor.form16);
     go.click(editor.form16, "Make No Changes");
   }
   go.showOnly(editor.form2);

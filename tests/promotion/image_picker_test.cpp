@@ -175,3 +175,91 @@ TEST(ImagePicker, ClosesWhenAnotherPromotionIsOpened) {
   s.editor.form1.Command2.click();
   EXPECT_FALSE(s.editor.form16.visible());
 }
+
+// The "..." buttons of the first, second and fourth pages open the picker for their logo; a
+// choice goes into that logo's line and into the page's logo label.
+TEST(ImagePickerOpeners, EachPageOpensThePickerForItsLogo) {
+  Session s;
+  fillImages(s);
+  createPromotion(s);
+  Form16& picker = s.editor.form16;
+  Form3& step1 = s.editor.form3;
+
+  step1.Command3.click();
+  EXPECT_TRUE(picker.visible());
+  EXPECT_TRUE(step1.visible());
+  EXPECT_EQ(picker.Label2.caption(), "Promotion Logo");
+  EXPECT_FALSE(picker.Command2.enabled());
+  picker.File1.choose(entryIndex(picker.File1, "b.JPG"));
+  picker.Command1.click();
+  EXPECT_EQ(s.openLines()[2], "b.JPG");
+  EXPECT_EQ(step1.promlogo.caption(), "b.JPG");
+
+  // The page stays usable while the picker is open: on to the second page with it still open,
+  // whose "..." opens it afresh for the selected show, offering "Don't Use Any Image".
+  step1.Command3.click();
+  step1.Command1.click();  // "Next >>>"
+  Form4& step2 = s.editor.form4;
+  ASSERT_TRUE(step2.visible());
+  step2.show1.click();
+  step2.Command3.click();
+  EXPECT_EQ(picker.Label2.caption(), "Show 1 Logo");
+  EXPECT_TRUE(picker.Command2.enabled());
+  EXPECT_EQ(picker.Image1.picture(), common::picturePath("a.gif"));
+  picker.Command1.click();
+  EXPECT_EQ(s.openLines()[14], "a.gif");
+  EXPECT_EQ(step2.showlogo.caption(), "a.gif");
+
+  step2.Command1.click();
+  s.editor.form5.Command1.click();
+  Form6& step4 = s.editor.form6;
+  ASSERT_TRUE(step4.visible());
+  step4.month10.click();
+  step4.Command3.click();
+  EXPECT_EQ(picker.Label2.caption(), "October Big Show Logo");
+  EXPECT_TRUE(picker.Command2.enabled());
+  picker.File1.choose(entryIndex(picker.File1, "e.bmp"));
+  picker.Command1.click();
+  EXPECT_EQ(s.openLines()[78], "e.bmp");
+  EXPECT_EQ(step4.bigshowlogo.caption(), "e.bmp");
+  step4.Command3.click();
+  picker.Command2.click();
+  EXPECT_EQ(s.openLines()[78], "NA");
+  EXPECT_EQ(step4.bigshowlogo.caption(), "NA");
+}
+
+// The page may select another show or month while the picker is open: the choice goes to the
+// logo the picker was opened for, and the page's label, which now shows another one's logo, is
+// left alone until that logo is selected again.
+TEST(ImagePickerOpeners, AChoiceGoesToTheLogoThePickerWasOpenedFor) {
+  Session s;
+  fillImages(s);
+  createPromotion(s);
+  Form16& picker = s.editor.form16;
+  s.editor.form3.Command1.click();
+  Form4& step2 = s.editor.form4;
+  step2.show1.click();
+
+  step2.Command3.click();
+  step2.show2.click();
+  const std::string show2Logo = s.openLines()[21];
+  picker.File1.choose(entryIndex(picker.File1, "d.jpeg"));
+  picker.Command1.click();
+  EXPECT_EQ(s.openLines()[14], "d.jpeg");
+  EXPECT_EQ(s.openLines()[21], show2Logo);
+  EXPECT_EQ(step2.showlogo.caption(), show2Logo);
+  step2.show1.click();
+  EXPECT_EQ(step2.showlogo.caption(), "d.jpeg");
+
+  step2.Command1.click();
+  s.editor.form5.Command1.click();
+  Form6& step4 = s.editor.form6;
+  step4.month3.click();
+  step4.Command3.click();
+  picker.File1.choose(entryIndex(picker.File1, "e.bmp"));
+  step4.month5.click();
+  picker.Command1.click();
+  EXPECT_EQ(s.openLines()[57], "e.bmp");
+  EXPECT_EQ(s.openLines()[63], "NA");  // May's own logo, as selecting it left it
+  EXPECT_EQ(step4.bigshowlogo.caption(), "NA");
+}
