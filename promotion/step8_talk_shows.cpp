@@ -1,8 +1,163 @@
 #include "promotion/step8_talk_shows.h"
 
 #include "app/editor.h"
+#include "promotion/promotion_file.h"
+#include "promotion/wizard_page.h"
+
+namespace {
+
+constexpr int captionLeft = 30, captionWidth = 290, valueLeft = 330, valueWidth = 280;
+constexpr int groupGap = 12;  // between brand 1's rows, brand 2's rows and the standing rows
+
+void styleRow(int row, ui::Label& caption, const char* text, ui::Control& value, int width) {
+  const int top = wizard::rowY(row) + (row / 3) * groupGap;
+  caption.setCaption(text);
+  wizard::styleCaption(caption);
+  caption.setBorder(true);
+  caption.setAlignment(ui::Align::Center);
+  caption.place(captionLeft, top, captionWidth, wizard::rowHeight);
+  value.place(valueLeft, top, width, wizard::rowHeight);
+  if (auto* label = dynamic_cast<ui::Label*>(&value)) {
+    wizard::styleValue(*label);
+    label->setAlignment(ui::Align::Center);
+  } else {
+    value.setBold(true);
+  }
+}
+
+}  // namespace
 
 Form11::Form11(Editor& editor) : editor_(editor) {
-  setCaption(mainCaption);
-  setBackdrop("main");
+  wizard::setUpPage(*this, Label1, "Step 8 of 8", Label2, "", Command2, Command1, "SAVE");
+  Label2.setVisible(false);
+
+  styleRow(0, Label3, "Brand 1 Talk Show Segment Name", brand1talkshowname, valueWidth);
+  styleRow(1, Label4, "Brand 1 Talk Show Segment Host", brand1talkshowhost, valueWidth);
+  styleRow(2, Label5, "Name Of Show This Segment Is On", talkshow1showname, valueWidth);
+  styleRow(3, Label6, "Brand 2 Talk Show Segment Name", brand2talkshowname, valueWidth);
+  styleRow(4, Label7, "Brand 2 Talk Show Segment Host", brand2talkshowhost, valueWidth);
+  styleRow(5, Label8, "Name Of Show This Segment Is On", talkshow2showname, valueWidth);
+  for (ui::Label* value : {&brand1talkshowname, &brand1talkshowhost, &talkshow1showname,
+                           &brand2talkshowname, &brand2talkshowhost, &talkshow2showname})
+    value->setCaption("NA");
+
+  styleRow(6, Label9, "Country Promotion Is Based In", Combo2, 160);
+  for (const std::string& country : promotion_file::countries) Combo2.addItem(country);
+  styleRow(7, Label10, "Overall Popularity", popularity, 70);
+  HScroll1.place(valueLeft + 80, popularity.top(), valueWidth - 80, wizard::rowHeight);
+  HScroll1.setRange(0, 100);
+  HScroll1.setSteps(1, 10);
+  popularity.setCaption("0%");
+
+  brand1talkshowname.onClick = [this] { brand1talkshowname_Click(); };
+  brand1talkshowhost.onClick = [this] { brand1talkshowhost_Click(); };
+  talkshow1showname.onClick = [this] { talkshow1showname_Click(); };
+  brand2talkshowname.onClick = [this] { brand2talkshowname_Click(); };
+  brand2talkshowhost.onClick = [this] { brand2talkshowhost_Click(); };
+  talkshow2showname.onClick = [this] { talkshow2showname_Click(); };
+  Combo2.onClick = [this] { Combo2_Click(); };
+  HScroll1.onChange = [this] { HScroll1_Change(); };
+  HScroll1.onScroll = [this] { HScroll1_Scroll(); };
+  Command1.onClick = [this] { Command1_Click(); };
+  Command2.onClick = [this] { Command2_Click(); };
+}
+
+Form11::Segment Form11::segment(int brand) {
+  if (brand == 1) return {brand1talkshowname, brand1talkshowhost, talkshow1showname};
+  return {brand2talkshowname, brand2talkshowhost, talkshow2showname};
+}
+
+std::string Form11::askSegment(int brand, std::size_t line, ui::Label& label,
+                               const std::string& title, const std::string& text) {
+  const std::string answer = ui::ask(editor_.desktop, text, title, label.caption());
+  if (answer.empty()) return answer;
+  if (answer == "NA" || answer == "None") {
+    clearSegment(brand);
+  } else {
+    wizard::setLine(editor_, line, answer);
+    label.setCaption(answer);
+  }
+  return answer;
+}
+
+void Form11::clearSegment(int brand) {
+  wizard::setLine(editor_, promotion_file::segmentNameLine(brand), "NA");
+  wizard::setLine(editor_, promotion_file::segmentHostLine(brand), "");
+  wizard::setLine(editor_, promotion_file::segmentShowLine(brand), "");
+  const Segment labels = segment(brand);
+  labels.name.setCaption("NA");
+  labels.host.setCaption("NA");
+  labels.show.setCaption("NA");
+}
+
+void Form11::askWhichShow(int brand, const std::string& text) {
+  ui::Label& show = segment(brand).show;
+  const std::string answer =
+      askSegment(brand, promotion_file::segmentShowLine(brand), show, "Which Show?", text);
+  if (!answer.empty()) show.setCaption(answer);
+}
+
+void Form11::brand1talkshowname_Click() {
+  askSegment(1, promotion_file::segmentNameLine(1), brand1talkshowname,
+             "Brand 1 Talk Show Segment Name",
+             "Please enter the name of the talk show segment for this promotion, if there "
+             "is one. If there is a roster split for this promotion, enter the talk show "
+             "details here if it is on brand 1. If there is no talk show segment for this "
+             "promotion/brand, enter 'NA'.");
+}
+
+void Form11::brand1talkshowhost_Click() {
+  askSegment(1, promotion_file::segmentHostLine(1), brand1talkshowhost,
+             "Brand 1 Talk Show Segment Host",
+             "Please enter the name of the host of this talk show segment. If there isn't "
+             "a talk show segment for this promotion/brand, enter 'NA'.");
+}
+
+void Form11::talkshow1showname_Click() {
+  askWhichShow(1,
+               "Please enter the name of the show that this talk show segment is on (eg. "
+               "'Grit'), if there is one. If there is no talk show segment for this "
+               "promotion/brand, enter 'NA'.");
+}
+
+void Form11::brand2talkshowname_Click() {
+  askSegment(2, promotion_file::segmentNameLine(2), brand2talkshowname,
+             "Brand 2 Talk Show Segment Name",
+             "Please enter the name of the talk show segment for this promotion's 2nd "
+             "brand, if there is one. This will only be used if there is a roster split in "
+             "this promotion. If there is no talk show segment for brand 2, enter 'NA'.");
+}
+
+void Form11::brand2talkshowhost_Click() {
+  askSegment(2, promotion_file::segmentHostLine(2), brand2talkshowhost,
+             "Brand 2 Talk Show Segment Host",
+             "Please enter the name of the host of this talk show segment. If there isn't "
+             "a talk show segment for this promotion's 2nd brand, enter 'NA'.");
+}
+
+void Form11::talkshow2showname_Click() {
+  askWhichShow(2,
+               "Please enter the name of the show that this talk show segment is on (eg. "
+               "'Grit'), if there is one. If there is no talk show segment for this "
+               "promotion's 2nd brand, enter 'NA'.");
+}
+
+void Form11::Combo2_Click() {
+  wizard::setLine(editor_, promotion_file::countryLine, Combo2.text());
+}
+
+void Form11::HScroll1_Change() {
+  const std::string value = std::to_string(HScroll1.value());
+  popularity.setCaption(value + "%");
+  wizard::setLine(editor_, promotion_file::popularityLine, value);
+}
+
+void Form11::HScroll1_Scroll() { HScroll1_Change(); }
+
+// Checking and writing the promotion come with the save.
+void Form11::Command1_Click() {}
+
+void Form11::Command2_Click() {
+  editor_.form10.show();
+  hide();
 }
