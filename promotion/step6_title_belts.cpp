@@ -166,8 +166,7 @@ void Form8::title8_Click() { selectTitle(8); }
 
 void Form8::selectTitle(int slot) {
   const std::array<ui::Label*, 8> slots = slotLabels();
-  wizard::select({slots[0], slots[1], slots[2], slots[3], slots[4], slots[5], slots[6], slots[7]},
-                 *slots[static_cast<std::size_t>(slot - 1)]);
+  wizard::select(slots, *slots[static_cast<std::size_t>(slot - 1)]);
   if (promotion_file::isCustomTitle(slot)) {
     Combo1.setEnabled(true);
   } else {
@@ -392,7 +391,7 @@ void Form8::reign_Click() {
   const std::string answer = askField(
       reign, "Current Reign",
       "Please enter the number of days this wrestler/team has/have held this title so far.");
-  if (answer.empty()) return;
+  if (answer.empty() || !wizard::numberFits(editor_, answer)) return;
   const std::string days = common::numberText(common::numberValue(answer));
   reign.setCaption(days);
   writeTitleField(TitleField::reignDays, days);
@@ -402,7 +401,7 @@ void Form8::defenses_Click() {
   const std::string answer = askField(
       defenses, "Title Defences",
       "Please enter the number of title defences this wrestler/team has/have made so far.");
-  if (answer.empty()) return;
+  if (answer.empty() || !wizard::numberFits(editor_, answer)) return;
   const std::string count = common::numberText(common::numberValue(answer));
   defenses.setCaption(count);
   writeTitleField(TitleField::defences, count);
@@ -423,12 +422,6 @@ void Form8::historydate_Click() {
 
 void Form8::Label3_Click() { editor_.form9.show(); }
 
-void Form8::Command1_Click() {
-  editor_.form10.show();
-  hide();
-}
+void Form8::Command1_Click() { wizard::goTo(*this, editor_.form10); }
 
-void Form8::Command2_Click() {
-  editor_.form7.show();
-  hide();
-}
+void Form8::Command2_Click() { wizard::goTo(*this, editor_.form7); }

@@ -161,12 +161,6 @@ void Form10::interviewer2_Click() {
           "in this role, enter 'None'.");
 }
 
-void Form10::Command1_Click() {
-  editor_.form11.show();
-  hide();
-}
+void Form10::Command1_Click() { wizard::goTo(*this, editor_.form11); }
 
-void Form10::Command2_Click() {
-  editor_.form8.show();
-  hide();
-}
+void Form10::Command2_Click() { wizard::goTo(*this, editor_.form8); }

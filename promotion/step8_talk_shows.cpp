@@ -157,7 +157,4 @@ void Form11::HScroll1_Scroll() { HScroll1_Change(); }
 // Checking and writing the promotion come with the save.
 void Form11::Command1_Click() {}
 
-void Form11::Command2_Click() {
-  editor_.form10.show();
-  hide();
-}
+void Form11::Command2_Click() { wizard::goTo(*this, editor_.form10); }

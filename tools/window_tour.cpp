@@ -143,6 +143,38 @@ bool openIntoFirstPages(Editor& editor, const std::string& fileName) {
   step5.Combo2.setListIndex(wizard::wholeNumber(line(pf::nextBigShowLevelLine)) - 1);
   step5.dateofshow.setCaption(line(pf::nextBigShowDateLine));
   step5.HScroll1.setValue(wizard::wholeNumber(line(pf::nextBigShowDaysLine)));
+
+  editor.form8.title1_Click();  // the primary title
+
+  // A line as a page shows it: `empty` in place of "".
+  auto shown = [&line](std::size_t index, const std::string& empty) {
+    const std::string text = line(index);
+    return text.empty() ? empty : text;
+  };
+  Form10& step7 = editor.form10;
+  const std::pair<ui::Label*, std::size_t> figureRows[] = {
+      {&step7.powerfig1name, pf::powerFigureNameLine(1, 1)},
+      {&step7.brand1powerfig1title, pf::powerFigureJobLine(1, 1)},
+      {&step7.brand1powerfig2name, pf::powerFigureNameLine(1, 2)},
+      {&step7.brand1powerfig2title, pf::powerFigureJobLine(1, 2)},
+      {&step7.brand2powerfig1name, pf::powerFigureNameLine(2, 1)},
+      {&step7.brand2powerfig1title, pf::powerFigureJobLine(2, 1)},
+      {&step7.brand2powerfig2name, pf::powerFigureNameLine(2, 2)},
+      {&step7.brand2powerfig2title, pf::powerFigureJobLine(2, 2)},
+      {&step7.interviewer1, pf::interviewer1Line},
+      {&step7.interviewer2, pf::interviewer2Line}};
+  for (const auto& [label, index] : figureRows) label->setCaption(shown(index, "None"));
+
+  Form11& step8 = editor.form11;
+  step8.brand1talkshowname.setCaption(line(pf::segmentNameLine(1)));
+  step8.brand1talkshowhost.setCaption(shown(pf::segmentHostLine(1), "NA"));
+  step8.talkshow1showname.setCaption(shown(pf::segmentShowLine(1), "NA"));
+  step8.brand2talkshowname.setCaption(line(pf::segmentNameLine(2)));
+  step8.brand2talkshowhost.setCaption(shown(pf::segmentHostLine(2), "NA"));
+  step8.talkshow2showname.setCaption(shown(pf::segmentShowLine(2), "NA"));
+  step8.popularity.setCaption(line(pf::popularityLine) + "%");
+  step8.HScroll1.setValue(wizard::wholeNumber(line(pf::popularityLine)));
+  step8.Combo2.setText(line(pf::countryLine));
   return true;
 }
 
@@ -159,6 +191,30 @@ void fillBulkRows(Walker& go, Form12& list) {
   go.settle();
   go.lookAt(list, "bulk_rows");
   for (const auto& [box, text] : rows) box->type("");
+  go.settle();
+}
+
+// On Step 6: a custom title, and the date calculator over the page counting a reign, closed by
+// its close box.
+void lookAtCustomTitleAndCalculator(Editor& editor, Walker& go) {
+  Form8& titles = editor.form8;
+  go.log() << "step: \"Custom 1\"\n";
+  titles.title5.click();
+  go.settle();
+  go.lookAt(titles, "custom");
+
+  go.log() << "step: \"Click Here To Calculate A Title Reign\"\n";
+  titles.Label3.click();
+  Form9& calculator = editor.form9;
+  const std::pair<ui::ComboBox*, int> choices[] = {
+      {&calculator.Combo1, 0}, {&calculator.Combo2, 1}, {&calculator.Combo3, 7},
+      {&calculator.Combo4, 1}, {&calculator.Combo5, 0}, {&calculator.Combo6, 8},
+      {&calculator.Combo7, 7}, {&calculator.Combo8, 1}};  // Monday 2 to Monday 9 August 2004
+  for (const auto& [list, index] : choices) list->choose(index);
+  go.click(calculator, "Calculate");
+  go.lookAt(calculator);
+  go.log() << "step: the calculator's close box\n";
+  calculator.closeBox();
   go.settle();
 }
 
@@ -229,17 +285,20 @@ void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look
     go.click(editor.form18, "Back To Menu");
   }
 
-  // The first five wizard pages on a sample promotion, one after the other by "Next >>>", then
-  // back by "<<< Back".
-  go.log() << "step: the wizard's first pages on gcf.fed\n";
+  // The wizard's pages on a sample promotion, one after the other by "Next >>>", then back by
+  // "<<< Back".
+  go.log() << "step: the wizard's pages on gcf.fed\n";
   if (openIntoFirstPages(editor, "gcf.fed")) {
     go.showOnly(editor.form3);
     go.lookAtShown();
-    ui::Form* const forward[] = {&editor.form3, &editor.form4, &editor.form5, &editor.form6};
+    ui::Form* const forward[] = {&editor.form3, &editor.form4, &editor.form5, &editor.form6,
+                                 &editor.form7, &editor.form8, &editor.form10};
     for (ui::Form* page : forward) {
+      if (page == &editor.form8) lookAtCustomTitleAndCalculator(editor, go);
       if (go.click(*page, "Next >>>")) go.lookAtShown();
     }
-    ui::Form* const backward[] = {&editor.form7, &editor.form6, &editor.form5, &editor.form4};
+    ui::Form* const backward[] = {&editor.form11, &editor.form10, &editor.form8, &editor.form7,
+                                  &editor.form6,  &editor.form5,  &editor.form4};
     for (ui::Form* page : backward) go.click(*page, "<<< Back");
   }
 

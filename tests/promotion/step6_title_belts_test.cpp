@@ -346,6 +346,17 @@ TEST_F(TitleBelts, FieldPromptsWriteIntoTheSelectedSlot) {
   }
 }
 
+TEST_F(TitleBelts, ANumberTooLargeToHoldIsRefused) {
+  page.title2.click();
+  const std::vector<std::string> before = lines();
+  desktop.reply("9" + std::string(400, '0'));
+  page.defenses.click();
+  EXPECT_EQ(desktop.last().kind, Dialog::Kind::Message);
+  EXPECT_EQ(desktop.last().text.rfind("Invalid Number!", 0), 0u);
+  EXPECT_EQ(page.defenses.caption(), "0");
+  EXPECT_TRUE(changes(before).empty());
+}
+
 TEST_F(TitleBelts, TagTeamHoldersOfASinglesTitleLiveOnlyInTheLabels) {
   page.title3.click();
   const std::vector<std::string> before = lines();
