@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
 
@@ -46,20 +47,35 @@ class LineSplitter {
 
   bool full() const { return lines_.size() >= limit_; }
 
+  // Room for `count` more lines, so that the list grows once rather than by doubling.
+  void reserve(std::size_t count) { lines_.reserve(lines_.size() + std::min(count, limit_)); }
+
+  // Takes each run of bytes up to a line end in one piece.
   void feed(const char* bytes, std::size_t size) {
-    for (std::size_t i = 0; i < size && !full(); ++i) {
-      const char c = bytes[i];
+    std::size_t i = 0;
+    while (i < size && !full()) {
       if (afterCr_) {
         afterCr_ = false;
-        if (c == '\n') continue;  // the LF of a CR LF pair
+        if (bytes[i] == '\n') {  // the LF of a CR LF pair
+          ++i;
+          continue;
+        }
       }
-      if (c == '\r' || c == '\n') {
-        afterCr_ = c == '\r';
+      std::size_t end = i;
+      while (end < size && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+      if (end == size) {  // the line goes on in the next bytes
+        current_.append(bytes + i, size - i);
+        return;
+      }
+      if (current_.empty()) {
+        lines_.emplace_back(bytes + i, end - i);
+      } else {
+        current_.append(bytes + i, end - i);
         lines_.push_back(std::move(current_));
         current_.clear();
-      } else {
-        current_.push_back(c);
       }
+      afterCr_ = bytes[end] == '\r';
+      i = end + 1;
     }
   }
 
@@ -75,6 +91,34 @@ class LineSplitter {
   std::string current_;
   bool afterCr_ = false;
 };
+
+// Reads every byte of an open file; gives 0 or the error number.
+int readAll(int fd, const struct stat& info, std::string& bytes) {
+  bytes.resize(info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : 64 * 1024);
+  std::size_t filled = 0;
+  for (;;) {
+    if (filled == bytes.size()) bytes.resize(bytes.size() * 2);  // the file grew meanwhile
+    const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    if (got == 0) break;
+    filled += static_cast<std::size_t>(got);
+  }
+  bytes.resize(filled);
+  return 0;
+}
+
+// The number of lines the splitter makes of these bytes.
+std::size_t lineCount(const std::string& bytes) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\r' || (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))) ++count;
+  }
+  if (!bytes.empty() && bytes.back() != '\r' && bytes.back() != '\n') ++count;
+  return count;
+}
 
 IoStatus readUpTo(const std::string& pathText, std::size_t limit, std::vector<std::string>& lines) {
   lines.clear();
@@ -92,6 +136,17 @@ IoStatus readUpTo(const std::string& pathText, std::size_t limit, std::vector<st
     return IoStatus::failure("\"" + native + "\" is a folder, not a file.");
 
   LineSplitter splitter(lines, limit);
+  if (limit == static_cast<std::size_t>(-1)) {
+    // The whole file: its bytes first, then its lines, with the list made the right size at once.
+    std::string bytes;
+    if (const int error = readAll(file.get(), info, bytes); error != 0) {
+      return IoStatus::failure(failed + reason(error) + ".");
+    }
+    splitter.reserve(lineCount(bytes));
+    splitter.feed(bytes.data(), bytes.size());
+    splitter.finish();
+    return IoStatus::success();
+  }
   std::string buffer(64 * 1024, '\0');
   while (!splitter.full()) {
     const ssize_t got = ::read(file.get(), buffer.data(), buffer.size());
