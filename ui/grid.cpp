@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -33,23 +34,13 @@ int compareWholeNumbers(std::string_view a, std::string_view b) {
   return negativeA ? -magnitude : magnitude;
 }
 
-// The sort's order of two cell texts: whole numbers first, by value; then other texts without
-// regard to ASCII case, ties by their bytes.
-bool sortsBefore(const std::string& a, const std::string& b) {
-  const bool numberA = isWholeNumber(a), numberB = isWholeNumber(b);
-  if (numberA != numberB) return numberA;
-  if (numberA) return compareWholeNumbers(a, b) < 0;
-  return common::lessIgnoringCase(a, b);
-}
-
 // Clamps into lo..hi, or gives lo when the range is empty (hi < lo).
 int clampOrLow(int value, int lo, int hi) { return hi < lo ? lo : std::clamp(value, lo, hi); }
 
 }  // namespace
 
 Grid::Grid(Form& owner, std::string name) : Control(owner, std::move(name)) {
-  cells_.assign(static_cast<std::size_t>(rows_),
-                std::vector<Cell>(static_cast<std::size_t>(cols_)));
+  cells_.resize(static_cast<std::size_t>(rows_ * cols_));
   colWidths_.assign(static_cast<std::size_t>(cols_), 0);
 }
 
@@ -59,7 +50,8 @@ Grid::Cell* Grid::cell(int row, int col) {
 
 const Grid::Cell* Grid::cell(int row, int col) const {
   if (row < 0 || row >= rows_ || col < 0 || col >= cols_) return nullptr;
-  return &cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+  return &cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) +
+                 static_cast<std::size_t>(col)];
 }
 
 template <typename T>
@@ -72,8 +64,7 @@ void Grid::setCurrentFormat(T CellFormat::*field, T value) {
 
 void Grid::setRows(int rows) {
   rows_ = std::max(rows, 0);
-  cells_.resize(static_cast<std::size_t>(rows_),
-                std::vector<Cell>(static_cast<std::size_t>(cols_)));
+  cells_.resize(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(cols_));
   fixedRows_ = std::min(fixedRows_, rows_);
   row_ = clampOrLow(row_, 0, rows_ - 1);
   topRow_ = clampOrLow(topRow_, fixedRows_, rows_ - 1);
@@ -81,8 +72,15 @@ void Grid::setRows(int rows) {
 }
 
 void Grid::setCols(int cols) {
-  cols_ = std::max(cols, 0);
-  for (auto& line : cells_) line.resize(static_cast<std::size_t>(cols_));
+  const auto rowCount = static_cast<std::size_t>(rows_);
+  const auto oldCols = static_cast<std::size_t>(cols_),
+             newCols = static_cast<std::size_t>(std::max(cols, 0));
+  std::vector<Cell> cells(rowCount * newCols);
+  for (std::size_t r = 0; r < rowCount; ++r)
+    for (std::size_t c = 0; c < std::min(oldCols, newCols); ++c)
+      cells[r * newCols + c] = std::move(cells_[r * oldCols + c]);
+  cells_ = std::move(cells);
+  cols_ = static_cast<int>(newCols);
   colWidths_.resize(static_cast<std::size_t>(cols_), 0);
   fixedCols_ = std::min(fixedCols_, cols_);
   col_ = clampOrLow(col_, 0, cols_ - 1);
@@ -166,19 +164,41 @@ void Grid::setTopRow(int row) {
 }
 
 void Grid::clear() {
-  for (auto& line : cells_) {
-    for (auto& c : line) c = Cell{};
-  }
+  for (Cell& c : cells_) c = Cell{};
   changed();
 }
 
 void Grid::sort() {
   if (col_ < 0 || col_ >= cols_ || fixedRows_ >= rows_) return;
-  const auto key = static_cast<std::size_t>(col_);
-  std::stable_sort(cells_.begin() + fixedRows_, cells_.end(),
-                   [key](const std::vector<Cell>& a, const std::vector<Cell>& b) {
-                     return sortsBefore(a[key].text, b[key].text);
-                   });
+  // The order of two cell texts: whole numbers first, by value; then other texts without regard
+  // to ASCII case, ties by their bytes. Each row's key is looked at once, and the rows are then
+  // put in the order of their sorted keys.
+  struct Key {
+    bool number;
+    const std::string* text;
+    int row;
+  };
+  std::vector<Key> keys;
+  keys.reserve(static_cast<std::size_t>(rows_ - fixedRows_));
+  for (int r = fixedRows_; r < rows_; ++r) {
+    const std::string& text = cell(r, col_)->text;
+    keys.push_back({isWholeNumber(text), &text, r});
+  }
+  std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+    if (a.number != b.number) return a.number;
+    if (a.number) return compareWholeNumbers(*a.text, *b.text) < 0;
+    return common::lessIgnoringCase(*a.text, *b.text);
+  });
+  const auto width = static_cast<std::size_t>(cols_);
+  std::vector<Cell> sorted;
+  sorted.reserve(cells_.size());
+  std::move(cells_.begin(), cells_.begin() + static_cast<std::ptrdiff_t>(fixedRows_ * width),
+            std::back_inserter(sorted));
+  for (const Key& key : keys) {
+    const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(key.row * width);
+    std::move(first, first + static_cast<std::ptrdiff_t>(width), std::back_inserter(sorted));
+  }
+  cells_ = std::move(sorted);
   changed();
 }
 

@@ -80,7 +80,7 @@ class Grid : public Control {
 
   int rows_ = 2, cols_ = 2, fixedRows_ = 1, fixedCols_ = 1;
   int row_ = 1, col_ = 1, topRow_ = 1;
-  std::vector<std::vector<Cell>> cells_;  // cells_[row][col]
+  std::vector<Cell> cells_;  // row by row: cell (row, col) is cells_[row * cols_ + col]
   std::vector<int> colWidths_;
 };
 
