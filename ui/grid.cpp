@@ -184,11 +184,17 @@ void Grid::sort() {
     const std::string& text = cell(r, col_)->text;
     keys.push_back({isWholeNumber(text), &text, r});
   }
-  std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+  const auto before = [](const Key& a, const Key& b) {
     if (a.number != b.number) return a.number;
     if (a.number) return compareWholeNumbers(*a.text, *b.text) < 0;
     return common::lessIgnoringCase(*a.text, *b.text);
-  });
+  };
+  // Rows already in order stay where they are, as a stable sort would leave them.
+  if (std::is_sorted(keys.begin(), keys.end(), before)) {
+    changed();
+    return;
+  }
+  std::stable_sort(keys.begin(), keys.end(), before);
   const auto width = static_cast<std::size_t>(cols_);
   std::vector<Cell> sorted;
   sorted.reserve(cells_.size());
