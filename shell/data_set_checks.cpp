@@ -81,19 +81,23 @@ std::string contractExpiries(const std::string& dataSetDir, const common::WalkDa
   if (!common::exists(path))
     return "There is no " + fileName +
            " file in this data set, so no contract expiry dates can be checked." + lineBreak;
-  roster_file::Roster roster;
-  if (const common::IoStatus status = roster_file::readRoster(path, roster); !status)
+  // Only two fields of each record are looked at, so the records are read in place in the
+  // file's lines rather than copied out of them.
+  std::vector<std::string> lines;
+  if (const common::IoStatus status = common::readLines(path, lines); !status)
     return "* No contract expiry dates were checked: " + fileName + " could not be read. " +
            status.error + " *" + lineBreak;
+  const std::size_t linesFilledIn = roster_file::completeRecords(lines);
+  const std::size_t count = lines.size() / roster_file::fieldCount;
 
   std::string report;
   bool flagged = false;
-  for (std::size_t i = 0; i < roster.records.size(); ++i) {
-    const roster_file::WrestlerRecord& record = roster.records[i];
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::string* record = &lines[i * roster_file::fieldCount];
     const std::string& name = record[roster_file::names];
     // The file may end inside its last record; that record holds only the lines it has.
-    const bool cut = i + 1 == roster.records.size() && roster.linesFilledIn > 0;
-    const std::size_t held = cut ? roster_file::fieldCount - roster.linesFilledIn
+    const bool cut = i + 1 == count && linesFilledIn > 0;
+    const std::size_t held = cut ? roster_file::fieldCount - linesFilledIn
                                  : static_cast<std::size_t>(roster_file::fieldCount);
     const bool hasExpiry = held > roster_file::expires;
     if (hasExpiry && expiresByStart(record[roster_file::expires], start)) {
@@ -115,7 +119,7 @@ std::string contractExpiries(const std::string& dataSetDir, const common::WalkDa
            "the wrestler editor screen. The randomly created expiry dates always work with your "
            "start date." +
            lineBreak;
-  if (roster.records.empty())
+  if (count == 0)
     return "There are no wrestlers in the " + fileName +
            " file, so no contract expiry dates can be checked." + lineBreak;
   return report + (report.empty() ? "" : lineBreak) + "All contract expiry dates are OK." +
