@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <string_view>
 #include <utility>
@@ -173,8 +174,11 @@ void Grid::sort() {
   // The order of two cell texts: whole numbers first, by value; then other texts without regard
   // to ASCII case, ties by their bytes. Each row's key is looked at once, and the rows are then
   // put in the order of their sorted keys.
+  // A text's first eight bytes in lower case, packed so that comparing two packs compares them:
+  // when two packs differ, they alone decide the order of their texts.
   struct Key {
     bool number;
+    std::uint64_t head;
     const std::string* text;
     int row;
   };
@@ -182,11 +186,17 @@ void Grid::sort() {
   keys.reserve(static_cast<std::size_t>(rows_ - fixedRows_));
   for (int r = fixedRows_; r < rows_; ++r) {
     const std::string& text = cell(r, col_)->text;
-    keys.push_back({isWholeNumber(text), &text, r});
+    std::uint64_t head = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+      const char c = i < text.size() ? common::lowerAscii(text[i]) : '\0';
+      head = head << 8 | static_cast<unsigned char>(c);
+    }
+    keys.push_back({isWholeNumber(text), head, &text, r});
   }
   const auto before = [](const Key& a, const Key& b) {
     if (a.number != b.number) return a.number;
     if (a.number) return compareWholeNumbers(*a.text, *b.text) < 0;
+    if (a.head != b.head) return a.head < b.head;
     return common::lessIgnoringCase(*a.text, *b.text);
   };
   // Rows already in order stay where they are, as a stable sort would leave them.

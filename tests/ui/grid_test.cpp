@@ -53,6 +53,10 @@ TEST(GridSort, OrdersTheRowsBelowTheHeader) {
         "123456789012345678901234567890"}},
       {"leading zeros", {"010", "9", "0011"}, {"9", "010", "0011"}},
       {"bytes above 127 after ASCII", {"\xE9t\xE9", "zebra", "Ab"}, {"Ab", "zebra", "\xE9t\xE9"}},
+      {"texts alike in their first eight letters",
+       {"Wrestler Zed", "wrestler amy", "WRESTLER", "Wrestler"},
+       {"WRESTLER", "Wrestler", "wrestler amy", "Wrestler Zed"}},
+      {"a NUL byte is a letter", {std::string("a\0b", 3), "a"}, {"a", std::string("a\0b", 3)}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
