@@ -1,0 +1,199 @@
+// Every file the editor rewrites, with the write made to fail in two ways: the file's folder is
+// read-only, or a folder stands where the file goes. Each time the user is told, no success is
+// announced, and what was there before is left exactly as it was.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/editor.h"
+#include "promotion/promotion_file.h"
+#include "tests/support/game_folder.h"
+#include "tests/support/scripted_desktop.h"
+#include "tests/support/unprivileged.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string mainData =
+    "Vorlune\r\n1.3\r\nThursday\r\n1\r\nJanuary\r\n2004\r\nCaf\xE9\r\nlast";
+const std::string venues = "Tokyo Dome\r\nTokyo, Japan\r\nTokyo\r\n55000\r\nJapan\r\nNone\r\n";
+
+// Two wrestlers, the second with a byte of the game's code page in its description.
+std::string roster() {
+  std::string bytes;
+  for (const std::string name : {"Ace Verano", "Bo Kell"}) {
+    for (int field = 0; field < 31; ++field)
+      bytes += (field == 0 ? name : field == 7 ? "D\xE9j\xE0 vu" : std::to_string(field)) + "\r\n";
+  }
+  return bytes;
+}
+
+// A promotion whose logo is a picture that only the shared Images folder holds.
+std::string promotionWithLogo() {
+  std::vector<std::string> lines = promotion_file::templateLines();
+  lines[promotion_file::logoLine] = "logo.jpg";
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + "\r\n";
+  return bytes;
+}
+
+struct Session {
+  Session() {
+    folder.writeBytes("Data/maindata.vl1", mainData);
+    folder.writeBytes("Data/venues.txt", venues);
+    folder.writeBytes("Data/wrestlers.vl1", roster());
+    folder.writeBytes("Scenarios/S/maindata.vl1", mainData);
+    folder.writeBytes("Scenarios/S/venues.txt", venues);
+    folder.writeBytes("Scenarios/S/wrestlers.vl1", roster());
+    folder.writeBytes("Scenarios/S/scenario.txt", "Title\r\nAbout it\r\nMe\r\n");
+    folder.writeBytes("Scenarios/S/vlf.fed", promotionWithLogo());
+    folder.writeBytes("Images/logo.jpg", "\xFF\xD8\xFF picture");
+  }
+  void openNewGameData() {
+    editor.start();
+    editor.form15.Command2.click();
+  }
+  void openScenario() {
+    editor.start();
+    editor.form15.Command1.click();
+    for (int i = 0; i < editor.form15.List1.listCount(); ++i)
+      if (editor.form15.List1.list(i) == "S") editor.form15.List1.choose(i);
+    editor.form15.Command6.click();
+  }
+  // What the user was shown: every message box, then the hub's report.
+  std::string shown() const {
+    std::string text;
+    for (const std::string& message : desktop.messageTexts()) text += message + "\n";
+    return text + editor.form14.Text3.text();
+  }
+
+  GameFolder folder;
+  ScriptedDesktop desktop;
+  Editor editor{desktop};
+};
+
+struct Rewrite {
+  const char* what;
+  std::string target;                   // the file (or folder) the action writes
+  std::function<void(Session&)> open;   // up to the action, which the write does not affect
+  std::function<void(Session&)> write;  // the action that writes
+  std::string failure;                  // what the user must be told (in part)
+  std::string success;                  // what must not be said
+  std::string failureInTheWay = "";     // when a folder is in the way, if told otherwise
+};
+
+const std::vector<Rewrite>& rewrites() {
+  static const std::vector<Rewrite> table = {
+      {"roster save", "Data/wrestlers.vl1",
+       [](Session& s) {
+         s.openNewGameData();
+         s.editor.form14.Command2.click();  // "Edit The Wrestlers File"
+       },
+       [](Session& s) { s.editor.form12.Command4.click(); },  // "Save Changes"
+       "The wrestlers file could not be saved.", "Saved OK."},
+      {"start date", "Data/maindata.vl1",
+       [](Session& s) {
+         s.openNewGameData();
+         s.editor.form14.Command4.click();  // "Edit The Start Date"
+       },
+       [](Session& s) { s.editor.form17.Command1.click(); },  // "Confirm Start Date"
+       "The start date could not be saved.", "Start Date Saved OK!"},
+      {"scenario info", "Scenarios/S/scenario.txt",
+       [](Session& s) {
+         s.openScenario();
+         s.editor.form14.Command9.click();  // "Edit The Scenario Info File"
+       },
+       [](Session& s) { s.editor.form19.Command4.click(); },
+       "The scenario.txt file could not be saved.", "Please enter some information"},
+      {"scenario creation", "Scenarios/New", [](Session& s) { s.editor.start(); },
+       [](Session& s) {
+         s.desktop.reply("New");
+         s.desktop.reply("");  // the name is asked for again: Cancel
+         s.editor.form15.Command4.click();
+       },
+       "The editor could not make the folder for this scenario.", "Please enter some information",
+       "There is already a scenario in your Scenarios folder with that name."},
+      {"picture copy of Check Scenario", "Scenarios/S/logo.jpg",
+       [](Session& s) { s.openScenario(); },
+       [](Session& s) { s.editor.form14.Command7.click(); },  // "Check Scenario"
+       "Image: ''logo.jpg''..... ** MISSING **", "ready to be zipped"},
+  };
+  return table;
+}
+
+// The target's bytes, or a folder's listing with its files' bytes; nothing when it is missing.
+std::optional<std::string> snapshot(const fs::path& path) {
+  if (!fs::exists(path)) return std::nullopt;
+  if (!fs::is_directory(path)) {
+    std::string bytes;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    for (int c; file && (c = std::fgetc(file)) != EOF;) bytes.push_back(static_cast<char>(c));
+    if (file) std::fclose(file);
+    return bytes;
+  }
+  std::string listing = "folder:";
+  for (const auto& entry : fs::directory_iterator(path))
+    listing += entry.path().filename().string() + "=" + snapshot(entry.path()).value_or("?") + ";";
+  return listing;
+}
+
+std::vector<std::string> temporaryFiles(const fs::path& folder) {
+  std::vector<std::string> found;
+  for (const auto& entry : fs::directory_iterator(folder))
+    if (entry.path().filename().string().find(".tmp-") != std::string::npos)
+      found.push_back(entry.path().filename().string());
+  return found;
+}
+
+void expectToldAndUnchanged(const std::string& failure, const Rewrite& rewrite,
+                            const std::string& shown, const std::optional<std::string>& before,
+                            const fs::path& target) {
+  EXPECT_NE(shown.find(failure), std::string::npos) << "shown:\n" << shown;
+  EXPECT_EQ(shown.find(rewrite.success), std::string::npos) << "shown:\n" << shown;
+  EXPECT_EQ(snapshot(target), before);
+  EXPECT_EQ(temporaryFiles(target.parent_path()), std::vector<std::string>{});
+}
+
+TEST(FaultInjection, AReadOnlyFolderRefusesTheWrite) {
+  for (const Rewrite& rewrite : rewrites()) {
+    SCOPED_TRACE(rewrite.what);
+    Session s;
+    rewrite.open(s);
+    const fs::path target = s.folder.path(rewrite.target);
+    const std::optional<std::string> before = snapshot(target);
+    fs::permissions(target.parent_path(), fs::perms::owner_write | fs::perms::group_write,
+                    fs::perm_options::remove);
+    const std::optional<std::string> shown = runUnprivileged(s.folder.root(), [&] {
+      rewrite.write(s);
+      return s.shown();
+    });
+    fs::permissions(target.parent_path(), fs::perms::owner_write, fs::perm_options::add);
+    ASSERT_TRUE(shown.has_value()) << "the write could not be run without privileges";
+    expectToldAndUnchanged(rewrite.failure, rewrite, *shown, before, target);
+  }
+}
+
+TEST(FaultInjection, AFolderInTheWayOfTheTargetIsLeftAlone) {
+  for (const Rewrite& rewrite : rewrites()) {
+    SCOPED_TRACE(rewrite.what);
+    Session s;
+    rewrite.open(s);
+    const fs::path target = s.folder.path(rewrite.target);
+    fs::remove(target);
+    s.folder.writeBytes(rewrite.target + "/keep.txt", "kept\r\n");
+    const std::optional<std::string> before = snapshot(target);
+    rewrite.write(s);
+    expectToldAndUnchanged(
+        rewrite.failureInTheWay.empty() ? rewrite.failure : rewrite.failureInTheWay, rewrite,
+        s.shown(), before, target);
+  }
+}
+
+}  // namespace
