@@ -430,6 +430,9 @@ class GridView : public ControlView {
     widget->setSelectionBehavior(QAbstractItemView::SelectItems);
     widget->setWordWrap(false);
     widget->setCornerButtonEnabled(false);
+    // The grid scrolls only where the windows put its top row: a current cell set while the
+    // window was hidden must not scroll the grid when the window appears.
+    widget->setAutoScroll(false);
     for (QHeaderView* header : {widget->horizontalHeader(), widget->verticalHeader()}) {
       header->setSectionsClickable(false);
       header->setHighlightSections(false);

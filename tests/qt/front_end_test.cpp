@@ -455,6 +455,17 @@ class GridForm : public ui::Form {
   ui::Grid grid{*this, "grid"};
 };
 
+TEST(GridViewTest, OpensAtItsTopRowThoughItsCurrentCellIsTheLast) {
+  GridForm form;  // current cell in the last row, set while the window was hidden
+  front::FrontEnd screen({&form});
+  form.show();
+  screen.flush();
+  QApplication::processEvents();
+  auto* view = qobject_cast<QTableView*>(screen.widget(form.grid));
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->verticalScrollBar()->value(), 0);
+}
+
 TEST(GridViewTest, HundredThousandRowsWithoutAWidgetPerRow) {
   GridForm form;
   front::FrontEnd screen({&form});
