@@ -25,10 +25,10 @@ const std::string mainData =
     "Vorlune\r\n1.3\r\nThursday\r\n1\r\nJanuary\r\n2004\r\nCaf\xE9\r\nlast";
 const std::string venues = "Tokyo Dome\r\nTokyo, Japan\r\nTokyo\r\n55000\r\nJapan\r\nNone\r\n";
 
-// Two wrestlers, the second with a byte of the game's code page in its description.
-std::string roster() {
+// Wrestlers of the given names, each with a byte of the game's code page in its description.
+std::string roster(const std::vector<std::string>& names = {"Ace Verano", "Bo Kell"}) {
   std::string bytes;
-  for (const std::string name : {"Ace Verano", "Bo Kell"}) {
+  for (const std::string& name : names) {
     for (int field = 0; field < 31; ++field)
       bytes += (field == 0 ? name : field == 7 ? "D\xE9j\xE0 vu" : std::to_string(field)) + "\r\n";
   }
@@ -55,6 +55,7 @@ struct Session {
     folder.writeBytes("Scenarios/S/scenario.txt", "Title\r\nAbout it\r\nMe\r\n");
     folder.writeBytes("Scenarios/S/vlf.fed", promotionWithLogo());
     folder.writeBytes("Images/logo.jpg", "\xFF\xD8\xFF picture");
+    folder.writeBytes("Data/other.vl1", roster({"Cy Moss"}));
   }
   void openNewGameData() {
     editor.start();
@@ -66,6 +67,14 @@ struct Session {
     for (int i = 0; i < editor.form15.List1.listCount(); ++i)
       if (editor.form15.List1.list(i) == "S") editor.form15.List1.choose(i);
     editor.form15.Command6.click();
+  }
+  void openRoster() {
+    openNewGameData();
+    editor.form14.Command2.click();  // "Edit The Wrestlers File"
+  }
+  void openVenues() {
+    openNewGameData();
+    editor.form14.Command5.click();  // "Edit The Venues"
   }
   // What the user was shown: every message box, then the hub's report.
   std::string shown() const {
@@ -91,13 +100,36 @@ struct Rewrite {
 
 const std::vector<Rewrite>& rewrites() {
   static const std::vector<Rewrite> table = {
-      {"roster save", "Data/wrestlers.vl1",
-       [](Session& s) {
-         s.openNewGameData();
-         s.editor.form14.Command2.click();  // "Edit The Wrestlers File"
-       },
+      {"roster save", "Data/wrestlers.vl1", [](Session& s) { s.openRoster(); },
        [](Session& s) { s.editor.form12.Command4.click(); },  // "Save Changes"
        "The wrestlers file could not be saved.", "Saved OK."},
+      {"export of a promotion's wrestlers", "Data/export.vl1", [](Session& s) { s.openRoster(); },
+       [](Session& s) {
+         s.editor.form12.Text4.type("2");  // the sample wrestlers' promotion
+         s.editor.form12.Text5.type("export.vl1");
+         s.editor.form12.Command11.click();
+       },
+       "The wrestlers could not be exported.", "created successfully",
+       "A file with this name already exists."},
+      {"merge into another roster file", "Data/other.vl1", [](Session& s) { s.openRoster(); },
+       [](Session& s) {
+         s.desktop.reply("other.vl1");
+         s.editor.form12.Command9.click();  // "Export This Roster Into Another Roster File"
+       },
+       "The wrestlers could not be added to other.vl1.", "Roster exported successfully.",
+       "No file with that name exists in this directory."},
+      {"venue edit", "Data/venues.txt", [](Session& s) { s.openVenues(); },
+       [](Session& s) {
+         s.editor.form18.Command12.click();  // "Edit"
+         s.editor.form18.Command1.click();   // "Confirm Changes"
+       },
+       "The venues could not be saved.", "Changes Saved OK."},
+      {"venue delete", "Data/venues.txt", [](Session& s) { s.openVenues(); },
+       [](Session& s) {
+         s.desktop.answerYes();
+         s.editor.form18.Command3.click();  // "Delete"
+       },
+       "The venues could not be saved.", "Delete cancelled."},
       {"start date", "Data/maindata.vl1",
        [](Session& s) {
          s.openNewGameData();
