@@ -666,6 +666,7 @@ void Form12::Command9_Click() {
   // The merged roster as slots in their order, a slot taken out when a wrestler replaces it, and
   // each name's slots, so that a wrestler is compared only with the records of its own name.
   std::vector<roster_file::WrestlerRecord> slots = roster_file::fromLines(std::move(lines)).records;
+  slots.reserve(slots.size() + static_cast<std::size_t>(wrestlerCount()));  // never moved again
   std::vector<bool> removed(slots.size(), false);
   std::unordered_map<std::string, std::vector<std::size_t>> slotsByName;
   slotsByName.reserve(slots.size() + static_cast<std::size_t>(wrestlerCount()));
@@ -707,14 +708,17 @@ void Form12::Command9_Click() {
     }
   }
 
-  std::vector<roster_file::WrestlerRecord> merged;
-  merged.reserve(slots.size());
+  // The slots kept, closed up in one pass.
+  std::size_t kept = 0;
   for (std::size_t s = 0; s < slots.size(); ++s) {
-    if (!removed[s]) merged.push_back(std::move(slots[s]));
+    if (removed[s]) continue;
+    if (kept != s) slots[kept] = std::move(slots[s]);
+    ++kept;
   }
+  slots.resize(kept);
   // The twins hold the merged roster, as written.
-  const common::IoStatus status = roster_file::writeRoster(path, merged);
-  setTwins(std::move(merged));
+  const common::IoStatus status = roster_file::writeRoster(path, slots);
+  setTwins(std::move(slots));
   if (!status) {
     ui::say(editor_.desktop,
             "The wrestlers could not be added to " + name + ".\r\n\r\n" + status.error,
