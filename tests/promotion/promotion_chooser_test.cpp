@@ -116,6 +116,10 @@ TEST(PromotionChooser, OpenKeepsEveryLineByteForByte) {
   std::vector<std::string> beta = promotion_file::templateLines();
   beta[0] = "B";
   beta[1] = "Beta";
+  // What the pages write back while they are filled: January's brand and the next big show's
+  // level.
+  beta[promotion_file::monthLine(1, promotion_file::MonthField::brand)] = "All";
+  beta[promotion_file::nextBigShowLevelLine] = "1";
   EXPECT_EQ(s.openLines(), beta);
   EXPECT_EQ(s.editor.form2.nameoffile.caption(), "b.fed");
 }

@@ -106,7 +106,13 @@ TEST(PromotionsMenu, CreateCopiesTheTemplateAndWritesNoFile) {
   s.editor.form1.Command2.click();
 
   EXPECT_EQ(s.desktop.messageTexts(), std::vector<std::string>{endingText});
-  EXPECT_EQ(s.openLines(), promotion_file::templateLines());
+  // The template, with what filling the pages writes: January's brand and logo, the next big
+  // show's level.
+  std::vector<std::string> created = promotion_file::templateLines();
+  created[promotion_file::monthLine(1, promotion_file::MonthField::brand)] = "All";
+  created[promotion_file::monthLine(1, promotion_file::MonthField::logo)] = "NA";
+  created[promotion_file::nextBigShowLevelLine] = "1";
+  EXPECT_EQ(s.openLines(), created);
   EXPECT_EQ(s.editor.form2.nameoffile.caption(), "vlf.fed");
   EXPECT_TRUE(s.editor.form3.visible());
   EXPECT_FALSE(s.editor.form1.visible());
