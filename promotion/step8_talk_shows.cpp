@@ -1,7 +1,12 @@
 #include "promotion/step8_talk_shows.h"
 
+#include <utility>
+#include <vector>
+
 #include "app/editor.h"
+#include "common/line_file.h"
 #include "promotion/promotion_file.h"
+#include "promotion/promotion_save.h"
 #include "promotion/wizard_page.h"
 
 namespace {
@@ -154,7 +159,31 @@ void Form11::HScroll1_Change() {
 
 void Form11::HScroll1_Scroll() { HScroll1_Change(); }
 
-// Checking and writing the promotion come with the save.
-void Form11::Command1_Click() {}
+void Form11::Command1_Click() {
+  if (!savepromotion()) return;
+  editor_.form1.show();
+  hide();
+}
+
+bool Form11::savepromotion() {
+  ui::Desktop& desktop = editor_.desktop;
+  const std::vector<std::string> lines = editor_.form2.List1.items();
+  const std::vector<int> failed = promotion_save::checkpromotion(lines);
+  for (int check : failed)
+    ui::say(desktop, promotion_save::checkMessage(check), ui::Icon::Critical, "Error!");
+  if (!failed.empty()) return false;
+
+  // The open promotion keeps its lines until its file holds the tidied ones.
+  std::vector<std::string> tidied = promotion_save::normalised(lines);
+  const std::string name = editor_.form2.nameoffile.caption();
+  if (common::IoStatus written = common::writeLines(editor_.dataFile(name), tidied); !written) {
+    ui::say(desktop, name + " was not saved.\r\n\r\n" + written.error, ui::Icon::Critical,
+            "Error!");
+    return false;
+  }
+  editor_.form2.List1.setItems(std::move(tidied));
+  ui::say(desktop, name + " saved OK.");
+  return true;
+}
 
 void Form11::Command2_Click() { wizard::goTo(*this, editor_.form10); }

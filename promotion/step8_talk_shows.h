@@ -48,8 +48,14 @@ class Form11 : public ui::Form {
   void Combo2_Click();
   void HScroll1_Change();
   void HScroll1_Scroll();
-  void Command1_Click();  // "SAVE"
+  void Command1_Click();  // "SAVE": the save, then back to the promotions menu
   void Command2_Click();  // "<<< Back": Step 7
+
+  // The save of the open promotion, as "SAVE" runs it: every check that fails shows its own box
+  // and nothing is written; otherwise the tidied lines replace the promotion's file and become the
+  // open promotion's lines, and " saved OK." is shown. A file that can't be written is reported
+  // and left as it was. True when the file was written.
+  bool savepromotion();
 
  private:
   struct Segment {
