@@ -8,9 +8,6 @@
 
 #include "app/editor.h"
 #include "common/code_page.h"
-#include "common/number_text.h"
-#include "promotion/promotion_file.h"
-#include "promotion/wizard_page.h"
 #include "qt/front_end.h"
 
 namespace fs = std::filesystem;
@@ -95,87 +92,19 @@ void runCheck(Walker& go, ui::Form& hub, const std::string& check, const std::st
   go.click(hub, "OK");
 }
 
-// Opens a promotion of the data set into the first five wizard pages, setting their controls
-// from its lines the way opening a promotion fills them (their handlers run as they will then).
-// False when the file can't be read.
-bool openIntoFirstPages(Editor& editor, const std::string& fileName) {
-  namespace pf = promotion_file;
-  std::vector<std::string> lines;
-  if (!pf::readPromotion(editor.dataFile(fileName), lines)) return false;
-  editor.form2.List1.clear();
-  for (std::string& text : lines) editor.form2.List1.addItem(std::move(text));
-  editor.form2.nameoffile.setCaption(fileName);
-  auto line = [&editor](std::size_t index) { return wizard::line(editor, index); };
-
-  Form3& step1 = editor.form3;
-  step1.prominitials.setCaption(line(pf::initialsLine));
-  step1.promname.setCaption(line(pf::nameLine));
-  step1.promlogo.setCaption(line(pf::logoLine));
-  for (int size = 1; size <= 6; ++size) {
-    if (line(pf::sizeLine) == std::to_string(size)) step1.Combo1.setListIndex(size - 1);
+// Opens a promotion of the data set as a person does, from the hub: the promotions menu's "Edit an
+// Existing Promotion", the file, "Edit This Promotion", which fills every page of the wizard.
+// False when Step 1 did not come up.
+bool openPromotion(Editor& editor, Walker& go, const std::string& fileName) {
+  if (!editor.form14.visible()) go.showOnly(editor.form14);
+  if (!go.click(editor.form14, "Edit The Promotions Files") ||
+      !go.click(editor.form1, "Edit an Existing Promotion"))
+    return false;
+  for (int i = 0; i < editor.form2.File1.listCount(); ++i) {
+    if (editor.form2.File1.list(i) == fileName) editor.form2.File1.choose(i);
   }
-  step1.bankbalance.setCaption(line(pf::bankBalanceLine));
-  step1.website.setCaption(line(pf::webSiteLine));
-  step1.Text1.setText(line(pf::descriptionLine));
-  step1.owner.setCaption(line(pf::ownerLine));
-  step1.Combo2.setText(line(pf::rosterSplitLine));
-  step1.brand1.setCaption(line(pf::brand1NameLine));
-  step1.brand2.setCaption(line(pf::brand2NameLine));
-  step1.Combo3.setText(line(pf::tvCoverageLine));
-
-  editor.form4.show1_Click();  // the first show, loaded as stored
-
-  Form5& step3 = editor.form5;
-  step3.tvatt.setCaption(line(pf::maxTelevisedAttendanceLine));
-  step3.untvatt.setCaption(line(pf::maxUntelevisedAttendanceLine));
-  step3.Combo1.setListIndex(wizard::wholeNumber(line(pf::primaryProductionLine)) - 1);
-  step3.Combo2.setListIndex(wizard::wholeNumber(line(pf::secondaryProductionLine)) - 1);
-  step3.Combo3.setListIndex(wizard::wholeNumber(line(pf::bigShowProductionLine)) - 1);
-
-  Form6& step4 = editor.form6;
-  step4.Combo1.setText(line(pf::ppvDealLine));
-  step4.ppvbuyrate.setCaption(common::fromHundredths(line(pf::buyRateLine)));
-  step4.bigshowatt.setCaption(line(pf::bigShowAttendanceLine));
-  step4.month1_Click();  // January
-
-  Form7& step5 = editor.form7;
-  step5.nameofbigshow.setCaption(line(pf::nextBigShowNameLine));
-  step5.Combo2.setListIndex(wizard::wholeNumber(line(pf::nextBigShowLevelLine)) - 1);
-  step5.dateofshow.setCaption(line(pf::nextBigShowDateLine));
-  step5.HScroll1.setValue(wizard::wholeNumber(line(pf::nextBigShowDaysLine)));
-
-  editor.form8.title1_Click();  // the primary title
-
-  // A line as a page shows it: `empty` in place of "".
-  auto shown = [&line](std::size_t index, const std::string& empty) {
-    const std::string text = line(index);
-    return text.empty() ? empty : text;
-  };
-  Form10& step7 = editor.form10;
-  const std::pair<ui::Label*, std::size_t> figureRows[] = {
-      {&step7.powerfig1name, pf::powerFigureNameLine(1, 1)},
-      {&step7.brand1powerfig1title, pf::powerFigureJobLine(1, 1)},
-      {&step7.brand1powerfig2name, pf::powerFigureNameLine(1, 2)},
-      {&step7.brand1powerfig2title, pf::powerFigureJobLine(1, 2)},
-      {&step7.brand2powerfig1name, pf::powerFigureNameLine(2, 1)},
-      {&step7.brand2powerfig1title, pf::powerFigureJobLine(2, 1)},
-      {&step7.brand2powerfig2name, pf::powerFigureNameLine(2, 2)},
-      {&step7.brand2powerfig2title, pf::powerFigureJobLine(2, 2)},
-      {&step7.interviewer1, pf::interviewer1Line},
-      {&step7.interviewer2, pf::interviewer2Line}};
-  for (const auto& [label, index] : figureRows) label->setCaption(shown(index, "None"));
-
-  Form11& step8 = editor.form11;
-  step8.brand1talkshowname.setCaption(line(pf::segmentNameLine(1)));
-  step8.brand1talkshowhost.setCaption(shown(pf::segmentHostLine(1), "NA"));
-  step8.talkshow1showname.setCaption(shown(pf::segmentShowLine(1), "NA"));
-  step8.brand2talkshowname.setCaption(line(pf::segmentNameLine(2)));
-  step8.brand2talkshowhost.setCaption(shown(pf::segmentHostLine(2), "NA"));
-  step8.talkshow2showname.setCaption(shown(pf::segmentShowLine(2), "NA"));
-  step8.popularity.setCaption(line(pf::popularityLine) + "%");
-  step8.HScroll1.setValue(wizard::wholeNumber(line(pf::popularityLine)));
-  step8.Combo2.setText(line(pf::countryLine));
-  return true;
+  go.settle();
+  return go.click(editor.form2, "Edit This Promotion") && editor.form3.visible();
 }
 
 // Types a promotion's bulk tools full on the wrestler list (export, rename, delete), looks at
@@ -285,11 +214,11 @@ void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look
     go.click(editor.form18, "Back To Menu");
   }
 
-  // The wizard's pages on a sample promotion, one after the other by "Next >>>", then back by
-  // "<<< Back".
+  // The wizard's pages on a sample promotion, one after the other by "Next >>>", back by
+  // "<<< Back", forward again, and "SAVE", which writes the scratch copy's file and returns to the
+  // promotions menu; its "Back" returns to the hub.
   go.log() << "step: the wizard's pages on gcf.fed\n";
-  if (openIntoFirstPages(editor, "gcf.fed")) {
-    go.showOnly(editor.form3);
+  if (openPromotion(editor, go, "gcf.fed")) {
     go.lookAtShown();
     ui::Form* const forward[] = {&editor.form3, &editor.form4, &editor.form5, &editor.form6,
                                  &editor.form7, &editor.form8, &editor.form10};
@@ -300,6 +229,8 @@ void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look
     ui::Form* const backward[] = {&editor.form11, &editor.form10, &editor.form8, &editor.form7,
                                   &editor.form6,  &editor.form5,  &editor.form4};
     for (ui::Form* page : backward) go.click(*page, "<<< Back");
+    for (ui::Form* page : forward) go.click(*page, "Next >>>");
+    if (go.click(editor.form11, "SAVE")) go.click(editor.form1, "Back");
   }
 
   // The wrestler list, one wrestler's stat sheet, and the ways back: the sheet's "OK" under its
