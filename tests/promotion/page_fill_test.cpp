@@ -6,20 +6,15 @@
 
 #include "promotion/wizard_page.h"
 #include "tests/promotion/chooser_session.h"
+#include "tests/promotion/promotion_lines.h"
 
 using namespace promotion_file;
 using promenutest::openPromotion;
 using promenutest::Session;
+using promotionlines::Edits;
+using promotionlines::promotionWith;
 
 namespace {
-
-using Edits = std::vector<std::pair<std::size_t, std::string>>;
-
-std::vector<std::string> promotionWith(const Edits& edits) {
-  std::vector<std::string> lines = templateLines();
-  for (const auto& [line, text] : edits) lines.at(line) = text;
-  return lines;
-}
 
 void createPromotion(Session& s) {
   s.desktop.reply("vlf.fed");

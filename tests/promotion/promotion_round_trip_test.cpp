@@ -7,21 +7,16 @@
 
 #include "promotion/promotion_save.h"
 #include "tests/promotion/chooser_session.h"
+#include "tests/promotion/promotion_lines.h"
 #include "tests/support/file_size_limit.h"
 
 using namespace promotion_file;
 using promenutest::openPromotion;
 using promenutest::Session;
+using promotionlines::Edits;
+using promotionlines::promotionWith;
 
 namespace {
-
-using Edits = std::vector<std::pair<std::size_t, std::string>>;
-
-std::vector<std::string> promotionWith(const Edits& edits) {
-  std::vector<std::string> lines = templateLines();
-  for (const auto& [line, text] : edits) lines.at(line) = text;
-  return lines;
-}
 
 std::string fileBytes(const std::vector<std::string>& lines) {
   std::string bytes;
