@@ -56,6 +56,7 @@ struct Session {
     folder.writeBytes("Scenarios/S/vlf.fed", promotionWithLogo());
     folder.writeBytes("Images/logo.jpg", "\xFF\xD8\xFF picture");
     folder.writeBytes("Data/other.vl1", roster({"Cy Moss"}));
+    folder.write("Data/test.fed", promotion_file::templateLines());
   }
   void openNewGameData() {
     editor.start();
@@ -75,6 +76,20 @@ struct Session {
   void openVenues() {
     openNewGameData();
     editor.form14.Command5.click();  // "Edit The Venues"
+  }
+  // The promotion test.fed opened from the promotions menu, and its pages walked to the last.
+  void openPromotion() {
+    openNewGameData();
+    editor.form14.Command1.click();  // "Edit The Promotions Files"
+    editor.form1.Command1.click();   // "Edit an Existing Promotion"
+    for (int i = 0; i < editor.form2.File1.listCount(); ++i)
+      if (editor.form2.File1.list(i) == "test.fed") editor.form2.File1.choose(i);
+    editor.form2.Command1.click();  // "Edit This Promotion"
+    for (ui::CommandButton* next :
+         {&editor.form3.Command1, &editor.form4.Command1, &editor.form5.Command1,
+          &editor.form6.Command1, &editor.form7.Command1, &editor.form8.Command1,
+          &editor.form10.Command1})
+      next->click();
   }
   // What the user was shown: every message box, then the hub's report.
   std::string shown() const {
@@ -118,6 +133,9 @@ const std::vector<Rewrite>& rewrites() {
        },
        "The wrestlers could not be added to other.vl1.", "Roster exported successfully.",
        "No file with that name exists in this directory."},
+      {"promotion save", "Data/test.fed", [](Session& s) { s.openPromotion(); },
+       [](Session& s) { s.editor.form11.Command1.click(); },  // the last page's save
+       "test.fed was not saved.", "saved OK."},
       {"venue edit", "Data/venues.txt", [](Session& s) { s.openVenues(); },
        [](Session& s) {
          s.editor.form18.Command12.click();  // "Edit"
