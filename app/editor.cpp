@@ -27,17 +27,18 @@ Editor::Editor(ui::Desktop& desktop)
   // work that is not saved; the pop-ups only go away.
   using Work = std::function<std::optional<ui::UnsavedWork>()>;
   const Work nothing = [] { return std::nullopt; };
+  const Work promotion = [this] { return form11.unsavedWork(); };  // any wizard page
   const std::pair<ui::Form*, Work> mainWindows[] = {
       {&form1, nothing},
       {&form2, nothing},
-      {&form3, nothing},
-      {&form4, nothing},
-      {&form5, nothing},
-      {&form6, nothing},
-      {&form7, nothing},
-      {&form8, nothing},
-      {&form10, nothing},
-      {&form11, nothing},
+      {&form3, promotion},
+      {&form4, promotion},
+      {&form5, promotion},
+      {&form6, promotion},
+      {&form7, promotion},
+      {&form8, promotion},
+      {&form10, promotion},
+      {&form11, promotion},
       {&form12, [this] { return form12.unsavedWork(); }},
       {&form13, [this] { return form12.unsavedWork(); }},
       {&form14, nothing},

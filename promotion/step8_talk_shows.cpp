@@ -187,3 +187,12 @@ bool Form11::savepromotion() {
 }
 
 void Form11::Command2_Click() { wizard::goTo(*this, editor_.form10); }
+
+std::optional<ui::UnsavedWork> Form11::unsavedWork() {
+  const std::string name = editor_.form2.nameoffile.caption();
+  std::vector<std::string> onDisk;
+  if (common::readLines(editor_.dataFile(name), onDisk) &&
+      onDisk == promotion_save::normalised(editor_.form2.List1.items()))
+    return std::nullopt;
+  return ui::UnsavedWork{"The promotion " + name, [this] { return savepromotion(); }};
+}

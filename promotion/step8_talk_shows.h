@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "ui/ui.h"
@@ -56,6 +57,10 @@ class Form11 : public ui::Form {
   // open promotion's lines, and " saved OK." is shown. A file that can't be written is reported
   // and left as it was. True when the file was written.
   bool savepromotion();
+
+  // The open promotion, while a wizard page is shown and "SAVE" would write lines that its file
+  // does not hold yet (or there is no file yet); its save is "SAVE"'s.
+  std::optional<ui::UnsavedWork> unsavedWork();
 
  private:
   struct Segment {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "promotion/promotion_file.h"
 #include "roster/stat_table.h"
 #include "tests/shell/shell_session.h"
 
@@ -59,6 +60,25 @@ std::string rosterWithANewWrestler() {
   for (const std::string& value : stat_table::newWrestler("New Wrestler", "1953"))
     bytes += value + "\r\n";
   return bytes;
+}
+
+// A promotion file as "SAVE" writes an untouched new promotion, with the given initials.
+std::string promotionFile(const std::string& initials) {
+  std::vector<std::string> lines = promotion_file::templateLines();
+  lines[promotion_file::initialsLine] = initials;
+  lines[promotion_file::monthLine(1, promotion_file::MonthField::brand)] = "All";
+  lines[promotion_file::monthLine(1, promotion_file::MonthField::logo)] = "NA";
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + "\r\n";
+  return bytes;
+}
+
+// The wizard page that is shown.
+ui::Form& wizardPage(Editor& e) {
+  for (ui::Form* page : std::vector<ui::Form*>{&e.form3, &e.form4, &e.form5, &e.form6, &e.form7,
+                                               &e.form8, &e.form10, &e.form11})
+    if (page->visible()) return *page;
+  return e.form3;
 }
 
 std::vector<WorkKind> workKinds() {
@@ -120,6 +140,29 @@ std::vector<WorkKind> workKinds() {
        "Osaka Dome\r\nTokyo, Japan\r\nTokyo\r\n55000\r\nJapan\r\nNone\r\n",
        [](Session& s) -> ui::Form& { return s.editor.form18; },
        [](Session& s) { return s.editor.form18.venuename.caption() == "Osaka Dome"; }},
+      {"Promotion", "The promotion a.fed",
+       [](Session& s) {
+         s.folder.writeBytes("Data/a.fed", promotionFile("VLF"));
+         openHub(s);
+         s.editor.form14.Command1.click();  // "Edit The Promotions Files"
+         s.editor.form1.Command1.click();   // "Edit an Existing Promotion"
+         s.editor.form2.File1.choose(0);
+         s.editor.form2.Command1.click();  // "Edit This Promotion"
+         ASSERT_TRUE(s.editor.form3.visible());
+       },
+       [](Session& s) {
+         s.desktop.reply("XYZ");
+         s.editor.form3.prominitials.click();
+       },
+       [](Session& s) {  // Step 3: a televised attendance below 20
+         s.editor.form3.Command1.click();
+         s.editor.form4.Command1.click();
+         s.desktop.reply("5");
+         s.editor.form5.tvatt.click();
+       },
+       "Televised Attendence must be at least 20.", "Data/a.fed", promotionFile("XYZ"),
+       [](Session& s) -> ui::Form& { return wizardPage(s.editor); },
+       [](Session& s) { return s.editor.form3.prominitials.caption() == "XYZ"; }},
   };
 }
 
