@@ -340,81 +340,66 @@ void Form8::HScroll2_Change() {
 }
 void Form8::HScroll2_Scroll() { HScroll2_Change(); }
 
-std::string Form8::askField(const ui::Label& label, const std::string& title,
-                            const std::string& text) {
-  return ui::ask(editor_.desktop, text, title, label.caption());
+void Form8::editText(ui::Label& label, TitleField field, const std::string& title,
+                     const std::string& text) {
+  const std::string answer = ui::ask(editor_.desktop, text, title, label.caption());
+  if (answer.empty()) return;
+  label.setCaption(answer);
+  writeTitleField(field, answer);
+}
+
+void Form8::editNumber(ui::Label& label, TitleField field, const std::string& title,
+                       const std::string& text) {
+  const std::string answer = ui::ask(editor_.desktop, text, title, label.caption());
+  if (answer.empty() || !wizard::numberFits(editor_, answer)) return;
+  const std::string number = common::numberText(common::numberValue(answer));
+  label.setCaption(number);
+  writeTitleField(field, number);
 }
 
 void Form8::holdername_Click() {
-  const std::string answer = askField(holdername, "Holder Name",
-                                      "Please enter the name the holder of this title belt will "
-                                      "have, eg. World Heavyweight Champion.");
-  if (answer.empty()) return;
-  holdername.setCaption(answer);
-  writeTitleField(TitleField::holderName, answer);
+  editText(holdername, TitleField::holderName, "Holder Name",
+           "Please enter the name the holder of this title belt will have, eg. World Heavyweight "
+           "Champion.");
 }
 
 void Form8::currentchamp_Click() {
-  const std::string answer =
-      askField(currentchamp, "Current Champion(s)",
-               "Please enter the name of the wrestler(s) who currently hold this title belt. If it "
-               "is a tag team title, enter the name of the tag team here. If the title is "
-               "currently vacant, enter 'Vacant'.");
-  if (answer.empty()) return;
-  currentchamp.setCaption(answer);
-  writeTitleField(TitleField::champion, answer);
+  editText(currentchamp, TitleField::champion, "Current Champion(s)",
+           "Please enter the name of the wrestler(s) who currently hold this title belt. If it is "
+           "a tag team title, enter the name of the tag team here. If the title is currently "
+           "vacant, enter 'Vacant'.");
 }
 
 void Form8::champ1_Click() {
-  const std::string answer =
-      askField(champ1, "Champion 1",
-               "If this is a tag team title, please enter the name of the first member of the "
-               "team which currently hold this title belt. If the title isn't a tag team title, "
-               "or is vacant, enter 'None'.");
-  if (answer.empty()) return;
-  champ1.setCaption(answer);
-  writeTitleField(TitleField::tagHolder1, answer);
+  editText(champ1, TitleField::tagHolder1, "Champion 1",
+           "If this is a tag team title, please enter the name of the first member of the team "
+           "which currently hold this title belt. If the title isn't a tag team title, or is "
+           "vacant, enter 'None'.");
 }
 
 void Form8::champ2_Click() {
-  const std::string answer =
-      askField(champ2, "Champion 2",
-               "If this is a tag team title, please enter the name of the second member of the "
-               "team which currently hold this title belt. If the title isn't a tag team title, "
-               "or is vacant, enter 'None'.");
-  if (answer.empty()) return;
-  champ2.setCaption(answer);
-  writeTitleField(TitleField::tagHolder2, answer);
+  editText(champ2, TitleField::tagHolder2, "Champion 2",
+           "If this is a tag team title, please enter the name of the second member of the team "
+           "which currently hold this title belt. If the title isn't a tag team title, or is "
+           "vacant, enter 'None'.");
 }
 
 void Form8::reign_Click() {
-  const std::string answer = askField(
-      reign, "Current Reign",
-      "Please enter the number of days this wrestler/team has/have held this title so far.");
-  if (answer.empty() || !wizard::numberFits(editor_, answer)) return;
-  const std::string days = common::numberText(common::numberValue(answer));
-  reign.setCaption(days);
-  writeTitleField(TitleField::reignDays, days);
+  editNumber(reign, TitleField::reignDays, "Current Reign",
+             "Please enter the number of days this wrestler/team has/have held this title so "
+             "far.");
 }
 
 void Form8::defenses_Click() {
-  const std::string answer = askField(
-      defenses, "Title Defences",
-      "Please enter the number of title defences this wrestler/team has/have made so far.");
-  if (answer.empty() || !wizard::numberFits(editor_, answer)) return;
-  const std::string count = common::numberText(common::numberValue(answer));
-  defenses.setCaption(count);
-  writeTitleField(TitleField::defences, count);
+  editNumber(defenses, TitleField::defences, "Title Defences",
+             "Please enter the number of title defences this wrestler/team has/have made so "
+             "far.");
 }
 
 void Form8::historydate_Click() {
-  const std::string answer =
-      askField(historydate, "Date Of Title Change",
-               "Please enter the date when this title was won, or the date it was made vacant. "
-               "The date must be in the form 'Saturday 21st August 2004'.");
-  if (answer.empty()) return;
-  historydate.setCaption(answer);
-  writeTitleField(TitleField::changeDate, answer);
+  editText(historydate, TitleField::changeDate, "Date Of Title Change",
+           "Please enter the date when this title was won, or the date it was made vacant. The "
+           "date must be in the form 'Saturday 21st August 2004'.");
 }
 
 // --- Calculator and moving on

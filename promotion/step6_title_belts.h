@@ -115,8 +115,13 @@ class Form8 : public ui::Form {
   void setScrollFromLine(ui::HScrollBar& bar, const std::string& text);
   // Writes the field of every selected slot that has the field.
   void writeTitleField(promotion_file::TitleField field, const std::string& value);
-  // A text prompt of a field label; "" for Cancel or an empty answer.
-  std::string askField(const ui::Label& label, const std::string& title, const std::string& text);
+  // A field label's Text prompt, its default the label's caption. Cancel or an empty answer
+  // changes nothing; an answer goes into the label and the selected slot's line, as typed
+  // (editText) or as its number in plain decimal text (editNumber).
+  void editText(ui::Label& label, promotion_file::TitleField field, const std::string& title,
+                const std::string& text);
+  void editNumber(ui::Label& label, promotion_file::TitleField field, const std::string& title,
+                  const std::string& text);
 
   Editor& editor_;
   bool keepLines_ = false;  // set while a control shows a value its line can't be written as

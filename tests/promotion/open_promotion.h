@@ -29,8 +29,8 @@ class OpenPromotion : public ::testing::Test {
 
   // Shows only this page, as the wizard does.
   void open(ui::Form& page) {
-    ui::Form* pages[] = {&editor.form2, &editor.form3, &editor.form4, &editor.form5,
-                         &editor.form6, &editor.form7, &editor.form8};
+    ui::Form* pages[] = {&editor.form2, &editor.form3, &editor.form4,  &editor.form5, &editor.form6,
+                         &editor.form7, &editor.form8, &editor.form10, &editor.form11};
     for (ui::Form* other : pages) other->hide();
     page.show();
   }

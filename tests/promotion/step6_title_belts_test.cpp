@@ -9,31 +9,23 @@
 
 #include "app/editor.h"
 #include "promotion/promotion_file.h"
-#include "tests/support/scripted_desktop.h"
+#include "tests/promotion/open_promotion.h"
 
 namespace {
 
 using promotion_file::TitleField;
 using promotion_file::titleLine;
 
-class TitleBelts : public ::testing::Test {
+class TitleBelts : public OpenPromotion {
  protected:
-  ScriptedDesktop desktop;
-  Editor editor{desktop};
   Form8& page = editor.form8;
 
-  // A new promotion, and the page on screen with the primary title selected.
+  // The page on screen with the primary title selected.
   void SetUp() override {
-    for (const std::string& line : editor.form2.List2.items()) editor.form2.List1.addItem(line);
-    page.show();
+    open(page);
     page.title1.click();
   }
 
-  std::vector<std::string> lines() const { return editor.form2.List1.items(); }
-  std::string line(std::size_t index) const { return editor.form2.List1.list(int(index)); }
-  void setLine(std::size_t index, const std::string& text) {
-    editor.form2.List1.setList(int(index), text);
-  }
   ui::Label& slotLabel(int slot) {
     ui::Label* labels[] = {&page.title1, &page.title2, &page.title3, &page.title4,
                            &page.title5, &page.title6, &page.title7, &page.title8};

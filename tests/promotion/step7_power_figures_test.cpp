@@ -6,26 +6,15 @@
 #include <vector>
 
 #include "app/editor.h"
-#include "tests/support/scripted_desktop.h"
+#include "tests/promotion/open_promotion.h"
 
 namespace {
 
-class PowerFigures : public ::testing::Test {
+class PowerFigures : public OpenPromotion {
  protected:
-  ScriptedDesktop desktop;
-  Editor editor{desktop};
   Form10& page = editor.form10;
 
-  void SetUp() override {
-    for (const std::string& line : editor.form2.List2.items()) editor.form2.List1.addItem(line);
-    page.show();
-  }
-  std::string line(int index) const { return editor.form2.List1.list(index); }
-  std::vector<std::string> lines() const { return editor.form2.List1.items(); }
-  void answer(ui::Label& label, const std::string& text) {
-    desktop.reply(text);
-    label.click();
-  }
+  void SetUp() override { open(page); }
 };
 
 struct Figure {

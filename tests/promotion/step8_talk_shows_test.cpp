@@ -6,26 +6,16 @@
 #include <vector>
 
 #include "app/editor.h"
-#include "tests/support/scripted_desktop.h"
+#include "tests/promotion/open_promotion.h"
 
 namespace {
 
-class TalkShows : public ::testing::Test {
+class TalkShows : public OpenPromotion {
  protected:
-  ScriptedDesktop desktop;
-  Editor editor{desktop};
   Form11& page = editor.form11;
 
-  void SetUp() override {
-    for (const std::string& line : editor.form2.List2.items()) editor.form2.List1.addItem(line);
-    page.show();
-  }
-  std::string line(int index) const { return editor.form2.List1.list(index); }
-  std::vector<std::string> lines() const { return editor.form2.List1.items(); }
-  void answer(ui::Label& label, const std::string& text) {
-    desktop.reply(text);
-    label.click();
-  }
+  void SetUp() override { open(page); }
+
   // Gives both brands a whole segment.
   void enterSegments() {
     answer(page.brand1talkshowname, "Porch Talk");
