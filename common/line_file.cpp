@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string_view>
 #include <system_error>
 
 #include "common/paths.h"
@@ -46,9 +47,6 @@ class LineSplitter {
   LineSplitter(std::vector<std::string>& lines, std::size_t limit) : lines_(lines), limit_(limit) {}
 
   bool full() const { return lines_.size() >= limit_; }
-
-  // Room for `count` more lines, so that the list grows once rather than by doubling.
-  void reserve(std::size_t count) { lines_.reserve(lines_.size() + std::min(count, limit_)); }
 
   // Takes each run of bytes up to a line end in one piece.
   void feed(const char* bytes, std::size_t size) {
@@ -120,33 +118,60 @@ std::size_t lineCount(const std::string& bytes) {
   return count;
 }
 
-IoStatus readUpTo(const std::string& pathText, std::size_t limit, std::vector<std::string>& lines) {
-  lines.clear();
-  const std::string native = nativePath(pathText).string();
-  const std::string failed = "The file \"" + native + "\" could not be read: ";
-  Descriptor file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
+// Opens the file for reading; on failure gives the status that says why.
+IoStatus openForReading(const std::string& native, Descriptor& file, struct stat& info) {
   if (file.get() < 0) {
     const int error = errno;
     if (error == ENOENT || error == ENOTDIR)
       return IoStatus::failure("The file \"" + native + "\" could not be found.");
-    return IoStatus::failure(failed + reason(error) + ".");
+    return IoStatus::failure("The file \"" + native + "\" could not be read: " + reason(error) +
+                             ".");
   }
-  struct stat info {};
   if (::fstat(file.get(), &info) == 0 && S_ISDIR(info.st_mode))
     return IoStatus::failure("\"" + native + "\" is a folder, not a file.");
+  return IoStatus::success();
+}
+
+// Hands each line of these bytes to `take`, by the same rules as LineSplitter.
+template <typename Take>
+void splitLines(const std::string& bytes, Take&& take) {
+  const std::size_t size = bytes.size();
+  std::size_t i = 0;
+  while (i < size) {
+    std::size_t end = i;
+    while (end < size && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+    take(std::string_view(bytes.data() + i, end - i));
+    if (end == size) break;
+    i = end + 1;
+    if (bytes[end] == '\r' && i < size && bytes[i] == '\n') ++i;  // the LF of a CR LF pair
+  }
+}
+
+// Reads the whole file and hands its line count, then each line, to the callbacks.
+template <typename Expect, typename Take>
+IoStatus readWhole(const std::string& pathText, Expect&& expect, Take&& take) {
+  const std::string native = nativePath(pathText).string();
+  Descriptor file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
+  struct stat info {};
+  if (IoStatus status = openForReading(native, file, info); !status) return status;
+  std::string bytes;
+  if (const int error = readAll(file.get(), info, bytes); error != 0) {
+    return IoStatus::failure("The file \"" + native + "\" could not be read: " + reason(error) +
+                             ".");
+  }
+  expect(lineCount(bytes));
+  splitLines(bytes, take);
+  return IoStatus::success();
+}
+
+IoStatus readUpTo(const std::string& pathText, std::size_t limit, std::vector<std::string>& lines) {
+  lines.clear();
+  const std::string native = nativePath(pathText).string();
+  Descriptor file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
+  struct stat info {};
+  if (IoStatus status = openForReading(native, file, info); !status) return status;
 
   LineSplitter splitter(lines, limit);
-  if (limit == static_cast<std::size_t>(-1)) {
-    // The whole file: its bytes first, then its lines, with the list made the right size at once.
-    std::string bytes;
-    if (const int error = readAll(file.get(), info, bytes); error != 0) {
-      return IoStatus::failure(failed + reason(error) + ".");
-    }
-    splitter.reserve(lineCount(bytes));
-    splitter.feed(bytes.data(), bytes.size());
-    splitter.finish();
-    return IoStatus::success();
-  }
   std::string buffer(64 * 1024, '\0');
   while (!splitter.full()) {
     const ssize_t got = ::read(file.get(), buffer.data(), buffer.size());
@@ -154,7 +179,8 @@ IoStatus readUpTo(const std::string& pathText, std::size_t limit, std::vector<st
       if (errno == EINTR) continue;
       const int error = errno;
       lines.clear();
-      return IoStatus::failure(failed + reason(error) + ".");
+      return IoStatus::failure("The file \"" + native + "\" could not be read: " + reason(error) +
+                               ".");
     }
     if (got == 0) {
       splitter.finish();
@@ -192,7 +218,18 @@ std::string uniqueSuffix() {
 }  // namespace
 
 IoStatus readLines(const std::string& pathText, std::vector<std::string>& lines) {
-  return readUpTo(pathText, static_cast<std::size_t>(-1), lines);
+  lines.clear();
+  // The whole file: its bytes first, then its lines, with the list made the right size at once.
+  IoStatus status = readWhole(
+      pathText, [&lines](std::size_t count) { lines.reserve(count); },
+      [&lines](std::string_view line) { lines.emplace_back(line); });
+  if (!status) lines.clear();
+  return status;
+}
+
+IoStatus forEachLine(const std::string& pathText, const std::function<void(std::size_t)>& expect,
+                     const std::function<void(std::string_view)>& take) {
+  return readWhole(pathText, expect, take);
 }
 
 IoStatus readFirstLines(const std::string& pathText, std::size_t count,

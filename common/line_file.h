@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/io_status.h"
@@ -14,6 +15,12 @@ namespace common {
 // a last line without an end counts, and a final line end adds no empty line. Bytes pass unchanged.
 // On failure `lines` is left empty and the status says why (missing, unreadable, a folder).
 IoStatus readLines(const std::string& pathText, std::vector<std::string>& lines);
+
+// Reads the whole file as readLines does, but keeps no list of lines: `expect` is told first how
+// many lines follow, then `take` is handed each line in order (its bytes live only during the
+// call). For data kept in lists of its own, read without a copy of every line in between.
+IoStatus forEachLine(const std::string& pathText, const std::function<void(std::size_t)>& expect,
+                     const std::function<void(std::string_view)>& take);
 
 // Reads at most `count` lines from the start of the file (fewer when the file is shorter).
 IoStatus readFirstLines(const std::string& pathText, std::size_t count,

@@ -1,6 +1,7 @@
 #include "roster/roster_file.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "common/line_file.h"
@@ -28,11 +29,47 @@ Roster fromLines(std::vector<std::string> lines) {
   return roster;
 }
 
+common::IoStatus readRosterColumns(const std::string& pathText, ColumnValues& values,
+                                   std::size_t& linesFilledIn) {
+  linesFilledIn = 0;
+  for (std::vector<std::string>& column : values) column.clear();
+  std::size_t k = 0;
+  common::IoStatus status = common::forEachLine(
+      pathText,
+      [&values](std::size_t lines) {
+        const std::size_t count = lines / fieldCount + 1;
+        for (std::vector<std::string>& column : values) column.reserve(count + count / 4 + 16);
+      },
+      [&values, &k](std::string_view line) {
+        values[k % fieldCount].emplace_back(line);
+        ++k;
+      });
+  if (!status) {
+    for (std::vector<std::string>& column : values) column.clear();
+    return status;
+  }
+  // A last record cut short: dropped when it holds only empty lines, else completed.
+  const std::size_t rest = k % fieldCount;
+  if (rest == 0) return status;
+  if (std::all_of(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(rest),
+                  [](const std::vector<std::string>& column) { return column.back().empty(); })) {
+    for (std::size_t f = 0; f < rest; ++f) values[f].pop_back();
+    return status;
+  }
+  for (std::size_t f = rest; f < fieldCount; ++f) values[f].emplace_back();
+  linesFilledIn = fieldCount - rest;
+  return status;
+}
+
 common::IoStatus readRoster(const std::string& pathText, Roster& roster) {
   roster = Roster{};
-  std::vector<std::string> lines;
-  if (common::IoStatus status = common::readLines(pathText, lines); !status) return status;
-  roster = fromLines(std::move(lines));
+  ColumnValues values;
+  if (common::IoStatus status = readRosterColumns(pathText, values, roster.linesFilledIn); !status)
+    return status;
+  roster.records.resize(values[names].size());
+  for (std::size_t f = 0; f < fieldCount; ++f)
+    for (std::size_t i = 0; i < roster.records.size(); ++i)
+      roster.records[i][f] = std::move(values[f][i]);
   return common::IoStatus::success();
 }
 

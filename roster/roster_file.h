@@ -73,6 +73,17 @@ Roster fromLines(std::vector<std::string> lines);
 // empty and the status says why, in words for a message box.
 common::IoStatus readRoster(const std::string& pathText, Roster& roster);
 
+// A roster held as one list per field, each list its own: values[f][i] is field f of wrestler i.
+using ColumnValues = std::array<std::vector<std::string>, fieldCount>;
+
+// Reads a roster file straight into one list per field, each line into its field's list, with no
+// list of every line in between. The lists are emptied first and given room for a quarter more
+// wrestlers, so that new ones don't move them all. A file that ends inside a record is completed as
+// completeRecords does; linesFilledIn gives the number of fields added. On failure the lists are
+// left empty and the status says why.
+common::IoStatus readRosterColumns(const std::string& pathText, ColumnValues& values,
+                                   std::size_t& linesFilledIn);
+
 // Writes the records, 31 lines each and every line ended by CR LF, replacing the file atomically:
 // a failed write leaves the old file as it was. No records write a file of 0 bytes.
 common::IoStatus writeRoster(const std::string& pathText,

@@ -186,24 +186,18 @@ void Form12::load() {
       return;
     }
   }
-  std::vector<std::string> lines;
-  if (common::IoStatus status = common::readLines(path, lines); !status) {
+  // Each line goes straight into its field's list.
+  roster_file::ColumnValues values;
+  std::size_t linesFilledIn = 0;
+  if (common::IoStatus status = roster_file::readRosterColumns(path, values, linesFilledIn);
+      !status) {
     ui::say(editor_.desktop, "The wrestlers file can't be opened.\r\n\r\n" + status.error,
             ui::Icon::Exclamation);
     return;
   }
 
-  const std::size_t linesFilledIn = roster_file::completeRecords(lines);
-
   Text1.setText("");
   resetgrid();
-  // Line k of the file is field k % 31 of wrestler k / 31; the lines are taken in one pass.
-  const std::size_t count = lines.size() / roster_file::fieldCount;
-  std::array<std::vector<std::string>, roster_file::fieldCount> values;
-  for (std::vector<std::string>& column : values)
-    column.reserve(count + count / 4 + 16);  // room for new wrestlers without moving them all
-  for (std::size_t k = 0; k < lines.size(); ++k)
-    values[k % roster_file::fieldCount].push_back(std::move(lines[k]));
   for (std::size_t f = 0; f < fields_.size(); ++f) fields_[f]->setItems(std::move(values[f]));
   fillgrid({});
   totalnum.setCaption(std::to_string(wrestlerCount()));

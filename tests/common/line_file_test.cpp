@@ -14,6 +14,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -100,6 +101,22 @@ TEST(ReadLines, SplitsAtEveryKindOfLineEnd) {
     const common::IoStatus status = readLines(game.pathText("Data\\case.txt"), lines);
     EXPECT_TRUE(status.ok) << status.error;
     EXPECT_EQ(lines, c.lines) << testing::PrintToString(c.bytes);
+    // Read in pieces, or handed out one line at a time, the file gives the same lines.
+    lines = {"stale"};
+    EXPECT_TRUE(readFirstLines(game.pathText("Data\\case.txt"), 1000, lines).ok);
+    EXPECT_EQ(lines, c.lines) << testing::PrintToString(c.bytes);
+    Lines handed;
+    std::size_t expected = 1000;
+    EXPECT_TRUE(common::forEachLine(
+                    game.pathText("Data\\case.txt"),
+                    [&](std::size_t count) {
+                      EXPECT_TRUE(handed.empty());
+                      expected = count;
+                    },
+                    [&](std::string_view line) { handed.emplace_back(line); })
+                    .ok);
+    EXPECT_EQ(handed, c.lines) << testing::PrintToString(c.bytes);
+    EXPECT_EQ(expected, c.lines.size()) << testing::PrintToString(c.bytes);
   }
 }
 
@@ -186,6 +203,11 @@ TEST(ReadLines, FailuresNameTheFileAndLeaveNoLines) {
     lines = {"stale"};
     EXPECT_FALSE(readFirstLines(c.pathText, 3, lines).ok) << c.pathText;
     EXPECT_TRUE(lines.empty()) << c.pathText;
+    bool called = false;
+    const common::IoStatus handed = common::forEachLine(
+        c.pathText, [&](std::size_t) { called = true; }, [&](std::string_view) { called = true; });
+    EXPECT_EQ(handed.error, status.error);
+    EXPECT_FALSE(called) << c.pathText;
   }
 }
 
