@@ -4,8 +4,6 @@
 
 namespace common {
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 std::string lowerText(std::string_view text) {
   std::string lower(text);
   for (char& c : lower) {

@@ -6,8 +6,11 @@
 
 namespace common {
 
-// The letter in lower case when it is an ASCII capital; every other byte as it is.
-char lowerAscii(char c);
+// The letter in lower case when it is an ASCII capital; every other byte as it is. Inline: sorts
+// call it for every byte they compare.
+inline char lowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // The text with every capital letter of the game's code page (Windows-1252) in lower case: the
 // ASCII capitals and the accented ones ("\xC9" for É becomes "\xE9" for é, "\x8A" for Š "\x9A").

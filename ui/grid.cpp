@@ -38,6 +38,51 @@ int compareWholeNumbers(std::string_view a, std::string_view b) {
 // Clamps into lo..hi, or gives lo when the range is empty (hi < lo).
 int clampOrLow(int value, int lo, int hi) { return hi < lo ? lo : std::clamp(value, lo, hi); }
 
+// The order of two cell texts: whole numbers first, by value; then other texts without regard to
+// ASCII case, ties by their bytes (as common::lessIgnoringCase). Each text's key is made once,
+// then keys are compared. A key's head is the text's first sixteen bytes in lower case, padded
+// with NULs and packed so that comparing two heads compares them: when two heads differ, they
+// alone decide the order of their texts.
+constexpr std::size_t headBytes = 16;
+
+struct SortKey {
+  bool number;
+  std::uint64_t head[2];
+  const std::string* text;
+  std::size_t at;  // where the text came from
+};
+
+SortKey sortKey(const std::string& text, std::size_t at) {
+  SortKey key{isWholeNumber(text), {0, 0}, &text, at};
+  for (std::size_t i = 0; i < headBytes; ++i) {
+    const char c = i < text.size() ? common::lowerAscii(text[i]) : '\0';
+    std::uint64_t& half = key.head[i / 8];
+    half = half << 8 | static_cast<unsigned char>(c);
+  }
+  return key;
+}
+
+// Two texts with equal heads: their first bytes, as far as both reach within the head, are alike
+// but for case, so the comparison without regard to case goes on from there.
+bool lessAfterEqualHeads(const std::string& a, const std::string& b) {
+  std::size_t i = std::min({a.size(), b.size(), headBytes});
+  while (i < a.size() && i < b.size() && common::lowerAscii(a[i]) == common::lowerAscii(b[i])) ++i;
+  if (i == a.size() || i == b.size()) {
+    if (a.size() != b.size()) return a.size() < b.size();
+    return a < b;  // bytes, compared as unsigned values
+  }
+  return static_cast<unsigned char>(common::lowerAscii(a[i])) <
+         static_cast<unsigned char>(common::lowerAscii(b[i]));
+}
+
+bool keyBefore(const SortKey& a, const SortKey& b) {
+  if (a.number != b.number) return a.number;
+  if (a.number) return compareWholeNumbers(*a.text, *b.text) < 0;
+  if (a.head[0] != b.head[0]) return a.head[0] < b.head[0];
+  if (a.head[1] != b.head[1]) return a.head[1] < b.head[1];
+  return lessAfterEqualHeads(*a.text, *b.text);
+}
+
 }  // namespace
 
 Grid::Grid(Form& owner, std::string name) : Control(owner, std::move(name)) {
@@ -171,51 +216,35 @@ void Grid::clear() {
 
 void Grid::sort() {
   if (col_ < 0 || col_ >= cols_ || fixedRows_ >= rows_) return;
-  // The order of two cell texts: whole numbers first, by value; then other texts without regard
-  // to ASCII case, ties by their bytes. Each row's key is looked at once, and the rows are then
-  // put in the order of their sorted keys.
-  // A text's first eight bytes in lower case, packed so that comparing two packs compares them:
-  // when two packs differ, they alone decide the order of their texts.
-  struct Key {
-    bool number;
-    std::uint64_t head;
-    const std::string* text;
-    int row;
-  };
-  std::vector<Key> keys;
+  std::vector<SortKey> keys;
   keys.reserve(static_cast<std::size_t>(rows_ - fixedRows_));
-  for (int r = fixedRows_; r < rows_; ++r) {
-    const std::string& text = cell(r, col_)->text;
-    std::uint64_t head = 0;
-    for (std::size_t i = 0; i < 8; ++i) {
-      const char c = i < text.size() ? common::lowerAscii(text[i]) : '\0';
-      head = head << 8 | static_cast<unsigned char>(c);
-    }
-    keys.push_back({isWholeNumber(text), head, &text, r});
-  }
-  const auto before = [](const Key& a, const Key& b) {
-    if (a.number != b.number) return a.number;
-    if (a.number) return compareWholeNumbers(*a.text, *b.text) < 0;
-    if (a.head != b.head) return a.head < b.head;
-    return common::lessIgnoringCase(*a.text, *b.text);
-  };
+  for (int r = fixedRows_; r < rows_; ++r)
+    keys.push_back(sortKey(cell(r, col_)->text, static_cast<std::size_t>(r)));
   // Rows already in order stay where they are, as a stable sort would leave them.
-  if (std::is_sorted(keys.begin(), keys.end(), before)) {
+  if (std::is_sorted(keys.begin(), keys.end(), keyBefore)) {
     changed();
     return;
   }
-  std::stable_sort(keys.begin(), keys.end(), before);
+  std::stable_sort(keys.begin(), keys.end(), keyBefore);
   const auto width = static_cast<std::size_t>(cols_);
   std::vector<Cell> sorted;
   sorted.reserve(cells_.size());
   std::move(cells_.begin(), cells_.begin() + static_cast<std::ptrdiff_t>(fixedRows_ * width),
             std::back_inserter(sorted));
-  for (const Key& key : keys) {
-    const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(key.row * width);
+  for (const SortKey& key : keys) {
+    const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(key.at * width);
     std::move(first, first + static_cast<std::ptrdiff_t>(width), std::back_inserter(sorted));
   }
   cells_ = std::move(sorted);
   changed();
+}
+
+void sortInGridOrder(std::vector<std::size_t>& positions, const std::vector<std::string>& texts) {
+  std::vector<SortKey> keys;
+  keys.reserve(positions.size());
+  for (std::size_t at : positions) keys.push_back(sortKey(texts[at], at));
+  std::stable_sort(keys.begin(), keys.end(), keyBefore);
+  for (std::size_t i = 0; i < keys.size(); ++i) positions[i] = keys[i].at;
 }
 
 // A person can only select a scrolling cell: a click on a fixed header cell selects nothing.

@@ -2,6 +2,7 @@
 // A grid of text cells: row and column counts, fixed header rows and columns, cell texts and
 // formats, the current cell, the top row, clear and a generic ascending sort.
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -83,5 +84,9 @@ class Grid : public Control {
   std::vector<Cell> cells_;  // row by row: cell (row, col) is cells_[row * cols_ + col]
   std::vector<int> colWidths_;
 };
+
+// Puts positions into `texts` in the order Grid::sort gives rows holding those texts, stably: for
+// filling a grid's rows already in order, which its sort then leaves as they are.
+void sortInGridOrder(std::vector<std::size_t>& positions, const std::vector<std::string>& texts);
 
 }  // namespace ui

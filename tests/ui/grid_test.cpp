@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <numeric>
 #include <string>
 #include <vector>
 
+#include "common/text.h"
 #include "ui/ui.h"
 
 namespace {
@@ -70,6 +74,89 @@ TEST(GridSort, OrdersTheRowsBelowTheHeader) {
     EXPECT_EQ(grid.textMatrix(0, 0), "Header");
     EXPECT_EQ(column(grid, 0, 1), c.sorted);
   }
+}
+
+// Rows written in the order sortInGridOrder gives are the rows the grid's own sort gives, equal
+// texts in their first order, so the grid's sort leaves them; both agree with a plain stable sort
+// by the rule (small whole numbers by value first, then texts without regard to case, then bytes).
+TEST(GridSort, SortInGridOrderGivesTheGridsOwnOrder) {
+  std::vector<std::string> texts = {"Axel Stone 12",
+                                    "axel stone 12",
+                                    "Axel Stone 12",
+                                    "AXEL STONE 12",
+                                    "Axel Stone 120",
+                                    "Axel Stone 1",
+                                    "Fenna Halvorsen 77",
+                                    "fenna halvorsen 7",
+                                    "Fenna Halvorsen 77",
+                                    "42",
+                                    "-7",
+                                    "007",
+                                    "7",
+                                    "+7",
+                                    "0",
+                                    "-0",
+                                    "",
+                                    "",
+                                    "7 ",
+                                    "Wrestler",
+                                    "wrestler",
+                                    std::string("a\0b", 3),
+                                    "a",
+                                    std::string("a\0", 2),
+                                    "\xC9mile",
+                                    "\xE9mile",
+                                    "Zed",
+                                    "zed"};
+  // Many names alike in their first sixteen letters, in mixed case, some of them twice.
+  const char* const starts[] = {"Fenna Halvorsen ", "fenna HALVORSEN ", "Axel Stone ",
+                                "Kofi Lund "};
+  for (unsigned i = 0; i < 400; ++i) {
+    const unsigned n = (i * 2654435761U) >> 7;
+    texts.push_back(starts[n % 4] + std::to_string(n % 97));
+    if (i % 13 == 0) texts.push_back(std::to_string(n % 50));
+  }
+
+  std::vector<std::size_t> order(texts.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::vector<std::size_t> expected = order;
+  const auto isNumber = [](const std::string& t) {
+    const std::size_t from = !t.empty() && (t[0] == '+' || t[0] == '-') ? 1 : 0;
+    return t.size() > from &&
+           std::all_of(t.begin() + from, t.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  std::stable_sort(expected.begin(), expected.end(), [&](std::size_t a, std::size_t b) {
+    const bool na = isNumber(texts[a]), nb = isNumber(texts[b]);
+    if (na != nb) return na;
+    if (na) return std::stoll(texts[a]) < std::stoll(texts[b]);
+    return common::lessIgnoringCase(texts[a], texts[b]);
+  });
+  ui::sortInGridOrder(order, texts);
+  EXPECT_EQ(order, expected);
+
+  // The grid's own sort of the rows in their first order, each row carrying its position.
+  ui::Form form;
+  ui::Grid grid{form, "grid"};
+  grid.setFixedCols(0);
+  grid.setRows(static_cast<int>(texts.size()) + 1);
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    grid.setTextMatrix(static_cast<int>(i) + 1, 0, texts[i]);
+    grid.setTextMatrix(static_cast<int>(i) + 1, 1, std::to_string(i));
+  }
+  grid.setCol(0);
+  grid.sort();
+  std::vector<std::size_t> sorted;
+  for (const std::string& position : column(grid, 1, 1)) sorted.push_back(std::stoul(position));
+  EXPECT_EQ(sorted, expected);
+
+  // Filled in that order, the rows stay where they are.
+  for (std::size_t row = 0; row < order.size(); ++row) {
+    grid.setTextMatrix(static_cast<int>(row) + 1, 0, texts[order[row]]);
+    grid.setTextMatrix(static_cast<int>(row) + 1, 1, "row " + std::to_string(row));
+  }
+  grid.sort();
+  for (std::size_t row = 0; row < order.size(); ++row)
+    EXPECT_EQ(grid.textMatrix(static_cast<int>(row) + 1, 1), "row " + std::to_string(row));
 }
 
 TEST(GridSort, MovesWholeRowsStablyWithTheirFormats) {
