@@ -262,13 +262,16 @@ void Form12::fillgrid(const std::vector<bool>& which) {
   const std::vector<std::string>& promotions = promotion.items();
   const std::size_t count = wrestlerNames.size();
   if (count == 0) return;
-  std::size_t listed = count;
-  if (!which.empty())
-    listed = static_cast<std::size_t>(std::count(which.begin(), which.end(), true));
-  MSFlexGrid1.setRows(1 + static_cast<int>(listed));
+  // The rows are written already in name order, so the grid's own sort by name finds them in
+  // order and leaves them: the same rows as filling in list order and sorting, found faster.
+  std::vector<std::size_t> order;
+  order.reserve(count);
+  for (std::size_t i = 0; i < count; ++i)
+    if (which.empty() || which[i]) order.push_back(i);
+  ui::sortInGridOrder(order, wrestlerNames);
+  MSFlexGrid1.setRows(1 + static_cast<int>(order.size()));
   int row = 1;
-  for (std::size_t i = 0; i < count; ++i) {
-    if (!which.empty() && !which[i]) continue;
+  for (std::size_t i : order) {
     MSFlexGrid1.setTextMatrix(row, 0, wrestlerNames[i]);
     MSFlexGrid1.setTextMatrix(row, 1, i < promotions.size() ? promotions[i] : std::string());
     ++row;
