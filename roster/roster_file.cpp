@@ -33,23 +33,23 @@ common::IoStatus readRosterColumns(const std::string& pathText, ColumnValues& va
                                    std::size_t& linesFilledIn) {
   linesFilledIn = 0;
   for (std::vector<std::string>& column : values) column.clear();
-  std::size_t k = 0;
+  std::size_t field = 0;  // the field of the next line
   common::IoStatus status = common::forEachLine(
       pathText,
       [&values](std::size_t lines) {
         const std::size_t count = lines / fieldCount + 1;
         for (std::vector<std::string>& column : values) column.reserve(count + count / 4 + 16);
       },
-      [&values, &k](std::string_view line) {
-        values[k % fieldCount].emplace_back(line);
-        ++k;
+      [&values, &field](std::string_view line) {
+        values[field].emplace_back(line);
+        if (++field == fieldCount) field = 0;
       });
   if (!status) {
     for (std::vector<std::string>& column : values) column.clear();
     return status;
   }
   // A last record cut short: dropped when it holds only empty lines, else completed.
-  const std::size_t rest = k % fieldCount;
+  const std::size_t rest = field;
   if (rest == 0) return status;
   if (std::all_of(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(rest),
                   [](const std::vector<std::string>& column) { return column.back().empty(); })) {
