@@ -13,19 +13,9 @@
 
 namespace {
 
+using bench::openRoster;
 using bench::Session;
-
-// An editor on the game folder of n wrestlers, with the wrestler list open.
-std::unique_ptr<Session> openRoster(std::size_t n) {
-  bench::useGameFolder(n);
-  auto session = std::make_unique<Session>();
-  session->editor.form14.Command2.click();  // "Edit The Wrestlers File"
-  return session;
-}
-
-std::size_t sizeOf(const benchmark::State& state) {
-  return static_cast<std::size_t>(state.range(0));
-}
+using bench::sizeOf;
 
 std::string rosterPath() { return common::dataFilePath("\\Data\\", "wrestlers.vl1"); }
 

@@ -14,18 +14,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+using bench::openRoster;
 using bench::Session;
-
-std::unique_ptr<Session> openRoster(std::size_t n) {
-  bench::useGameFolder(n);
-  auto session = std::make_unique<Session>();
-  session->editor.form14.Command2.click();  // "Edit The Wrestlers File"
-  return session;
-}
-
-std::size_t sizeOf(const benchmark::State& state) {
-  return static_cast<std::size_t>(state.range(0));
-}
+using bench::sizeOf;
 
 // Loads the roster again from the file, as "Done" then "Edit The Wrestlers File" would.
 void reload(Session& s) {

@@ -165,4 +165,11 @@ Session::Session() {
   editor.form15.Command2.click();  // "Edit Data For New Games"
 }
 
+std::unique_ptr<Session> openRoster(std::size_t n) {
+  useGameFolder(n);
+  auto session = std::make_unique<Session>();
+  session->editor.form14.Command2.click();  // "Edit The Wrestlers File"
+  return session;
+}
+
 }  // namespace bench

@@ -6,7 +6,10 @@
 // fifth injured, some names used twice, descriptions of about 60 characters), 200 promotion files
 // and a venues.txt of 5,000 venues. Each folder is made once per process and removed at its end.
 
+#include <benchmark/benchmark.h>
+
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,5 +52,13 @@ struct Session {
   QuietDesktop desktop;
   Editor editor{desktop};
 };
+
+// An editor on the game folder of n wrestlers, with the wrestler list open.
+std::unique_ptr<Session> openRoster(std::size_t n);
+
+// The roster size a benchmark runs at: its first argument.
+inline std::size_t sizeOf(const benchmark::State& state) {
+  return static_cast<std::size_t>(state.range(0));
+}
 
 }  // namespace bench

@@ -5,7 +5,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -20,6 +19,7 @@
 
 #include "tests/support/file_size_limit.h"
 #include "tests/support/game_folder.h"
+#include "tests/support/unprivileged.h"
 
 namespace {
 
@@ -38,37 +38,16 @@ Lines leftovers(const GameFolder& game, const std::string& folder) {
 }
 
 // Runs a file operation as an unprivileged user when this process is root (which permission bits
-// do not stop), so that a refused read or write is really refused. The folder `root` is opened
-// for others to pass through; the child reports the outcome on a pipe.
+// do not stop), so that a refused read or write is really refused.
 common::IoStatus withoutPrivileges(const fs::path& root,
                                    const std::function<common::IoStatus()>& operation) {
-  if (::geteuid() != 0) return operation();
-  fs::permissions(root, fs::perms::others_exec | fs::perms::group_exec, fs::perm_options::add);
-  int channel[2];
-  if (::pipe(channel) != 0) return common::IoStatus::failure("no pipe");
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::close(channel[0]);
-    std::string report = "0";
-    if (::setgid(65534) == 0 && ::setuid(65534) == 0) {
-      const common::IoStatus status = operation();
-      report = (status.ok ? "1" : "0") + status.error;
-    } else {
-      report = "0could not drop privileges";
-    }
-    (void)!::write(channel[1], report.data(), report.size());
-    ::_exit(0);
-  }
-  ::close(channel[1]);
-  std::string report;
-  char buffer[512];
-  for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-    report.append(buffer, static_cast<std::size_t>(got));
-  ::close(channel[0]);
-  ::waitpid(child, nullptr, 0);
-  if (report.empty()) return common::IoStatus::failure("the child reported nothing");
-  return report[0] == '1' ? common::IoStatus::success()
-                          : common::IoStatus::failure(report.substr(1));
+  const std::optional<std::string> report = runUnprivileged(root, [&] {
+    const common::IoStatus status = operation();
+    return (status.ok ? "1" : "0") + status.error;
+  });
+  if (!report || report->empty()) return common::IoStatus::failure("could not drop privileges");
+  return (*report)[0] == '1' ? common::IoStatus::success()
+                             : common::IoStatus::failure(report->substr(1));
 }
 
 TEST(ReadLines, SplitsAtEveryKindOfLineEnd) {

@@ -63,7 +63,9 @@ TEST(PromotionTemplate, HoldsTheDefaultsOfANewPromotion) {
     named.insert(line);
   }
   for (std::size_t line = 0; line < lines.size(); ++line)
-    if (!named.count(line)) EXPECT_EQ(lines[line], "") << "line " << line;
+    if (!named.count(line)) {
+      EXPECT_EQ(lines[line], "") << "line " << line;
+    }
 }
 
 TEST(PromotionLayout, NamesTheLinesOfEveryGroup) {
