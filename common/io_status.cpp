@@ -28,6 +28,8 @@ std::string failureReason(const std::error_code& error) {
       return "the folder is not empty";
     case EEXIST:
       return "something of that name already exists";
+    case ENXIO:
+      return "it is not a plain file";
     default:
       break;
   }

@@ -1,21 +1,39 @@
 #pragma once
 // Paths and folders. A path text keeps the game's own form: the working folder followed by parts
 // joined with backslashes ("<working folder>\Data\maindata.vl1", "<working folder>\Scenarios\Old").
-// Only nativePath turns a path text into a real path; nothing else splits or joins paths.
+//
+// resolvePath is the one place that turns a path text into a real path, and every file and
+// folder operation goes through it:
+// - the working folder is taken as the real path it is, whatever characters it holds;
+// - only the parts after it are split, at "\" (and "/"), as the game's platform splits them;
+//   "." and ".." are followed there, by name, and may not lead above the game folder;
+// - a name is found as on the game's platform, ignoring letter case: the exact name first, and
+//   only when nothing has exactly that name, the one entry that matches it ignoring case.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "common/io_status.h"
 
+struct stat;
+
 namespace common {
 
 // The process's current folder as a path text, read afresh at every call.
 std::string workingFolder();
 
-// A path text as a native path: each backslash is a folder separator.
-std::filesystem::path nativePath(const std::string& pathText);
+// The real path a path text names below the game folder (the working folder). A relative path
+// text is taken from the game folder. Fails, with a message naming the path, when the path lies
+// outside the game folder, or when a folder holds two or more entries that match a part of the
+// path ignoring case and none matches exactly (the editor can't tell which is meant, so it uses
+// none). A part that matches nothing is kept as written: it names something still to be made.
+IoStatus resolvePath(const std::string& pathText, std::filesystem::path& native);
+
+// How a path text is named in messages: as the real path it would be, before letter case is
+// looked up, which is what the user sees in a file manager.
+std::string shownPath(const std::string& pathText);
 
 // Working folder + dataSetDir ("\Data\", "\Scenarios\name\", "\save1\") + name, nothing added.
 std::string dataFilePath(const std::string& dataSetDir, const std::string& name);
@@ -28,18 +46,41 @@ std::string picturePath(const std::string& name);
 // "\"), "." or "..", any of <>:"|?*, control characters.
 std::string checkNewName(const std::string& name);
 
-bool exists(const std::string& pathText);  // a file or a folder
-bool isFile(const std::string& pathText);  // a regular file (or a link to one)
+// Whether a name found on disk could name a file or folder on the game's platform: no "\" or
+// "/", none of <>:"|?*, no control characters. Entries whose names can't are never offered.
+bool isPortableName(const std::string& name);
+
+// Each is false when the path can't be resolved.
+bool exists(const std::string& pathText);       // a file or a folder
+bool isFile(const std::string& pathText);       // a regular file (or a link to one)
+bool isPlainFile(const std::string& pathText);  // a regular file that is not a link
 bool isFolder(const std::string& pathText);
 
-// Entries of a folder: bare names, no "." or "..", no hidden dot-entries, sorted by name without
-// regard to case (ties by bytes). On failure the list is empty and the status says why.
+// Entries of a folder: bare names, no "." or "..", no hidden dot-entries, no names the game's
+// platform could not hold, sorted by name without regard to case (ties by bytes). On failure the
+// list is empty and the status says why.
 IoStatus listFolders(const std::string& folderText, std::vector<std::string>& names);
 IoStatus listFiles(const std::string& folderText, std::vector<std::string>& names);
 
-IoStatus copyFile(const std::string& fromText, const std::string& toText);  // never overwrites
+// Copies a regular file to a name where nothing is yet (never overwrites), atomically: the copy
+// appears whole or not at all.
+IoStatus copyFile(const std::string& fromText, const std::string& toText);
 IoStatus makeFolder(const std::string& pathText);  // fails when anything exists there
 IoStatus removeFile(const std::string& pathText);
 IoStatus removeEmptyFolder(const std::string& pathText);  // fails when the folder is not empty
+
+// What a file was when the editor read it: which file it was, its size and modification time.
+// A file replaced by another program (or another copy of the editor) has a different stamp.
+struct FileStamp {
+  bool present = false;  // false: there was no file
+  std::uint64_t device = 0, inode = 0, size = 0;
+  std::int64_t modifiedSeconds = 0, modifiedNanoseconds = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of the file a path text names now (links followed); not present when there is none.
+FileStamp stampOf(const std::string& pathText);
+// The stamp of a file from what fstat or stat said of it.
+FileStamp stampOf(const struct ::stat& info);
 
 }  // namespace common

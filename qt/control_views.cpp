@@ -17,11 +17,9 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTableView>
-#include <fstream>
-#include <iterator>
 
 #include "common/code_page.h"
-#include "common/paths.h"
+#include "common/line_file.h"
 #include "qt/caption_fit.h"
 #include "qt/front_end.h"
 #include "qt/grid_model.h"
@@ -395,11 +393,10 @@ class ImageView : public ControlView {
     shownPath_ = image_.picture();
     QPixmap picture;
     if (!shownPath_.empty()) {
-      // Read the bytes of the file itself, so the file name is used exactly as given, and let
-      // the picture's own content say what kind it is.
-      std::ifstream file(common::nativePath(shownPath_), std::ios::binary);
-      const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-      if (!bytes.empty())
+      // Read the bytes of the file itself, found as the editor finds every file, and let the
+      // picture's own content say what kind it is.
+      std::string bytes;
+      if (common::readBytes(shownPath_, bytes) && !bytes.empty())
         picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
                              static_cast<uint>(bytes.size()));
     }

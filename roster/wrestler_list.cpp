@@ -208,7 +208,7 @@ void Form12::load() {
   if (linesFilledIn > 0) {
     const std::size_t n = linesFilledIn;
     ui::say(editor_.desktop,
-            "\"" + common::nativePath(path).string() +
+            "\"" + common::shownPath(path) +
                 "\" ends part of the way through a wrestler's record. " + std::to_string(n) +
                 (n == 1 ? " empty line was" : " empty lines were") +
                 " added to complete the last wrestler, who is listed with the others.",

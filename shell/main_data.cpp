@@ -10,7 +10,7 @@ namespace main_data {
 namespace {
 
 // "what" in a message: the line's text in quotes, so that blanks and empty lines show.
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string inQuotes(const std::string& text) { return "\"" + text + "\""; }
 
 bool isYear(const std::string& text) {
   if (text.size() != 4 ||
@@ -56,21 +56,21 @@ common::IoStatus readStartDateFile(const std::string& pathText, std::vector<std:
   }
   if (!isItem(common::weekdayNames, read[weekdayLine])) {
     return common::IoStatus::failure("The start date's day of the week in " + fileName + ", " +
-                                     quoted(read[weekdayLine]) +
+                                     inQuotes(read[weekdayLine]) +
                                      ", is not one of Monday to Sunday.");
   }
   if (!isItem(dayNumbers(), read[dayLine])) {
     return common::IoStatus::failure("The start date's day in " + fileName + ", " +
-                                     quoted(read[dayLine]) + ", is not a number from 1 to 31.");
+                                     inQuotes(read[dayLine]) + ", is not a number from 1 to 31.");
   }
   if (!isItem(common::monthNames, read[monthLine])) {
     return common::IoStatus::failure("The start date's month in " + fileName + ", " +
-                                     quoted(read[monthLine]) +
+                                     inQuotes(read[monthLine]) +
                                      ", is not one of January to December.");
   }
   if (!isYear(read[yearLine])) {
     return common::IoStatus::failure("The start date's year in " + fileName + ", " +
-                                     quoted(read[yearLine]) + ", is not a year from " +
+                                     inQuotes(read[yearLine]) + ", is not a year from " +
                                      std::to_string(firstYear) + " to " + std::to_string(lastYear) +
                                      ".");
   }

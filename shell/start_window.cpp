@@ -136,6 +136,8 @@ void Form15::Command5_Click() {
     // A file without a first line gives an empty entry, which the chooser's "OK" refuses.
     std::vector<std::string> lines;
     (void)common::readFirstLines(workingFolder + "\\" + File1.list(i), 1, lines);
+    // A name no folder on the game's platform could have is not offered at all.
+    if (!lines.empty() && !lines[0].empty() && !common::isPortableName(lines[0])) continue;
     List1.addItem(lines.empty() ? "" : lines[0]);
   }
   choosermode(savedGameTitle);

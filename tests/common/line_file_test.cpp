@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -134,30 +135,83 @@ TEST(ReadFirstLines, ReadsAtMostTheLinesAskedFor) {
   }
 }
 
-TEST(ReadFirstLines, StopsWithoutWaitingForTheRestOfTheFile) {
-  // A pipe whose writer stays open: reading to the end would wait until the writer gives up.
+TEST(ReadLines, WhatIsNoPlainFileIsRefusedAtOnce) {
+  // A pipe whose writer stays open, a device that never ends, a socket: each is refused with a
+  // message that names it, by every reader, without waiting and without reading it.
   GameFolder game;
-  const fs::path pipe = game.path("Data/pipe");
-  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-  std::atomic<bool> readerDone{false}, writerClosed{false};
+  ASSERT_EQ(::mkfifo(game.path("Data/pipe").c_str(), 0600), 0);
+  fs::create_symlink("/dev/zero", game.path("Data/zero"));
+  fs::create_symlink("/dev/null", game.path("Data/null"));
+  std::atomic<bool> done{false};
   std::thread writer([&] {
-    const int fd = ::open(pipe.c_str(), O_WRONLY);
-    if (fd < 0) return;
-    const std::string head = "first\r\nsecond\r\nthird, never needed";
-    (void)!::write(fd, head.data(), head.size());
-    for (int i = 0; i < 1000 && !readerDone; ++i)
+    const int fd = ::open(game.path("Data/pipe").c_str(), O_WRONLY | O_NONBLOCK);
+    for (int i = 0; i < 500 && !done; ++i)
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    ::close(fd);
-    writerClosed = true;
+    if (fd >= 0) ::close(fd);
   });
-  Lines lines;
-  const common::IoStatus status = readFirstLines(game.pathText("Data\\pipe"), 2, lines);
-  const bool finishedFirst = !writerClosed;
-  readerDone = true;
+  const auto started = std::chrono::steady_clock::now();
+  for (const char* name : {"pipe", "zero", "null"}) {
+    const std::string text = game.pathText(std::string("Data\\") + name);
+    Lines lines = {"stale"};
+    const common::IoStatus whole = readLines(text, lines);
+    EXPECT_FALSE(whole.ok) << name;
+    EXPECT_NE(whole.error.find(game.path(std::string("Data/") + name).string()), std::string::npos)
+        << whole.error;
+    EXPECT_NE(whole.error.find("is not a plain file"), std::string::npos) << whole.error;
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(readFirstLines(text, 2, lines).error, whole.error) << name;
+    std::string bytes;
+    EXPECT_EQ(common::readBytes(text, bytes).error, whole.error) << name;
+    EXPECT_FALSE(common::copyFile(text, game.pathText("Data\\copy")).ok) << name;
+  }
+  done = true;
   writer.join();
-  EXPECT_TRUE(status.ok) << status.error;
-  EXPECT_EQ(lines, (Lines{"first", "second"}));
-  EXPECT_TRUE(finishedFirst) << "the reader waited for the end of the file";
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
+  EXPECT_FALSE(game.exists("Data/copy"));
+}
+
+TEST(ReadLines, AFileTooLargeForTheGameIsRefused) {
+  GameFolder game;
+  { std::ofstream(game.path("Data/venues.txt")) << "x"; }
+  fs::resize_file(game.path("Data/venues.txt"), common::largestFile + 1);  // sparse: no disk used
+  Lines lines;
+  const common::IoStatus status = readLines(game.pathText("Data\\venues.txt"), lines);
+  EXPECT_FALSE(status.ok);
+  EXPECT_NE(status.error.find("too large"), std::string::npos) << status.error;
+  EXPECT_NE(status.error.find("venues.txt"), std::string::npos) << status.error;
+  EXPECT_FALSE(readFirstLines(game.pathText("Data\\venues.txt"), 3, lines).ok);
+  EXPECT_TRUE(lines.empty());
+}
+
+TEST(ReadLines, MixedLineEndsAreFoundAndTheStampTaken) {
+  GameFolder game;
+  const struct {
+    std::string bytes;
+    std::size_t lines, mixedAt;
+  } cases[] = {
+      {"a\r\nb\r\nc\r\n", 3, 0},     // the game's own line ends
+      {"a\nb\nc\n", 3, 0},           // all bare LF: not mixed
+      {"a\rb\rc", 3, 0},             // all bare CR: not mixed
+      {"a\r\nb\nc\r\n", 3, 2},       // a bare LF in line 2
+      {"a\r\nb\r\nc\rd\r\n", 4, 3},  // a bare CR in line 3
+      {"a\nb\r\n", 2, 1},            // the first line already
+      {"a\r\nb", 2, 0},              // no end on the last line: not mixed
+      {"", 0, 0},
+  };
+  for (const auto& c : cases) {
+    game.writeBytes("Data/venues.txt", c.bytes);
+    Lines lines;
+    common::ReadInfo info;
+    ASSERT_TRUE(readLines(game.pathText("Data\\venues.txt"), lines, &info).ok);
+    EXPECT_EQ(lines.size(), c.lines) << c.bytes;
+    EXPECT_EQ(info.mixedLineEndAt, c.mixedAt) << c.bytes;
+    EXPECT_EQ(info.stamp, common::stampOf(game.pathText("Data\\venues.txt"))) << c.bytes;
+    EXPECT_TRUE(info.stamp.present);
+  }
+  const std::string message = common::mixedLineEndsMessage(game.pathText("Data\\venues.txt"), 2);
+  EXPECT_NE(message.find(game.path("Data/venues.txt").string()), std::string::npos) << message;
+  EXPECT_NE(message.find("line 2 "), std::string::npos) << message;
+  EXPECT_FALSE(common::stampOf(game.pathText("Data\\missing.txt")).present);
 }
 
 TEST(ReadLines, FailuresNameTheFileAndLeaveNoLines) {
@@ -329,6 +383,81 @@ TEST(WriteLines, AReadOnlyFolderRefusesTheWriteAndChangesNothing) {
   EXPECT_FALSE(fresh.ok);
   EXPECT_EQ(game.bytes("Scenarios/Locked/scenario.txt"), old);
   EXPECT_EQ(game.entries("Scenarios/Locked"), (Lines{"scenario.txt"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(WriteLines, ALinkIsRewrittenWhereItPointsAndStaysALink) {
+  GameFolder game;
+  game.write("Data/real/wrestlers.vl1", {"old"});
+  fs::create_symlink("real/wrestlers.vl1", game.path("Data/wrestlers.vl1"));  // relative link
+  fs::create_symlink(game.path("Data/wrestlers.vl1"), game.path("Data/second.vl1"));  // a chain
+  fs::create_symlink(game.path("Data/loop.vl1"), game.path("Data/loop.vl1"));
+
+  ASSERT_TRUE(writeLines(game.pathText("Data\\wrestlers.vl1"), {"new"}).ok);
+  EXPECT_TRUE(fs::is_symlink(game.path("Data/wrestlers.vl1")));
+  EXPECT_EQ(game.bytes("Data/real/wrestlers.vl1"), "new\r\n");
+  ASSERT_TRUE(common::writeBytes(game.pathText("Data\\second.vl1"), "chained\r\n").ok);
+  EXPECT_TRUE(fs::is_symlink(game.path("Data/second.vl1")));
+  EXPECT_EQ(game.bytes("Data/real/wrestlers.vl1"), "chained\r\n");
+  EXPECT_TRUE(leftovers(game, "Data").empty());
+  EXPECT_TRUE(leftovers(game, "Data/real").empty());
+
+  const common::IoStatus loop = writeLines(game.pathText("Data\\loop.vl1"), {"x"});
+  EXPECT_FALSE(loop.ok);
+  EXPECT_NE(loop.error.find("loop.vl1"), std::string::npos) << loop.error;
+  EXPECT_TRUE(fs::is_symlink(game.path("Data/loop.vl1")));
+}
+
+TEST(WriteLines, AReadOnlyFileIsRefusedAndStaysAsItWas) {
+  // Refused for every user, root included: nobody may write the file, so the editor doesn't.
+  GameFolder game;
+  const std::string old = "Monday\r\n1\r\nJanuary\r\n2000\r\n";
+  game.writeBytes("Data/maindata.vl1", old);
+  fs::permissions(game.path("Data/maindata.vl1"),
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::create_symlink("maindata.vl1", game.path("Data/link.vl1"));
+  for (const char* name : {"maindata.vl1", "link.vl1"}) {
+    const common::IoStatus status =
+        writeLines(game.pathText(std::string("Data\\") + name), {"new"});
+    EXPECT_FALSE(status.ok) << name;
+    EXPECT_NE(status.error.find(game.path(std::string("Data/") + name).string()), std::string::npos)
+        << status.error;
+    EXPECT_NE(status.error.find("read-only"), std::string::npos) << status.error;
+  }
+  EXPECT_EQ(game.bytes("Data/maindata.vl1"), old);
+  EXPECT_TRUE(leftovers(game, "Data").empty());
+
+  // A file only its owner may write is refused to another user.
+  fs::permissions(game.path("Data/maindata.vl1"), fs::perms::owner_read | fs::perms::owner_write |
+                                                      fs::perms::group_read |
+                                                      fs::perms::others_read);
+  if (::geteuid() != 0) return;  // the owner may write it: only root can stand in for another user
+  fs::permissions(game.path("Data"), fs::perms::all);
+  const std::optional<std::string> other = runUnprivileged(
+      game.root(), [&] { return writeLines(game.pathText("Data\\maindata.vl1"), {"new"}).error; });
+  ASSERT_TRUE(other.has_value());
+  EXPECT_NE(other->find(": permission was denied."), std::string::npos) << *other;
+  EXPECT_EQ(game.bytes("Data/maindata.vl1"), old);
+}
+
+TEST(WriteLines, CreateNewNeverOverwrites) {
+  GameFolder game;
+  game.write("Data/gcf.fed", {"theirs"});
+  ASSERT_TRUE(
+      writeLines(game.pathText("Data\\new.fed"), {"mine"}, common::WriteMode::CreateNew).ok);
+  EXPECT_EQ(game.read("Data/new.fed"), (Lines{"mine"}));
+  for (const char* name : {"gcf.fed", "GCF.fed", "new.fed"}) {
+    const common::IoStatus status = writeLines(game.pathText(std::string("Data\\") + name),
+                                               {"again"}, common::WriteMode::CreateNew);
+    EXPECT_FALSE(status.ok) << name;
+    EXPECT_NE(status.error.find("nothing was overwritten"), std::string::npos) << status.error;
+  }
+  EXPECT_EQ(game.read("Data/gcf.fed"), (Lines{"theirs"}));
+  EXPECT_EQ(game.read("Data/new.fed"), (Lines{"mine"}));
+  EXPECT_EQ(game.entries("Data"), (Lines{"gcf.fed", "new.fed"}));
 }
 
 }  // namespace

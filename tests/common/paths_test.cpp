@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/line_file.h"
 #include "tests/support/game_folder.h"
 
 namespace {
@@ -30,19 +31,77 @@ std::string textOf(const GameFolder& game, std::string relative) {
   return game.pathText(relative);
 }
 
-TEST(Paths, NativePathTurnsEachBackslashIntoAFolderSeparator) {
+TEST(Paths, ResolvePathFindsNamesIgnoringCaseAndStaysInsideTheGameFolder) {
+  GameFolder game;
+  game.write("Data/maindata.vl1", {"x"});
+  game.write("Data/Wrestlers.vl1", {"x"});
+  game.write("Scenarios/Frontier Wars 2000/MainData.vl1", {"x"});
+  game.write("Data/Twice.fed", {"x"});
+  game.write("Data/TWICE.fed", {"x"});
+  game.write("Images/Caf\xC9.jpg", {"x"});
+  const std::string root = game.root().string();
   const struct {
-    std::string text, native;
+    std::string text, native;  // "" native: refused
+    std::string says = "";
   } cases[] = {
-      {"/tmp/g\\Data\\maindata.vl1", "/tmp/g/Data/maindata.vl1"},
-      {"/tmp/g\\Scenarios\\Old School\\", "/tmp/g/Scenarios/Old School/"},
-      {"/already/native", "/already/native"},
-      {"", ""},
-      {"name.fed", "name.fed"},
-      {"/g\\Images\\Caf\xE9.jpg", "/g/Images/Caf\xE9.jpg"},
-      {"\\\\", "//"},
+      {"Data\\maindata.vl1", "/Data/maindata.vl1"},
+      {"DATA\\MainData.VL1", "/Data/maindata.vl1"},
+      {"Data\\wrestlers.vl1", "/Data/Wrestlers.vl1"},
+      {"scenarios\\frontier wars 2000\\maindata.vl1", "/Scenarios/Frontier Wars 2000/MainData.vl1"},
+      {"Images\\caf\xE9.JPG", "/Images/Caf\xC9.jpg"},
+      {"Data\\new.fed", "/Data/new.fed"},  // nothing of that name: kept as written
+      {"data\\New\\x.vl1", "/Data/New/x.vl1"},
+      {"Data/sub\\x.vl1", "/Data/sub/x.vl1"},
+      {"Scenarios\\S\\..\\..\\Data\\.\\maindata.vl1", "/Data/maindata.vl1"},
+      {"Data\\Twice.fed", "/Data/Twice.fed"},  // the exact name wins
+      {"Data\\twice.fed", "", "\"TWICE.fed\" and \"Twice.fed\", which differ only in letter case"},
+      {"..\\escaped", "", "lies outside the game folder"},
+      {"Scenarios\\S\\..\\..\\..\\escaped", "", "lies outside the game folder"},
+      {"/etc/passwd", "", "lies outside the game folder"},
+      {"\\Data\\maindata.vl1", "", "lies outside the game folder"},
   };
-  for (const auto& c : cases) EXPECT_EQ(common::nativePath(c.text).string(), c.native) << c.text;
+  for (const auto& c : cases) {
+    const std::string text =
+        c.text.front() == '/' || c.text.front() == '\\' ? c.text : game.pathText(c.text);
+    fs::path native;
+    const common::IoStatus status = common::resolvePath(text, native);
+    if (c.native.empty()) {
+      EXPECT_FALSE(status.ok) << c.text;
+      EXPECT_NE(status.error.find(c.says), std::string::npos) << status.error;
+      EXPECT_FALSE(common::exists(text)) << c.text;
+    } else {
+      EXPECT_TRUE(status.ok) << c.text << ": " << status.error;
+      EXPECT_EQ(native.string(), root + c.native) << c.text;
+    }
+  }
+}
+
+TEST(Paths, AGameFolderWhosePathHoldsABackslashIsUsedAsItIs) {
+  GameFolder outer(GameFolder::Layout::Empty);
+  const fs::path root = outer.path("Games\\Vorlune");  // one folder, a backslash in its name
+  fs::create_directories(root / "Data");
+  fs::current_path(root);
+  ASSERT_TRUE(common::writeLines(common::dataFilePath("\\Data\\", "maindata.vl1"), {"x"}).ok);
+  EXPECT_TRUE(fs::exists(root / "Data" / "maindata.vl1"));
+  EXPECT_TRUE(common::isFile(common::dataFilePath("\\Data\\", "maindata.vl1")));
+  EXPECT_FALSE(fs::exists(outer.path("Games")));
+  fs::current_path(outer.root());
+}
+
+TEST(Paths, ListsOfferNoNameTheGamesPlatformCouldNotHold) {
+  GameFolder game;
+  for (const char* folder : {"Old School", "S\\..\\..\\escaped", "a\\b", "what?", "tab\there"})
+    game.makeFolder(std::string("Scenarios/") + folder);
+  for (const char* file : {"gcf.fed", "a\\b.fed", "x:y.fed", "ok.fed"})
+    game.write(std::string("Data/") + file, {"x"});
+  Lines folders, files;
+  ASSERT_TRUE(common::listFolders(game.pathText("Scenarios"), folders).ok);
+  ASSERT_TRUE(common::listFiles(game.pathText("data"), files).ok);
+  EXPECT_EQ(folders, (Lines{"Old School"}));
+  EXPECT_EQ(files, (Lines{"gcf.fed", "ok.fed"}));
+  EXPECT_TRUE(common::isPortableName("Caf\xE9 2000"));
+  EXPECT_FALSE(common::isPortableName("a/b"));
+  EXPECT_FALSE(common::isPortableName(""));
 }
 
 TEST(Paths, TheWorkingFolderIsReadAfreshAtEveryCall) {
@@ -127,7 +186,8 @@ TEST(Paths, ExistsIsFileAndIsFolder) {
       {"Data\\broken.vl1", false, false, false},
       {"Pictures", true, false, true},
       {"Data\\missing", false, false, false},
-      {"data", false, false, false},
+      {"data", true, false, true},  // found ignoring case, as on the game's platform
+      {"DATA\\MAINDATA.VL1", true, true, false},
       {"Data\\maindata.vl1\\x", false, false, false},
   };
   for (const auto& c : cases) {
