@@ -215,14 +215,15 @@ std::string nextBigShows(Form14& hub, const std::string& dataSetDir,
 
 // Whether the scenario's folder has the picture, after copying it in from Images when only Images
 // has it. Only a bare file name is looked up: "", ".", ".." and names with a folder in them are
-// never found and never copied.
+// never found and never copied. Only a plain file counts: a link could lead to any file of the
+// machine, which must not go out with a scenario.
 bool pictureInScenario(const std::string& dataSetDir, const std::string& name) {
   if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos)
     return false;
   const std::string target = common::dataFilePath(dataSetDir, name);
-  if (common::isFile(target)) return true;
+  if (common::exists(target)) return common::isPlainFile(target);
   const std::string shared = common::picturePath(name);
-  return common::isFile(shared) && common::copyFile(shared, target).ok;
+  return common::isPlainFile(shared) && common::copyFile(shared, target).ok;
 }
 
 // Adds the pictures one promotion file names to the hub's list, in line order: the logo unless it

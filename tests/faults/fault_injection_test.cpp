@@ -111,6 +111,7 @@ struct Rewrite {
   std::string failure;                  // what the user must be told (in part)
   std::string success;                  // what must not be said
   std::string failureInTheWay = "";     // when a folder is in the way, if told otherwise
+  bool replaces = true;                 // the action rewrites a file that is there already
 };
 
 const std::vector<Rewrite>& rewrites() {
@@ -125,7 +126,7 @@ const std::vector<Rewrite>& rewrites() {
          s.editor.form12.Command11.click();
        },
        "The wrestlers could not be exported.", "created successfully",
-       "A file with this name already exists."},
+       "A file with this name already exists.", false},
       {"merge into another roster file", "Data/other.vl1", [](Session& s) { s.openRoster(); },
        [](Session& s) {
          s.desktop.reply("other.vl1");
@@ -169,11 +170,11 @@ const std::vector<Rewrite>& rewrites() {
          s.editor.form15.Command4.click();
        },
        "The editor could not make the folder for this scenario.", "Please enter some information",
-       "There is already a scenario in your Scenarios folder with that name."},
+       "There is already a scenario in your Scenarios folder with that name.", false},
       {"picture copy of Check Scenario", "Scenarios/S/logo.jpg",
        [](Session& s) { s.openScenario(); },
        [](Session& s) { s.editor.form14.Command7.click(); },  // "Check Scenario"
-       "Image: ''logo.jpg''..... ** MISSING **", "ready to be zipped"},
+       "Image: ''logo.jpg''..... ** MISSING **", "ready to be zipped", "", false},
   };
   return table;
 }
@@ -243,6 +244,55 @@ TEST(FaultInjection, AFolderInTheWayOfTheTargetIsLeftAlone) {
     expectToldAndUnchanged(
         rewrite.failureInTheWay.empty() ? rewrite.failure : rewrite.failureInTheWay, rewrite,
         s.shown(), before, target);
+  }
+}
+
+TEST(FaultInjection, AReadOnlyFileIsRefusedInAWritableFolder) {
+  for (const Rewrite& rewrite : rewrites()) {
+    if (!rewrite.replaces) continue;
+    SCOPED_TRACE(rewrite.what);
+    Session s;
+    rewrite.open(s);
+    const fs::path target = s.folder.path(rewrite.target);
+    const std::optional<std::string> before = snapshot(target);
+    fs::permissions(target.parent_path(), fs::perms::all);
+    fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::optional<std::string> shown = runUnprivileged(s.folder.root(), [&] {
+      rewrite.write(s);
+      return s.shown();
+    });
+    ASSERT_TRUE(shown.has_value()) << "the write could not be run without privileges";
+    expectToldAndUnchanged(rewrite.failure, rewrite, *shown, before, target);
+    EXPECT_NE(shown->find(target.string()), std::string::npos) << *shown;
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  }
+}
+
+TEST(FaultInjection, ALinkedFileIsSavedWhereTheLinkPointsAndStaysALink) {
+  for (const Rewrite& rewrite : rewrites()) {
+    if (!rewrite.replaces) continue;
+    SCOPED_TRACE(rewrite.what);
+    Session s;
+    const fs::path target = s.folder.path(rewrite.target);
+    const fs::path real = s.folder.path("elsewhere") / target.filename();
+    fs::create_directories(real.parent_path());
+    fs::rename(target, real);
+    fs::create_symlink(real, target);
+    rewrite.open(s);
+    struct ::stat before {};
+    ASSERT_EQ(::stat(real.c_str(), &before), 0);
+
+    rewrite.write(s);
+
+    EXPECT_EQ(s.shown().find(rewrite.failure), std::string::npos) << s.shown();
+    EXPECT_TRUE(fs::is_symlink(target));
+    EXPECT_EQ(fs::read_symlink(target), real);
+    struct ::stat after {};
+    ASSERT_EQ(::stat(real.c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino) << "the file the link points to was not replaced";
+    EXPECT_EQ(temporaryFiles(real.parent_path()), std::vector<std::string>{});
+    EXPECT_EQ(temporaryFiles(target.parent_path()), std::vector<std::string>{});
   }
 }
 
