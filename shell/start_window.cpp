@@ -108,7 +108,8 @@ void Form15::Command2_Click() {
 
 bool Form15::makescenariosfolder() {
   const std::string workingFolder = common::workingFolder();
-  if (hassubfolder(workingFolder, "*\\Scenarios")) return true;
+  // Found ignoring letter case, as on the game's platform: "scenarios" is the Scenarios folder.
+  if (common::isFolder(workingFolder + "\\Scenarios")) return true;
   const common::IoStatus made = common::makeFolder(workingFolder + "\\Scenarios");
   if (!made) {
     ui::say(editor_.desktop, "The editor could not make the Scenarios folder.\r\n\r\n" + made.error,

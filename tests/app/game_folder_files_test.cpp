@@ -104,6 +104,21 @@ TEST(GameFolderFiles, AScenarioMadeOnWindowsIsEditedInItsOwnFiles) {
   EXPECT_EQ(s.folder.bytes(scenario + "GCF_Logo.jpg"), "\xFF\xD8\xFF picture");
 }
 
+TEST(GameFolderFiles, TheScenariosFolderIsFoundIgnoringCase) {
+  GameFolder folder(GameFolder::Layout::Empty);
+  folder.writeBytes("Data/maindata.vl1", mainData);
+  folder.writeBytes("Data/venues.txt", venues);
+  folder.makeFolder("scenarios/Old School");
+  ScriptedDesktop desktop;
+  Editor editor{desktop};
+  editor.start();
+  editor.form15.Command1.click();  // "Edit a Scenario"
+  EXPECT_TRUE(desktop.dialogs().empty());
+  ASSERT_EQ(editor.form15.List1.listCount(), 1);
+  EXPECT_EQ(editor.form15.List1.list(0), "Old School");
+  EXPECT_EQ(folder.entries(""), (Lines{"Data", "scenarios"}));
+}
+
 TEST(GameFolderFiles, ANewNameThatDiffersOnlyInCaseIsTaken) {
   Session s;
   s.folder.write("Data/gcf.fed", promotion_file::templateLines());
