@@ -113,7 +113,9 @@ void Form2::openpromotion(const std::string& name) {
   // The file is read whole before anything changes, so a refused file leaves the open
   // promotion as it was.
   std::vector<std::string> lines;
-  const common::IoStatus read = promotion_file::readPromotion(editor_.dataFile(name), lines);
+  common::ReadInfo info;
+  const std::string path = editor_.dataFile(name);
+  const common::IoStatus read = promotion_file::readPromotion(path, lines, &info);
   std::string problem;
   if (!read) {
     problem = read.error;
@@ -127,6 +129,8 @@ void Form2::openpromotion(const std::string& name) {
     return;
   }
   startediting(name, lines, FillPath::Open, *this);
+  fileStamp = info.stamp;
+  ui::tellMixedLineEnds(editor_.desktop, path, info);
 }
 
 void Form2::startediting(const std::string& name, const std::vector<std::string>& lines,
@@ -136,6 +140,7 @@ void Form2::startediting(const std::string& name, const std::vector<std::string>
   // The chooser that "<<< Back" on the first page returns to lists this data set's promotions.
   showdataset();
   nameoffile.setCaption(name);
+  fileStamp = {};
   List1.clear();
   for (const std::string& line : lines) List1.addItem(line);
   loadpromotionpages(editor_, path);

@@ -24,6 +24,9 @@ class Form2 : public ui::Form {
   ui::ListBox List1{*this, "List1"};
   ui::ListBox List2{*this, "List2"};
   ui::Label nameoffile{*this, "nameoffile"};
+  // The open promotion's file as it was read; not present for a new promotion never saved, whose
+  // first save makes the file and never replaces one.
+  common::FileStamp fileStamp;
 
   void File1_Click();
   void Command1_Click();

@@ -91,8 +91,9 @@ const std::vector<std::string>& templateLines() {
   return lines;
 }
 
-common::IoStatus readPromotion(const std::string& pathText, std::vector<std::string>& lines) {
-  return common::readLines(pathText, lines);
+common::IoStatus readPromotion(const std::string& pathText, std::vector<std::string>& lines,
+                               common::ReadInfo* info) {
+  return common::readLines(pathText, lines, info);
 }
 
 common::IoStatus readPreview(const std::string& pathText, std::vector<std::string>& lines) {

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "common/io_status.h"
+#include "common/line_file.h"
 
 namespace promotion_file {
 
@@ -222,7 +223,8 @@ std::string checkFileName(const std::string& name);
 const std::vector<std::string>& templateLines();
 
 // Reads every line of a promotion file (path text), extra lines and bytes as they are.
-common::IoStatus readPromotion(const std::string& pathText, std::vector<std::string>& lines);
+common::IoStatus readPromotion(const std::string& pathText, std::vector<std::string>& lines,
+                               common::ReadInfo* info = nullptr);
 
 // Reads only the first two lines (initials and name), for the chooser's preview.
 common::IoStatus readPreview(const std::string& pathText, std::vector<std::string>& lines);

@@ -176,11 +176,20 @@ bool Form11::savepromotion() {
   // The open promotion keeps its lines until its file holds the tidied ones.
   std::vector<std::string> tidied = promotion_save::normalised(lines);
   const std::string name = editor_.form2.nameoffile.caption();
-  if (common::IoStatus written = common::writeLines(editor_.dataFile(name), tidied); !written) {
+  const std::string path = editor_.dataFile(name);
+  common::FileStamp& stamp = editor_.form2.fileStamp;
+  // A new promotion's first save makes its file only where none is yet; later saves replace the
+  // file read, asking first when another program has changed it since.
+  const bool first = !stamp.present;
+  if (!first && !ui::mayReplace(desktop, path, stamp)) return false;
+  if (common::IoStatus written = common::writeLines(
+          path, tidied, first ? common::WriteMode::CreateNew : common::WriteMode::Replace);
+      !written) {
     ui::say(desktop, name + " was not saved.\r\n\r\n" + written.error, ui::Icon::Critical,
             "Error!");
     return false;
   }
+  stamp = common::stampOf(path);
   editor_.form2.List1.setItems(std::move(tidied));
   ui::say(desktop, name + " saved OK.");
   return true;

@@ -30,7 +30,7 @@ Roster fromLines(std::vector<std::string> lines) {
 }
 
 common::IoStatus readRosterColumns(const std::string& pathText, ColumnValues& values,
-                                   std::size_t& linesFilledIn) {
+                                   std::size_t& linesFilledIn, common::ReadInfo* info) {
   linesFilledIn = 0;
   for (std::vector<std::string>& column : values) column.clear();
   std::size_t field = 0;  // the field of the next line
@@ -43,7 +43,8 @@ common::IoStatus readRosterColumns(const std::string& pathText, ColumnValues& va
       [&values, &field](std::string_view line) {
         values[field].emplace_back(line);
         if (++field == fieldCount) field = 0;
-      });
+      },
+      info);
   if (!status) {
     for (std::vector<std::string>& column : values) column.clear();
     return status;
@@ -74,11 +75,13 @@ common::IoStatus readRoster(const std::string& pathText, Roster& roster) {
 }
 
 common::IoStatus writeRoster(const std::string& pathText,
-                             const std::vector<WrestlerRecord>& records) {
-  return common::writeLines(pathText, records.size() * fieldCount,
-                            [&records](std::size_t k) -> const std::string& {
-                              return records[k / fieldCount][k % fieldCount];
-                            });
+                             const std::vector<WrestlerRecord>& records, common::WriteMode mode) {
+  return common::writeLines(
+      pathText, records.size() * fieldCount,
+      [&records](std::size_t k) -> const std::string& {
+        return records[k / fieldCount][k % fieldCount];
+      },
+      mode);
 }
 
 common::IoStatus writeRosterColumns(const std::string& pathText, const Columns& columns) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/io_status.h"
+#include "common/line_file.h"
 
 namespace roster_file {
 
@@ -82,12 +83,13 @@ using ColumnValues = std::array<std::vector<std::string>, fieldCount>;
 // completeRecords does; linesFilledIn gives the number of fields added. On failure the lists are
 // left empty and the status says why.
 common::IoStatus readRosterColumns(const std::string& pathText, ColumnValues& values,
-                                   std::size_t& linesFilledIn);
+                                   std::size_t& linesFilledIn, common::ReadInfo* info = nullptr);
 
 // Writes the records, 31 lines each and every line ended by CR LF, replacing the file atomically:
 // a failed write leaves the old file as it was. No records write a file of 0 bytes.
 common::IoStatus writeRoster(const std::string& pathText,
-                             const std::vector<WrestlerRecord>& records);
+                             const std::vector<WrestlerRecord>& records,
+                             common::WriteMode mode = common::WriteMode::Replace);
 
 // A roster held as one list per field: (*columns[f])[i] is field f of wrestler i. Every list
 // holds one entry per wrestler.

@@ -189,7 +189,8 @@ void Form12::load() {
   // Each line goes straight into its field's list.
   roster_file::ColumnValues values;
   std::size_t linesFilledIn = 0;
-  if (common::IoStatus status = roster_file::readRosterColumns(path, values, linesFilledIn);
+  common::ReadInfo read;
+  if (common::IoStatus status = roster_file::readRosterColumns(path, values, linesFilledIn, &read);
       !status) {
     ui::say(editor_.desktop, "The wrestlers file can't be opened.\r\n\r\n" + status.error,
             ui::Icon::Exclamation);
@@ -202,8 +203,10 @@ void Form12::load() {
   fillgrid({});
   totalnum.setCaption(std::to_string(wrestlerCount()));
   alignCells();
+  fileStamp_ = read.stamp;
   show();
   editor_.form14.hide();
+  ui::tellMixedLineEnds(editor_.desktop, path, read);
 
   if (linesFilledIn > 0) {
     const std::size_t n = linesFilledIn;
@@ -217,13 +220,14 @@ void Form12::load() {
 }
 
 bool Form12::saveroster() {
-  if (common::IoStatus status =
-          roster_file::writeRosterColumns(editor_.dataFile(roster_file::fileName), columns());
-      !status) {
+  const std::string path = editor_.dataFile(roster_file::fileName);
+  if (!ui::mayReplace(editor_.desktop, path, fileStamp_)) return false;
+  if (common::IoStatus status = roster_file::writeRosterColumns(path, columns()); !status) {
     ui::say(editor_.desktop, "The wrestlers file could not be saved.\r\n\r\n" + status.error,
             ui::Icon::Critical);
     return false;
   }
+  fileStamp_ = common::stampOf(path);  // the file now holds what the list shows
   madechanges.setCaption("no");
   ui::say(editor_.desktop, "Saved OK.");
   return true;
@@ -610,7 +614,10 @@ void Form12::Command11_Click() {
   for (std::size_t i = 0; i < promotions.size(); ++i) {
     if (promotions[i] == wanted) chosen.push_back(record(static_cast<int>(i)));
   }
-  if (common::IoStatus status = roster_file::writeRoster(path, chosen); !status) {
+  // Made only where nothing is: a file of that name that appeared meanwhile is never replaced.
+  if (common::IoStatus status =
+          roster_file::writeRoster(path, chosen, common::WriteMode::CreateNew);
+      !status) {
     ui::say(editor_.desktop, "The wrestlers could not be exported.\r\n\r\n" + status.error,
             ui::Icon::Critical);
     return;
@@ -645,7 +652,8 @@ void Form12::Command9_Click() {
 
   // The target, read whole. One that ends inside a record is left as it is on disk.
   std::vector<std::string> lines;
-  if (common::IoStatus status = common::readLines(path, lines); !status) {
+  common::ReadInfo read;
+  if (common::IoStatus status = common::readLines(path, lines, &read); !status) {
     ui::say(editor_.desktop,
             "The wrestlers could not be added to " + name + ".\r\n\r\n" + status.error,
             ui::Icon::Critical);
@@ -713,6 +721,8 @@ void Form12::Command9_Click() {
     ++kept;
   }
   slots.resize(kept);
+  // Another program may have written the target while the questions were asked.
+  if (!ui::mayReplace(editor_.desktop, path, read.stamp)) return;
   // The twins hold the merged roster, as written.
   const common::IoStatus status = roster_file::writeRoster(path, slots);
   setTwins(std::move(slots));

@@ -151,6 +151,7 @@ class Form12 : public ui::Form {
   std::vector<bool> injuredWrestlers() const;
 
   Editor& editor_;
+  common::FileStamp fileStamp_;  // wrestlers.vl1 as it was read or last written
   std::array<ui::ListBox*, roster_file::fieldCount> fields_;
   std::array<ui::ListBox*, roster_file::fieldCount> twins_;
 

@@ -43,10 +43,11 @@ std::vector<std::string> dayNumbers() {
   return days;
 }
 
-common::IoStatus readStartDateFile(const std::string& pathText, std::vector<std::string>& lines) {
+common::IoStatus readStartDateFile(const std::string& pathText, std::vector<std::string>& lines,
+                                   common::ReadInfo* info) {
   lines.clear();
   std::vector<std::string> read;
-  if (common::IoStatus status = common::readLines(pathText, read); !status) {
+  if (common::IoStatus status = common::readLines(pathText, read, info); !status) {
     return common::IoStatus::failure(cannotRead(status));
   }
   if (read.size() < minimumLines) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/io_status.h"
+#include "common/line_file.h"
 
 namespace main_data {
 
@@ -31,7 +32,8 @@ std::vector<std::string> dayNumbers();
 // a weekday name on line 2, a day number "1" to "31" on line 3, a month name on line 4 and exactly
 // a four-digit year from 1950 to 2050 on line 5. On failure `lines` is left empty and the status
 // says, in a sentence for a message box, what is wrong.
-common::IoStatus readStartDateFile(const std::string& pathText, std::vector<std::string>& lines);
+common::IoStatus readStartDateFile(const std::string& pathText, std::vector<std::string>& lines,
+                                   common::ReadInfo* info = nullptr);
 
 // Reads the first six lines of the file at pathText and gives line 5, the start year, unchanged
 // (blanks included). Fails, with `year` left empty, when the file can't be read or is shorter.

@@ -55,8 +55,12 @@ Form19::Form19(Editor& editor) : editor_(editor) {
   Command4.onClick = [this] { Command4_Click(); };
 }
 
+void Form19::stampFile() { fileStamp_ = common::stampOf(editor_.dataFile("scenario.txt")); }
+
 void Form19::load() {
   const std::string path = editor_.dataFile("scenario.txt");
+  // Taken before the read: a change made while it is read is then seen as a change.
+  const common::FileStamp stamp = common::stampOf(path);
   if (!common::isFile(path)) {
     if (!ui::askYesNo(editor_.desktop,
                       "There is no scenario.txt file for this scenario, would you like to create "
@@ -79,6 +83,7 @@ void Form19::load() {
     scenariodesc.setCaption(lines[1]);
     scenariocreator.setCaption(lines[2]);
   }
+  fileStamp_ = stamp;
   show();
   editor_.form14.hide();
 }
@@ -121,9 +126,10 @@ std::optional<ui::UnsavedWork> Form19::unsavedWork() {
 }
 
 void Form19::Command4_Click() {
+  const std::string path = editor_.dataFile("scenario.txt");
+  if (!ui::mayReplace(editor_.desktop, path, fileStamp_)) return;
   const common::IoStatus written = common::writeLines(
-      editor_.dataFile("scenario.txt"),
-      {scenarioname.caption(), scenariodesc.caption(), scenariocreator.caption()});
+      path, {scenarioname.caption(), scenariodesc.caption(), scenariocreator.caption()});
   if (!written) {
     // The texts stay in the window, so nothing typed is lost.
     ui::say(editor_.desktop, "The scenario.txt file could not be saved.\r\n\r\n" + written.error,

@@ -26,6 +26,10 @@ class Form19 : public ui::Form {
   // create it, then shows this window.
   void load();
 
+  // Takes note of scenario.txt as it is now, as the file the texts shown came from: "OK" asks
+  // before it replaces a scenario.txt that has changed since.
+  void stampFile();
+
   void scenarioname_Click();
   void scenariodesc_Click();
   void scenariocreator_Click();
@@ -40,4 +44,5 @@ class Form19 : public ui::Form {
   void edittext(ui::Label& value, const std::string& title, const std::string& text);
 
   Editor& editor_;
+  common::FileStamp fileStamp_;  // scenario.txt as it was read
 };

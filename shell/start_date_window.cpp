@@ -80,9 +80,9 @@ Form17::Form17(Editor& editor) : editor_(editor) {
 void Form17::load() {
   // Everything is checked before the window changes, so a refused file leaves no trace.
   std::vector<std::string> lines;
-  if (common::IoStatus status =
-          main_data::readStartDateFile(editor_.dataFile(main_data::fileName), lines);
-      !status) {
+  common::ReadInfo read;
+  const std::string path = editor_.dataFile(main_data::fileName);
+  if (common::IoStatus status = main_data::readStartDateFile(path, lines, &read); !status) {
     ui::say(editor_.desktop, "The start date can't be edited.\r\n\r\n" + status.error,
             ui::Icon::Exclamation);
     return;
@@ -97,8 +97,10 @@ void Form17::load() {
   HScroll1.setValue(std::stoi(List1.list(main_data::yearLine)));
 
   Label2.setCaption("Please choose the start date for this game / scenario.");
+  fileStamp_ = read.stamp;
   show();
   editor_.form14.hide();
+  ui::tellMixedLineEnds(editor_.desktop, path, read);
 }
 
 void Form17::HScroll1_Change() { showYear(); }
@@ -142,8 +144,9 @@ void Form17::Command1_Click() {
   lines[main_data::dayLine] = Combo2.text();
   lines[main_data::monthLine] = Combo3.text();
   lines[main_data::yearLine] = year.caption();
-  if (common::IoStatus status = common::writeLines(editor_.dataFile(main_data::fileName), lines);
-      !status) {
+  const std::string path = editor_.dataFile(main_data::fileName);
+  if (!ui::mayReplace(editor_.desktop, path, fileStamp_)) return;
+  if (common::IoStatus status = common::writeLines(path, lines); !status) {
     ui::say(editor_.desktop, "The start date could not be saved.\r\n\r\n" + status.error,
             ui::Icon::Critical);
     return;

@@ -51,4 +51,5 @@ class Form17 : public ui::Form {
   bool dateChanged() const;  // the date shown differs from the file's lines
   void backToHub();
   Editor& editor_;
+  common::FileStamp fileStamp_;  // maindata.vl1 as it was read
 };

@@ -316,6 +316,7 @@ void Form15::createscenario(const std::string& name) {
   info.scenarioname.setCaption(name);
   info.scenariodesc.setCaption(description);
   info.scenariocreator.setCaption(creator);
+  info.stampFile();
 
   ui::say(editor_.desktop,
           "Please enter some information about this scenario.\r\n\r\nWhen you have done that, you "

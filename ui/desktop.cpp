@@ -16,6 +16,26 @@ Answer askSaveBeforeClosing(Desktop& desktop, const UnsavedWork& work) {
       Buttons::YesNoCancel, Icon::Question, "");
 }
 
+bool mayReplace(Desktop& desktop, const std::string& pathText, const common::FileStamp& readStamp) {
+  if (common::stampOf(pathText) == readStamp) return true;
+  std::filesystem::path native;
+  const std::string name =
+      common::resolvePath(pathText, native)
+          ? native.filename().string()
+          : std::filesystem::path(common::shownPath(pathText)).filename().string();
+  return askYesNo(desktop,
+                  name +
+                      " has been changed on disk since the editor read it.\r\n\r\n"
+                      "Replace it with the editor's version?",
+                  Icon::Exclamation);
+}
+
+void tellMixedLineEnds(Desktop& desktop, const std::string& pathText,
+                       const common::ReadInfo& info) {
+  if (info.mixedLineEndAt != 0)
+    say(desktop, common::mixedLineEndsMessage(pathText, info.mixedLineEndAt), Icon::Exclamation);
+}
+
 std::string ask(Desktop& desktop, const std::string& text, const std::string& title,
                 const std::string& defaultAnswer) {
   return desktop.prompt(text, title, defaultAnswer);

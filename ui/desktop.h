@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "common/line_file.h"
 #include "ui/controls.h"
 
 namespace ui {
@@ -45,6 +46,15 @@ struct UnsavedWork {
 
 // Asks whether to save unsaved work before the program closes: Yes, No, or Cancel.
 Answer askSaveBeforeClosing(Desktop& desktop, const UnsavedWork& work);
+
+// Before a file the editor read is replaced: when it has changed on disk since (another program,
+// or another copy of the editor, wrote it), asks whether to replace it anyway, naming the file.
+// True when the write may go ahead; false for No, and the caller then writes nothing.
+bool mayReplace(Desktop& desktop, const std::string& pathText, const common::FileStamp& readStamp);
+
+// After a file is loaded: tells the user when its line ends are mixed, naming the file and the
+// first odd line.
+void tellMixedLineEnds(Desktop& desktop, const std::string& pathText, const common::ReadInfo& info);
 
 // A text prompt; "" for Cancel or an empty answer.
 std::string ask(Desktop& desktop, const std::string& text, const std::string& title,

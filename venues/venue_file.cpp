@@ -13,8 +13,9 @@ std::string shownCountry(const std::string& country) {
                                                                                    : "Other";
 }
 
-common::IoStatus readVenues(const std::string& pathText, std::vector<std::string>& lines) {
-  common::IoStatus status = common::readLines(pathText, lines);
+common::IoStatus readVenues(const std::string& pathText, std::vector<std::string>& lines,
+                            common::ReadInfo* info) {
+  common::IoStatus status = common::readLines(pathText, lines, info);
   if (status && lines.size() % recordLines != 0)
     lines.resize(lines.size() + recordLines - lines.size() % recordLines);
   return status;

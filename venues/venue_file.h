@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/io_status.h"
+#include "common/line_file.h"
 
 namespace venue_file {
 
@@ -32,7 +33,8 @@ std::string shownCountry(const std::string& country);
 // Reads every line of the file at pathText. A last venue cut short (a line count that is not a
 // multiple of six) is completed with empty lines, so that every venue added after it starts on a
 // name line. On failure `lines` is left empty and the status says why.
-common::IoStatus readVenues(const std::string& pathText, std::vector<std::string>& lines);
+common::IoStatus readVenues(const std::string& pathText, std::vector<std::string>& lines,
+                            common::ReadInfo* info = nullptr);
 
 // Writes the lines back whole, each ended by CR LF, replacing the file atomically.
 common::IoStatus writeVenues(const std::string& pathText, const std::vector<std::string>& lines);

@@ -137,9 +137,9 @@ Form18::Form18(Editor& editor) : editor_(editor) {
 void Form18::load() {
   // The file is read whole before the window changes, so a refused file leaves no trace.
   std::vector<std::string> lines;
-  if (common::IoStatus status =
-          venue_file::readVenues(editor_.dataFile(venue_file::fileName), lines);
-      !status) {
+  common::ReadInfo read;
+  const std::string path = editor_.dataFile(venue_file::fileName);
+  if (common::IoStatus status = venue_file::readVenues(path, lines, &read); !status) {
     ui::say(editor_.desktop, "The venues can't be edited.\r\n\r\n" + status.error,
             ui::Icon::Exclamation);
     return;
@@ -156,9 +156,11 @@ void Form18::load() {
     showRecord(0);
   makeActive(Command6);
   setEditMode(false);
+  fileStamp_ = read.stamp;
 
   show();
   editor_.form14.hide();
+  ui::tellMixedLineEnds(editor_.desktop, path, read);
 }
 
 std::vector<Form18::Filter> Form18::filters() {
@@ -343,12 +345,16 @@ void Form18::Command12_Click() {
 // Writes the lines to venues.txt; a failure is reported and the caller leaves List2 as it is, so
 // the window keeps what the file holds.
 bool Form18::saveVenues(const std::vector<std::string>& lines) {
-  const common::IoStatus status =
-      venue_file::writeVenues(editor_.dataFile(venue_file::fileName), lines);
-  if (!status)
+  const std::string path = editor_.dataFile(venue_file::fileName);
+  if (!ui::mayReplace(editor_.desktop, path, fileStamp_)) return false;
+  const common::IoStatus status = venue_file::writeVenues(path, lines);
+  if (!status) {
     ui::say(editor_.desktop, "The venues could not be saved.\r\n\r\n" + status.error,
             ui::Icon::Critical);
-  return status.ok;
+    return false;
+  }
+  fileStamp_ = common::stampOf(path);  // the file now holds what the window shows
+  return true;
 }
 
 void Form18::Command1_Click() {

@@ -113,6 +113,7 @@ class Form18 : public ui::Form {
   bool saveVenues(const std::vector<std::string>& lines);
 
   Editor& editor_;
+  common::FileStamp fileStamp_;  // venues.txt as it was read or last written
   // The line of List2 where the shown venue begins (-1 when none is shown), so that an edit or a
   // delete acts on that one venue even when another venue bears the same name.
   int shownRecord_ = -1;

@@ -91,6 +91,9 @@ struct Session {
           &editor.form10.Command1})
       next->click();
   }
+  void answer(std::optional<bool> replace) {
+    if (replace) *replace ? desktop.answerYes() : desktop.answerNo();
+  }
   // What the user was shown: every message box, then the hub's report.
   std::string shown() const {
     std::string text;
@@ -105,22 +108,27 @@ struct Session {
 
 struct Rewrite {
   const char* what;
-  std::string target;                   // the file (or folder) the action writes
-  std::function<void(Session&)> open;   // up to the action, which the write does not affect
-  std::function<void(Session&)> write;  // the action that writes
-  std::string failure;                  // what the user must be told (in part)
-  std::string success;                  // what must not be said
-  std::string failureInTheWay = "";     // when a folder is in the way, if told otherwise
-  bool replaces = true;                 // the action rewrites a file that is there already
+  std::string target;                  // the file (or folder) the action writes
+  std::function<void(Session&)> open;  // up to the action, which the write does not affect
+  // The action that writes. A file changed on disk since it was read brings a question before it
+  // is replaced: `replace` is its answer, queued where it comes (nothing when none is expected).
+  std::function<void(Session&, std::optional<bool> replace)> write;
+  std::string failure;               // what the user must be told (in part)
+  std::string success;               // what must not be said
+  std::string failureInTheWay = "";  // when a folder is in the way, if told otherwise
+  bool replaces = true;              // the action rewrites a file that is there already
 };
 
 const std::vector<Rewrite>& rewrites() {
   static const std::vector<Rewrite> table = {
       {"roster save", "Data/wrestlers.vl1", [](Session& s) { s.openRoster(); },
-       [](Session& s) { s.editor.form12.Command4.click(); },  // "Save Changes"
+       [](Session& s, std::optional<bool> replace) {
+         s.answer(replace);
+         s.editor.form12.Command4.click();  // "Save Changes"
+       },
        "The wrestlers file could not be saved.", "Saved OK."},
       {"export of a promotion's wrestlers", "Data/export.vl1", [](Session& s) { s.openRoster(); },
-       [](Session& s) {
+       [](Session& s, std::optional<bool>) {
          s.editor.form12.Text4.type("2");  // the sample wrestlers' promotion
          s.editor.form12.Text5.type("export.vl1");
          s.editor.form12.Command11.click();
@@ -128,24 +136,30 @@ const std::vector<Rewrite>& rewrites() {
        "The wrestlers could not be exported.", "created successfully",
        "A file with this name already exists.", false},
       {"merge into another roster file", "Data/other.vl1", [](Session& s) { s.openRoster(); },
-       [](Session& s) {
+       [](Session& s, std::optional<bool> replace) {
          s.desktop.reply("other.vl1");
+         s.answer(replace);
          s.editor.form12.Command9.click();  // "Export This Roster Into Another Roster File"
        },
        "The wrestlers could not be added to other.vl1.", "Roster exported successfully.",
        "No file with that name exists in this directory."},
       {"promotion save", "Data/test.fed", [](Session& s) { s.openPromotion(); },
-       [](Session& s) { s.editor.form11.Command1.click(); },  // the last page's save
+       [](Session& s, std::optional<bool> replace) {
+         s.answer(replace);
+         s.editor.form11.Command1.click();  // the last page's save
+       },
        "test.fed was not saved.", "saved OK."},
       {"venue edit", "Data/venues.txt", [](Session& s) { s.openVenues(); },
-       [](Session& s) {
+       [](Session& s, std::optional<bool> replace) {
+         s.answer(replace);
          s.editor.form18.Command12.click();  // "Edit"
          s.editor.form18.Command1.click();   // "Confirm Changes"
        },
        "The venues could not be saved.", "Changes Saved OK."},
       {"venue delete", "Data/venues.txt", [](Session& s) { s.openVenues(); },
-       [](Session& s) {
+       [](Session& s, std::optional<bool> replace) {
          s.desktop.answerYes();
+         s.answer(replace);
          s.editor.form18.Command3.click();  // "Delete"
        },
        "The venues could not be saved.", "Delete cancelled."},
@@ -154,17 +168,23 @@ const std::vector<Rewrite>& rewrites() {
          s.openNewGameData();
          s.editor.form14.Command4.click();  // "Edit The Start Date"
        },
-       [](Session& s) { s.editor.form17.Command1.click(); },  // "Confirm Start Date"
+       [](Session& s, std::optional<bool> replace) {
+         s.answer(replace);
+         s.editor.form17.Command1.click();  // "Confirm Start Date"
+       },
        "The start date could not be saved.", "Start Date Saved OK!"},
       {"scenario info", "Scenarios/S/scenario.txt",
        [](Session& s) {
          s.openScenario();
          s.editor.form14.Command9.click();  // "Edit The Scenario Info File"
        },
-       [](Session& s) { s.editor.form19.Command4.click(); },
+       [](Session& s, std::optional<bool> replace) {
+         s.answer(replace);
+         s.editor.form19.Command4.click();
+       },
        "The scenario.txt file could not be saved.", "Please enter some information"},
       {"scenario creation", "Scenarios/New", [](Session& s) { s.editor.start(); },
-       [](Session& s) {
+       [](Session& s, std::optional<bool>) {
          s.desktop.reply("New");
          s.desktop.reply("");  // the name is asked for again: Cancel
          s.editor.form15.Command4.click();
@@ -173,7 +193,9 @@ const std::vector<Rewrite>& rewrites() {
        "There is already a scenario in your Scenarios folder with that name.", false},
       {"picture copy of Check Scenario", "Scenarios/S/logo.jpg",
        [](Session& s) { s.openScenario(); },
-       [](Session& s) { s.editor.form14.Command7.click(); },  // "Check Scenario"
+       [](Session& s, std::optional<bool>) {
+         s.editor.form14.Command7.click();  // "Check Scenario"
+       },
        "Image: ''logo.jpg''..... ** MISSING **", "ready to be zipped", "", false},
   };
   return table;
@@ -222,7 +244,7 @@ TEST(FaultInjection, AReadOnlyFolderRefusesTheWrite) {
     fs::permissions(target.parent_path(), fs::perms::owner_write | fs::perms::group_write,
                     fs::perm_options::remove);
     const std::optional<std::string> shown = runUnprivileged(s.folder.root(), [&] {
-      rewrite.write(s);
+      rewrite.write(s, std::nullopt);
       return s.shown();
     });
     fs::permissions(target.parent_path(), fs::perms::owner_write, fs::perm_options::add);
@@ -240,7 +262,10 @@ TEST(FaultInjection, AFolderInTheWayOfTheTargetIsLeftAlone) {
     fs::remove(target);
     s.folder.writeBytes(rewrite.target + "/keep.txt", "kept\r\n");
     const std::optional<std::string> before = snapshot(target);
-    rewrite.write(s);
+    // The file the window read has gone: replacing it anyway meets the folder. (An action told
+    // otherwise stops before it writes, and asks nothing.)
+    const bool asks = rewrite.replaces && rewrite.failureInTheWay.empty();
+    rewrite.write(s, asks ? std::optional<bool>(true) : std::nullopt);
     expectToldAndUnchanged(
         rewrite.failureInTheWay.empty() ? rewrite.failure : rewrite.failureInTheWay, rewrite,
         s.shown(), before, target);
@@ -258,7 +283,7 @@ TEST(FaultInjection, AReadOnlyFileIsRefusedInAWritableFolder) {
     fs::permissions(target.parent_path(), fs::perms::all);
     fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const std::optional<std::string> shown = runUnprivileged(s.folder.root(), [&] {
-      rewrite.write(s);
+      rewrite.write(s, std::nullopt);
       return s.shown();
     });
     ASSERT_TRUE(shown.has_value()) << "the write could not be run without privileges";
@@ -283,7 +308,7 @@ TEST(FaultInjection, ALinkedFileIsSavedWhereTheLinkPointsAndStaysALink) {
     struct ::stat before {};
     ASSERT_EQ(::stat(real.c_str(), &before), 0);
 
-    rewrite.write(s);
+    rewrite.write(s, std::nullopt);
 
     EXPECT_EQ(s.shown().find(rewrite.failure), std::string::npos) << s.shown();
     EXPECT_TRUE(fs::is_symlink(target));
@@ -293,6 +318,136 @@ TEST(FaultInjection, ALinkedFileIsSavedWhereTheLinkPointsAndStaysALink) {
     EXPECT_NE(after.st_ino, before.st_ino) << "the file the link points to was not replaced";
     EXPECT_EQ(temporaryFiles(real.parent_path()), std::vector<std::string>{});
     EXPECT_EQ(temporaryFiles(target.parent_path()), std::vector<std::string>{});
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The form that holds the work: the main window shown, or the hub.
+const ui::Form* shownWindow(Session& s) {
+  for (const ui::Form* form :
+       std::initializer_list<const ui::Form*>{&s.editor.form12, &s.editor.form11, &s.editor.form18,
+                                              &s.editor.form17, &s.editor.form19, &s.editor.form14})
+    if (form->visible()) return form;
+  return nullptr;
+}
+
+TEST(FaultInjection, AFileChangedOnDiskIsReplacedOnlyWhenTheUserSaysSo) {
+  const std::string others = "written by another copy of the editor\r\n";
+  for (const bool replace : {false, true}) {
+    for (const Rewrite& rewrite : rewrites()) {
+      // The merge reads its target in the same click that writes it: see the test below.
+      if (!rewrite.replaces || rewrite.target == "Data/other.vl1") continue;
+      SCOPED_TRACE(std::string(rewrite.what) + (replace ? ", Yes" : ", No"));
+      Session s;
+      rewrite.open(s);
+      const ui::Form* window = shownWindow(s);
+      s.folder.writeBytes(rewrite.target, others);
+      s.desktop.forget();
+
+      rewrite.write(s, replace);
+
+      bool asked = false;
+      for (const Dialog& dialog : s.desktop.dialogs()) {
+        if (dialog.buttons != ui::Buttons::YesNo ||
+            dialog.text.find(" has been changed on disk since the editor read it.\r\n\r\n"
+                             "Replace it with the editor's version?") == std::string::npos)
+          continue;
+        asked = true;
+        EXPECT_EQ(dialog.icon, ui::Icon::Exclamation);
+        EXPECT_EQ(dialog.text.substr(0, dialog.text.find(' ')),
+                  fs::path(rewrite.target).filename().string());
+      }
+      EXPECT_TRUE(asked) << s.shown();
+      if (replace) {
+        EXPECT_NE(s.folder.bytes(rewrite.target), others);
+        EXPECT_EQ(s.shown().find(rewrite.failure), std::string::npos) << s.shown();
+      } else {
+        EXPECT_EQ(s.folder.bytes(rewrite.target), others);
+        EXPECT_EQ(s.shown().find(rewrite.success), std::string::npos) << s.shown();
+        EXPECT_EQ(shownWindow(s), window) << "the work is no longer shown";
+      }
+      EXPECT_EQ(temporaryFiles(s.folder.path(rewrite.target).parent_path()),
+                std::vector<std::string>{});
+    }
+  }
+}
+
+TEST(FaultInjection, ANewPromotionNeverReplacesAFileThatAppearedMeanwhile) {
+  Session s;
+  s.openNewGameData();
+  s.editor.form14.Command1.click();  // "Edit The Promotions Files"
+  s.desktop.reply("new.fed");
+  s.editor.form1.Command2.click();  // "Create a New Promotion": the name is free
+  ASSERT_TRUE(s.editor.form3.visible());
+  s.folder.writeBytes("Data/new.fed", "made meanwhile\r\n");
+  for (ui::CommandButton* next :
+       {&s.editor.form3.Command1, &s.editor.form4.Command1, &s.editor.form5.Command1,
+        &s.editor.form6.Command1, &s.editor.form7.Command1, &s.editor.form8.Command1,
+        &s.editor.form10.Command1})
+    next->click();
+  s.desktop.forget();
+
+  s.editor.form11.Command1.click();  // SAVE
+
+  EXPECT_EQ(s.folder.bytes("Data/new.fed"), "made meanwhile\r\n");
+  ASSERT_FALSE(s.desktop.messageTexts().empty());
+  EXPECT_NE(s.desktop.messageTexts().back().find("new.fed was not saved."), std::string::npos);
+  EXPECT_NE(s.desktop.messageTexts().back().find("nothing was overwritten"), std::string::npos)
+      << s.desktop.messageTexts().back();
+  EXPECT_TRUE(s.editor.form11.visible());
+  EXPECT_EQ(temporaryFiles(s.folder.path("Data")), std::vector<std::string>{});
+}
+
+// A desktop on which another program writes the merge target while the editor asks about a
+// wrestler that is in both rosters.
+class WritingMeanwhile : public ScriptedDesktop {
+ public:
+  explicit WritingMeanwhile(GameFolder& folder) : folder_(folder) {}
+  ui::Answer message(const std::string& text, ui::Buttons buttons, ui::Icon icon,
+                     const std::string& title) override {
+    if (title == "Wrestler Already In File") folder_.writeBytes("Data/other.vl1", written);
+    return ScriptedDesktop::message(text, buttons, icon, title);
+  }
+  const std::string written = roster({"Ace Verano", "Dee Lane"});
+
+ private:
+  GameFolder& folder_;
+};
+
+TEST(FaultInjection, AMergeTargetChangedWhileTheQuestionsAreAskedIsReplacedOnlyOnYes) {
+  for (const bool replace : {false, true}) {
+    SCOPED_TRACE(replace ? "Yes" : "No");
+    GameFolder folder;
+    folder.writeBytes("Data/maindata.vl1", mainData);
+    folder.writeBytes("Data/wrestlers.vl1", roster());
+    folder.writeBytes("Data/other.vl1", roster({"Ace Verano"}));
+    WritingMeanwhile desktop(folder);
+    Editor editor{desktop};
+    editor.start();
+    editor.form15.Command2.click();
+    editor.form14.Command2.click();  // "Edit The Wrestlers File"
+    desktop.reply("other.vl1");
+    desktop.answerYes();  // overwrite Ace Verano
+    replace ? desktop.answerYes() : desktop.answerNo();
+
+    editor.form12.Command9.click();  // "Export This Roster Into Another Roster File"
+
+    const std::vector<std::string> told = desktop.messageTexts();
+    ASSERT_GE(told.size(), 2u);
+    EXPECT_EQ(told[1],
+              "other.vl1 has been changed on disk since the editor read it.\r\n\r\n"
+              "Replace it with the editor's version?");
+    if (replace) {
+      EXPECT_EQ(folder.bytes("Data/other.vl1"), roster());
+      EXPECT_EQ(told.back(), "Roster exported successfully.");
+    } else {
+      EXPECT_EQ(folder.bytes("Data/other.vl1"), desktop.written);
+      EXPECT_EQ(told.size(), 2u);
+    }
+    EXPECT_TRUE(editor.form12.visible());
   }
 }
 

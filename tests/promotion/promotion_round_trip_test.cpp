@@ -298,7 +298,11 @@ TEST(PromotionRoundTrip, AFileDeletedWhileOpenIsWrittenAgain) {
   openAndWalk(s, "test.fed");
   std::filesystem::remove(s.folder.path("Data/test.fed"));
   s.desktop.forget();
+  s.desktop.answerYes();  // "has been changed on disk": replace it with the editor's version
   s.editor.form11.Command1.click();
-  EXPECT_TRUE(savedOk(s, "test.fed"));
+  ASSERT_EQ(s.desktop.dialogs().size(), 2u);
+  EXPECT_NE(s.desktop.dialogs()[0].text.find("test.fed has been changed on disk"),
+            std::string::npos);
+  EXPECT_EQ(s.desktop.dialogs()[1].text, "test.fed saved OK.");
   EXPECT_EQ(s.folder.read("Data/test.fed"), s.openLines());
 }

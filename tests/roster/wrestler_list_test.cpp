@@ -252,16 +252,18 @@ TEST_F(WrestlerList, AFailedSaveIsReportedAndKeepsTheChangesAndTheWindow) {
   std::filesystem::remove(folder.path(rosterFile));
   folder.makeFolder(rosterFile);
 
+  desktop.answerYes();  // the file was replaced on disk: replace it anyway
   list.Command4.click();
-  ASSERT_EQ(desktop.dialogs().size(), 1u);
+  ASSERT_EQ(desktop.dialogs().size(), 2u);
   EXPECT_NE(desktop.last().text.find("could not be saved"), std::string::npos);
   EXPECT_EQ(desktop.last().icon, ui::Icon::Critical);
   EXPECT_EQ(list.madechanges.caption(), "yes");
 
   desktop.forget();
   desktop.answerYes();
-  list.Command1.click();  // "Done", Yes, and the save fails: the list stays
-  ASSERT_EQ(desktop.dialogs().size(), 2u);
+  desktop.answerYes();
+  list.Command1.click();  // "Done", Yes, Yes to replace, and the save fails: the list stays
+  ASSERT_EQ(desktop.dialogs().size(), 3u);
   EXPECT_NE(desktop.last().text.find("could not be saved"), std::string::npos);
   EXPECT_TRUE(list.visible());
   EXPECT_FALSE(editor.form14.visible());

@@ -178,6 +178,7 @@ TEST(ScenarioInfoEdit, AFailedWriteIsReportedAndTheWindowKeepsTheTexts) {
   info.scenarioname.click();
   std::filesystem::remove_all(s.folder.path("Scenarios/Old School"));
 
+  s.desktop.answerYes();  // the file has gone since it was read: replace it anyway
   info.Command4.click();
 
   EXPECT_EQ(s.desktop.last().kind, Dialog::Kind::Message);
@@ -188,6 +189,7 @@ TEST(ScenarioInfoEdit, AFailedWriteIsReportedAndTheWindowKeepsTheTexts) {
 
   // Once the folder is back, "OK" saves what was typed.
   s.folder.makeFolder("Scenarios/Old School");
+  s.desktop.answerYes();
   info.Command4.click();
   EXPECT_EQ(s.folder.read("Scenarios/Old School/scenario.txt"),
             (std::vector<std::string>{"Kept title", "Desc", "Me"}));
