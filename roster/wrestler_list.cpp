@@ -10,6 +10,7 @@
 #include "common/line_file.h"
 #include "common/number_text.h"
 #include "common/paths.h"
+#include "common/record_lines.h"
 #include "common/text.h"
 #include "common/wildcard.h"
 #include "roster/stat_table.h"
@@ -206,12 +207,9 @@ void Form12::load() {
   editor_.form14.hide();
 
   if (linesFilledIn > 0) {
-    const std::size_t n = linesFilledIn;
     ui::say(editor_.desktop,
-            "\"" + common::nativePath(path).string() +
-                "\" ends part of the way through a wrestler's record. " + std::to_string(n) +
-                (n == 1 ? " empty line was" : " empty lines were") +
-                " added to complete the last wrestler, who is listed with the others.",
+            common::completedRecordMessage(path, "wrestler", linesFilledIn,
+                                           "who is listed with the others"),
             ui::Icon::Exclamation);
   }
 }
