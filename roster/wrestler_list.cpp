@@ -570,6 +570,18 @@ bool hasRosterExtension(const std::string& name) { return common::wildcardMatch(
 }  // namespace
 
 bool Form12::checkRosterName(const std::string& name, ui::Icon icon, const std::string& title) {
+  // The game's main data shares the roster's extension; wrestlers written into it would wreck
+  // the start date and everything after it. Its name is refused in any letter case.
+  const std::string::size_type folderEnd = name.find_last_of("\\/");
+  const std::string fileName = folderEnd == std::string::npos ? name : name.substr(folderEnd + 1);
+  if (common::lowerText(fileName) == main_data::fileName) {
+    ui::say(editor_.desktop,
+            fileName +
+                " is the game's main data file, not a roster file, so no wrestlers can be "
+                "written to it. Please enter the name of a roster file.",
+            icon, title);
+    return false;
+  }
   // One bare name in the data set's folder: nothing that reaches outside it.
   const std::string problem = common::checkNewName(name);
   if (problem.empty()) return true;
