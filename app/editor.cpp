@@ -40,7 +40,7 @@ Editor::Editor(ui::Desktop& desktop)
       {&form10, promotion},
       {&form11, promotion},
       {&form12, [this] { return form12.unsavedWork(); }},
-      {&form13, [this] { return form12.unsavedWork(); }},
+      {&form13, [this] { return form13.unsavedWork(); }},
       {&form14, nothing},
       {&form15, nothing},
       {&form17, [this] { return form17.unsavedWork(); }},

@@ -144,9 +144,19 @@ void Form2::startediting(const std::string& name, const std::vector<std::string>
   List1.clear();
   for (const std::string& line : lines) List1.addItem(line);
   loadpromotionpages(editor_, path);
+  // The fill's own write-backs (a January without a big show gets the brand "All", ...) are part
+  // of the promotion as opened, not changes of the user's.
+  markunchanged(path == FillPath::Open);
   editor_.form3.show();
   from.hide();
 }
+
+void Form2::markunchanged(bool inFile) {
+  unchangedLines_ = List1.items();
+  inFile_ = inFile;
+}
+
+bool Form2::haschanges() const { return !inFile_ || List1.items() != unchangedLines_; }
 
 void Form2::Command2_Click() {
   editor_.form1.show();

@@ -42,10 +42,18 @@ class Form2 : public ui::Form {
   // switches from `from` to "Step 1 of 8".
   void startediting(const std::string& name, const std::vector<std::string>& lines, FillPath path,
                     ui::Form& from);
+  // Takes the open promotion's lines as they stand now as its unchanged state: when the fill of
+  // the pages has ended, and after a save. `inFile` tells whether the promotion has a file yet.
+  void markunchanged(bool inFile);
+  // Whether the open promotion holds work that is not in its file: its lines differ from its
+  // unchanged state, or it was created and never saved.
+  bool haschanges() const;
 
  private:
   std::string prompttext() const;  // "Select Promotion To Edit" or "... To Delete", by mode
   void openpromotion(const std::string& name);
   void deletepromotion(const std::string& name);
   Editor& editor_;
+  std::vector<std::string> unchangedLines_;
+  bool inFile_ = false;
 };

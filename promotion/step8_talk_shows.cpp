@@ -191,6 +191,7 @@ bool Form11::savepromotion() {
   }
   stamp = common::stampOf(path);
   editor_.form2.List1.setItems(std::move(tidied));
+  editor_.form2.markunchanged(true);
   ui::say(desktop, name + " saved OK.");
   return true;
 }
@@ -198,10 +199,7 @@ bool Form11::savepromotion() {
 void Form11::Command2_Click() { wizard::goTo(*this, editor_.form10); }
 
 std::optional<ui::UnsavedWork> Form11::unsavedWork() {
+  if (!editor_.form2.haschanges()) return std::nullopt;
   const std::string name = editor_.form2.nameoffile.caption();
-  std::vector<std::string> onDisk;
-  if (common::readLines(editor_.dataFile(name), onDisk) &&
-      onDisk == promotion_save::normalised(editor_.form2.List1.items()))
-    return std::nullopt;
   return ui::UnsavedWork{"The promotion " + name, [this] { return savepromotion(); }};
 }

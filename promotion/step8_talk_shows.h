@@ -58,8 +58,8 @@ class Form11 : public ui::Form {
   // and left as it was. True when the file was written.
   bool savepromotion();
 
-  // The open promotion, while a wizard page is shown and "SAVE" would write lines that its file
-  // does not hold yet (or there is no file yet); its save is "SAVE"'s.
+  // The open promotion, while its lines differ from what they were when the pages were filled
+  // (or last saved), or while a new promotion has no file yet; its save is "SAVE"'s.
   std::optional<ui::UnsavedWork> unsavedWork();
 
  private:

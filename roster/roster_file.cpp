@@ -5,19 +5,12 @@
 #include <utility>
 
 #include "common/line_file.h"
+#include "common/record_lines.h"
 
 namespace roster_file {
 
 std::size_t completeRecords(std::vector<std::string>& lines) {
-  const std::size_t rest = lines.size() % fieldCount;
-  if (rest == 0) return 0;
-  const auto fragment = lines.end() - static_cast<std::ptrdiff_t>(rest);
-  if (std::all_of(fragment, lines.end(), [](const std::string& line) { return line.empty(); })) {
-    lines.erase(fragment, lines.end());
-    return 0;
-  }
-  lines.resize(lines.size() + fieldCount - rest);
-  return fieldCount - rest;
+  return common::completeRecords(lines, fieldCount);
 }
 
 Roster fromLines(std::vector<std::string> lines) {

@@ -185,11 +185,22 @@ bool isMonthAndYear(const std::string& value) {
 
 }  // namespace
 
-void Form13::Command2_Click() {
+const stat_table::StatRow* Form13::openstat() const {
   const stat_table::StatRow* found = nullptr;
   for (const stat_table::StatRow& stat : stat_table::rows()) {
     if (Label1.caption() == stat.caption) found = &stat;
   }
+  return found;
+}
+
+std::string Form13::editorvalue(const stat_table::StatRow& stat) const {
+  return stat.kind == stat_table::Kind::Text     ? Text1.text()
+         : stat.kind == stat_table::Kind::Choice ? Combo1.text()
+                                                 : scrollnum.caption();
+}
+
+void Form13::Command2_Click() {
+  const stat_table::StatRow* found = openstat();
   if (!found) return;
   const stat_table::StatRow& stat = *found;
 
@@ -207,9 +218,7 @@ void Form13::Command2_Click() {
     return;
   }
 
-  std::string value = stat.kind == stat_table::Kind::Text     ? Text1.text()
-                      : stat.kind == stat_table::Kind::Choice ? Combo1.text()
-                                                              : scrollnum.caption();
+  std::string value = editorvalue(stat);
   // Every failing check shows its message; a later check still runs after an earlier one failed.
   statok = "yes";
   auto refuse = [this](const std::string& message) {
@@ -252,6 +261,18 @@ void Form13::Command2_Click() {
 }
 
 void Form13::Command1_Click() { closeeditor(); }
+
+std::optional<ui::UnsavedWork> Form13::unsavedWork() {
+  // Opening or creating the wrestler on the sheet has marked the roster changed already.
+  std::optional<ui::UnsavedWork> roster = editor_.form12.unsavedWork();
+  const stat_table::StatRow* stat = openstat();
+  if (!roster || !stat || editorvalue(*stat) == MSFlexGrid1.text()) return roster;
+  roster->save = [this] {
+    Command2_Click();
+    return !openstat() && editor_.form12.saveroster();  // a value taken closes the editor
+  };
+  return roster;
+}
 
 void Form13::Text1_KeyDown(int key) {
   if (key == ui::KeyEnter) Command2_Click();

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "roster/stat_table.h"
 #include "ui/ui.h"
 
 class Editor;
@@ -50,6 +52,15 @@ class Form13 : public ui::Form {
   // Closes the open editor: the grid takes clicks again, the buttons that leave work, idle.
   void closeeditor();
 
+  // The roster, counting a value in the open stat editor that differs from the stat's value on
+  // the sheet: its save first applies that value exactly as the editor's "OK" does, and saves
+  // the roster only when the value was taken (a refused one keeps the editor open as it was).
+  std::optional<ui::UnsavedWork> unsavedWork();
+
  private:
+  // The stat whose editor is open, by the editor's caption; none while the sheet is idle.
+  const stat_table::StatRow* openstat() const;
+  // The open editor's value, as "OK" reads it for that stat.
+  std::string editorvalue(const stat_table::StatRow& stat) const;
   Editor& editor_;
 };

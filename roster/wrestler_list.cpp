@@ -10,6 +10,7 @@
 #include "common/line_file.h"
 #include "common/number_text.h"
 #include "common/paths.h"
+#include "common/record_lines.h"
 #include "common/text.h"
 #include "common/wildcard.h"
 #include "roster/stat_table.h"
@@ -209,12 +210,9 @@ void Form12::load() {
   ui::tellMixedLineEnds(editor_.desktop, path, read);
 
   if (linesFilledIn > 0) {
-    const std::size_t n = linesFilledIn;
     ui::say(editor_.desktop,
-            "\"" + common::shownPath(path) +
-                "\" ends part of the way through a wrestler's record. " + std::to_string(n) +
-                (n == 1 ? " empty line was" : " empty lines were") +
-                " added to complete the last wrestler, who is listed with the others.",
+            common::completedRecordMessage(path, "wrestler", linesFilledIn,
+                                           "who is listed with the others"),
             ui::Icon::Exclamation);
   }
 }
@@ -576,6 +574,18 @@ bool hasRosterExtension(const std::string& name) { return common::wildcardMatch(
 }  // namespace
 
 bool Form12::checkRosterName(const std::string& name, ui::Icon icon, const std::string& title) {
+  // The game's main data shares the roster's extension; wrestlers written into it would wreck
+  // the start date and everything after it. Its name is refused in any letter case.
+  const std::string::size_type folderEnd = name.find_last_of("\\/");
+  const std::string fileName = folderEnd == std::string::npos ? name : name.substr(folderEnd + 1);
+  if (common::lowerText(fileName) == main_data::fileName) {
+    ui::say(editor_.desktop,
+            fileName +
+                " is the game's main data file, not a roster file, so no wrestlers can be "
+                "written to it. Please enter the name of a roster file.",
+            icon, title);
+    return false;
+  }
   // One bare name in the data set's folder: nothing that reaches outside it.
   const std::string problem = common::checkNewName(name);
   if (problem.empty()) return true;

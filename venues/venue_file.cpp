@@ -5,6 +5,7 @@
 
 #include "common/line_file.h"
 #include "common/number_text.h"
+#include "common/record_lines.h"
 
 namespace venue_file {
 
@@ -14,10 +15,10 @@ std::string shownCountry(const std::string& country) {
 }
 
 common::IoStatus readVenues(const std::string& pathText, std::vector<std::string>& lines,
-                            common::ReadInfo* info) {
+                            std::size_t& linesFilledIn, common::ReadInfo* info) {
+  linesFilledIn = 0;
   common::IoStatus status = common::readLines(pathText, lines, info);
-  if (status && lines.size() % recordLines != 0)
-    lines.resize(lines.size() + recordLines - lines.size() % recordLines);
+  if (status) linesFilledIn = common::completeRecords(lines, recordLines);
   return status;
 }
 

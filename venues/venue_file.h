@@ -30,11 +30,13 @@ inline const std::array<std::string, 4> countries = {"USA", "UK", "Japan", "Othe
 // The country as the venue window shows it: one of the four as it is, "Other" for any other text.
 std::string shownCountry(const std::string& country);
 
-// Reads every line of the file at pathText. A last venue cut short (a line count that is not a
-// multiple of six) is completed with empty lines, so that every venue added after it starts on a
-// name line. On failure `lines` is left empty and the status says why.
+// Reads every line of the file at pathText. A file that ends part of the way through its last
+// venue (a line count that is not a multiple of six) is made whole venues, so that every venue
+// added after it starts on a name line: a last fragment of only empty lines (a stray line end at
+// the end) is dropped, any other is completed with empty lines, and linesFilledIn gives how many.
+// On failure `lines` is left empty and the status says why.
 common::IoStatus readVenues(const std::string& pathText, std::vector<std::string>& lines,
-                            common::ReadInfo* info = nullptr);
+                            std::size_t& linesFilledIn, common::ReadInfo* info = nullptr);
 
 // Writes the lines back whole, each ended by CR LF, replacing the file atomically.
 common::IoStatus writeVenues(const std::string& pathText, const std::vector<std::string>& lines);

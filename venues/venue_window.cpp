@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "app/editor.h"
+#include "common/record_lines.h"
 #include "venues/venue_file.h"
 
 namespace {
@@ -136,10 +137,12 @@ Form18::Form18(Editor& editor) : editor_(editor) {
 
 void Form18::load() {
   // The file is read whole before the window changes, so a refused file leaves no trace.
+  const std::string path = editor_.dataFile(venue_file::fileName);
   std::vector<std::string> lines;
   common::ReadInfo read;
-  const std::string path = editor_.dataFile(venue_file::fileName);
-  if (common::IoStatus status = venue_file::readVenues(path, lines, &read); !status) {
+  std::size_t linesFilledIn = 0;
+  if (common::IoStatus status = venue_file::readVenues(path, lines, linesFilledIn, &read);
+      !status) {
     ui::say(editor_.desktop, "The venues can't be edited.\r\n\r\n" + status.error,
             ui::Icon::Exclamation);
     return;
@@ -161,6 +164,9 @@ void Form18::load() {
   show();
   editor_.form14.hide();
   ui::tellMixedLineEnds(editor_.desktop, path, read);
+  if (linesFilledIn > 0)
+    ui::say(editor_.desktop, common::completedRecordMessage(path, "venue", linesFilledIn),
+            ui::Icon::Exclamation);
 }
 
 std::vector<Form18::Filter> Form18::filters() {

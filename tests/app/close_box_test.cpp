@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "promotion/promotion_file.h"
+#include "roster/roster_file.h"
 #include "roster/stat_table.h"
 #include "tests/shell/shell_session.h"
 
@@ -287,6 +289,206 @@ INSTANTIATE_TEST_SUITE_P(Work, CloseBoxWithWork, ::testing::ValuesIn(workKinds()
                          [](const auto& info) { return info.param.name; });
 INSTANTIATE_TEST_SUITE_P(Work, CloseBoxWithRefusedWork, ::testing::ValuesIn(refusingKinds()),
                          [](const auto& info) { return info.param.name; });
+
+// --- A value typed into an open stat editor, not applied yet -------------------------------------
+
+// The roster of one wrestler, "Dax Ravenhurst", with a new wrestler's values.
+roster_file::WrestlerRecord dax() { return stat_table::newWrestler("Dax Ravenhurst", "1953"); }
+
+std::string rosterBytes(const roster_file::WrestlerRecord& record) {
+  std::string bytes;
+  for (const std::string& value : record) bytes += value + "\r\n";
+  return bytes;
+}
+
+// The hub, then the roster and Dax's stat sheet with the editor of `field` open.
+void openStatEditor(Session& s, roster_file::Field field) {
+  s.folder.writeBytes("Data/wrestlers.vl1", rosterBytes(dax()));
+  openHub(s);
+  s.editor.form14.Command2.click();  // "Edit The Wrestlers File"
+  s.editor.form12.MSFlexGrid1.selectCell(1, 0);
+  ASSERT_TRUE(s.editor.form13.visible());
+  s.editor.form13.MSFlexGrid1.selectCell(field, 1);
+  ASSERT_NE(s.editor.form13.Label1.caption(), stat_table::idleCaption);
+}
+
+struct PendingStat {
+  const char* what;
+  roster_file::Field field;
+  std::function<void(Form13&)> edit;  // what is typed, chosen or scrolled, without "OK"
+  std::string stored;                 // the field as saved; "" when the value is refused
+  std::string refusal;                // the editor's own message for a refused value
+};
+
+TEST(CloseBoxWithAStatEditorOpen, YesAppliesTheValueAsOkWouldThenSavesOrKeepsTheEditor) {
+  const PendingStat cases[] = {
+      {"weekly wages typed", roster_file::wages, [](Form13& f) { f.Text1.type("777"); }, "777", ""},
+      {"a tag team of None, stored as OK stores it", roster_file::tagteam,
+       [](Form13& f) { f.Text1.type("None"); }, "no", ""},
+      {"a card position chosen, stored as its code", roster_file::roles,
+       [](Form13& f) { f.Combo1.choose(2); }, "3", ""},
+      {"a scale moved", roster_file::pop, [](Form13& f) { f.HScroll1.scrollTo(33); }, "33", ""},
+      {"an editor opened and left as it was: nothing to apply", roster_file::names, [](Form13&) {},
+       "Dax Ravenhurst", ""},
+      {"an empty full name", roster_file::names, [](Form13& f) { f.Text1.type(""); }, "",
+       "You can't leave the Full Name stat blank."},
+      {"an expiry without its month", roster_file::expires, [](Form13& f) { f.Text1.type("2004"); },
+       "", "The expiry date must be in the form month then year, eg. January 2004."},
+      {"an injured condition of a wrestler who is not injured", roster_file::cond,
+       [](Form13& f) { f.HScroll1.scrollTo(0); }, "",
+       "Condition stat cannot be 'Inj' if Injury Time is zero."},
+  };
+  for (const PendingStat& c : cases) {
+    SCOPED_TRACE(c.what);
+    Session s;
+    openStatEditor(s, c.field);
+    Form13& sheet = s.editor.form13;
+    c.edit(sheet);
+    const std::string caption = sheet.Label1.caption();
+    const std::string before = s.folder.bytes("Data/wrestlers.vl1");
+    s.desktop.forget();
+    s.desktop.answerYes();
+
+    sheet.closeBox();
+
+    const std::vector<std::string> messages = s.desktop.messageTexts();
+    ASSERT_GE(messages.size(), 2u);
+    EXPECT_EQ(messages[0], "The wrestler roster" + question);
+    if (c.refusal.empty()) {
+      EXPECT_EQ(messages[1], "Saved OK.");
+      EXPECT_TRUE(s.desktop.programEnded());
+      roster_file::WrestlerRecord saved = dax();
+      saved[c.field] = c.stored;
+      EXPECT_EQ(s.folder.bytes("Data/wrestlers.vl1"), rosterBytes(saved));
+    } else {
+      // The editor's own message, and everything as it was: the program, the editor, the file.
+      EXPECT_EQ(messages, (std::vector<std::string>{messages[0], c.refusal}));
+      EXPECT_FALSE(s.desktop.programEnded());
+      EXPECT_TRUE(sheet.visible());
+      EXPECT_EQ(sheet.Label1.caption(), caption);
+      EXPECT_TRUE(sheet.Command2.visible());
+      EXPECT_EQ(s.editor.form12.field(c.field).list(0), dax()[c.field]);
+      EXPECT_EQ(s.folder.bytes("Data/wrestlers.vl1"), before);
+    }
+  }
+}
+
+TEST(CloseBoxWithAStatEditorOpen, NoLeavesTheTypedValueUnsaved) {
+  Session s;
+  openStatEditor(s, roster_file::wages);
+  s.editor.form13.Text1.type("777");
+  const std::string before = s.folder.bytes("Data/wrestlers.vl1");
+  s.desktop.answerNo();
+  s.editor.form13.closeBox();
+  EXPECT_TRUE(s.desktop.programEnded());
+  EXPECT_EQ(s.folder.bytes("Data/wrestlers.vl1"), before);
+}
+
+// --- The open promotion counts as changed only by changes made after its pages were filled ------
+
+// The hub on the sample game's new-game data.
+void openSampleHub(Session& s) {
+  std::filesystem::copy(
+      SAMPLE_GAME_FOLDER "/Data", s.folder.path("Data"),
+      std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+  s.editor.start();
+  s.editor.form15.Command2.click();  // "Edit Data For New Games"
+  ASSERT_TRUE(s.editor.form14.visible());
+}
+
+std::vector<std::string> samplePromotions() {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(SAMPLE_GAME_FOLDER "/Data"))
+    if (entry.path().extension() == ".fed") names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(CloseBoxOnAPromotion, EverySamplePromotionOpenedAndClosedUnchangedAsksNothing) {
+  const std::vector<std::string> promotions = samplePromotions();
+  ASSERT_FALSE(promotions.empty());
+  for (const std::string& name : promotions) {
+    for (const bool throughEveryPage : {false, true}) {
+      SCOPED_TRACE(name + (throughEveryPage ? ", through every page" : ", from Step 1"));
+      Session s;
+      openSampleHub(s);
+      const std::string before = s.folder.bytes("Data/" + name);
+      s.editor.form14.Command1.click();  // "Edit The Promotions Files"
+      s.editor.form1.Command1.click();   // "Edit an Existing Promotion"
+      const int index = [&] {
+        for (int i = 0; i < s.editor.form2.File1.listCount(); ++i)
+          if (s.editor.form2.File1.list(i) == name) return i;
+        return -1;
+      }();
+      ASSERT_GE(index, 0);
+      s.editor.form2.File1.choose(index);
+      s.editor.form2.Command1.click();  // "Edit This Promotion"
+      ASSERT_TRUE(s.editor.form3.visible());
+      if (throughEveryPage) {
+        for (ui::CommandButton* next :
+             {&s.editor.form3.Command1, &s.editor.form4.Command1, &s.editor.form5.Command1,
+              &s.editor.form6.Command1, &s.editor.form7.Command1, &s.editor.form8.Command1,
+              &s.editor.form10.Command1})
+          next->click();
+        ASSERT_TRUE(s.editor.form11.visible());
+      }
+      s.desktop.forget();  // messages the fill itself shows
+
+      wizardPage(s.editor).closeBox();
+
+      EXPECT_TRUE(s.desktop.dialogs().empty()) << s.desktop.last().text;
+      EXPECT_TRUE(s.desktop.programEnded());
+      EXPECT_EQ(s.folder.bytes("Data/" + name), before);
+    }
+  }
+}
+
+TEST(CloseBoxOnAPromotion, AChangeUndoneAsksNothingAndANewPromotionNeverSavedAsks) {
+  {
+    Session s;
+    openSampleHub(s);
+    s.editor.form14.Command1.click();
+    s.editor.form1.Command1.click();
+    s.editor.form2.File1.choose(0);
+    s.editor.form2.Command1.click();
+    const std::string initials = s.editor.form3.prominitials.caption();
+    s.desktop.reply("XYZ");
+    s.editor.form3.prominitials.click();
+    s.desktop.reply(initials);
+    s.editor.form3.prominitials.click();
+    s.desktop.forget();
+    s.editor.form3.closeBox();
+    EXPECT_TRUE(s.desktop.dialogs().empty());
+    EXPECT_TRUE(s.desktop.programEnded());
+  }
+  {
+    Session s;
+    openSampleHub(s);
+    s.editor.form14.Command1.click();
+    s.desktop.reply("new.fed");
+    s.editor.form1.Command2.click();  // "Create a New Promotion", nothing changed after
+    ASSERT_TRUE(s.editor.form3.visible());
+    s.desktop.forget();
+    s.desktop.answerCancel();
+    s.editor.form3.closeBox();
+    ASSERT_EQ(s.desktop.dialogs().size(), 1u);
+    EXPECT_EQ(s.desktop.last().text, "The promotion new.fed" + question);
+    EXPECT_FALSE(s.desktop.programEnded());
+
+    // Saved, it counts as unchanged.
+    s.editor.form3.Command1.click();
+    for (ui::CommandButton* next :
+         {&s.editor.form4.Command1, &s.editor.form5.Command1, &s.editor.form6.Command1,
+          &s.editor.form7.Command1, &s.editor.form8.Command1, &s.editor.form10.Command1})
+      next->click();
+    ASSERT_TRUE(s.editor.form11.savepromotion());
+    EXPECT_TRUE(s.folder.exists("Data/new.fed"));
+    s.desktop.forget();
+    s.editor.form11.closeBox();
+    EXPECT_TRUE(s.desktop.dialogs().empty());
+    EXPECT_TRUE(s.desktop.programEnded());
+  }
+}
 
 TEST(CloseBox, AWindowWithoutWorkOfItsOwnEndsTheProgramAtOnce) {
   Session s;

@@ -106,7 +106,9 @@ TEST(MixedLineEnds, AreNamedWhenTheFileLoadsAndTheNextSaveWritesCrLf) {
       const std::string saved = s.folder.bytes(file.file);
       EXPECT_EQ(saved.size(), crlf(s.folder.read(file.file)).size()) << "a stray line end is left";
       EXPECT_EQ(s.folder.read(file.file).size(), file.lines.size());
-      if (file.file != "Data/test.fed") EXPECT_EQ(saved, crlf(file.lines));  // SAVE tidies lines
+      if (file.file != "Data/test.fed") {  // SAVE tidies a promotion's lines
+        EXPECT_EQ(saved, crlf(file.lines));
+      }
     }
   }
 }

@@ -27,6 +27,13 @@ roster_file::WrestlerRecord rated(const std::string& name, const std::string& po
   return record;
 }
 
+// The refusal of the game's main data file as an export's target, named as typed.
+std::string mainDataRefusal(const std::string& typed) {
+  return typed +
+         " is the game's main data file, not a roster file, so no wrestlers can be written to "
+         "it. Please enter the name of a roster file.";
+}
+
 class RosterExports : public ::testing::Test, public Session {
  protected:
   void expectDatabaseUntouched(const Records& before, const Names& listed) {
@@ -91,6 +98,8 @@ TEST_F(RosterExports, APromotionExportRefusesBadInputAndWritesNothing) {
   const std::string both = "Both text boxes must contain text.";
   const std::string extension = "The filename must end in ''.vl1''";
   const std::string taken = "A file with this name already exists. Please enter a new filename.";
+  const std::string mainData[] = {mainDataRefusal("maindata.vl1"), mainDataRefusal("MainData.vl1"),
+                                  mainDataRefusal("MAINDATA.vl1")};
   const Refusal cases[] = {
       {"", "sbl.vl1", both.c_str()},
       {"SBL", "", both.c_str()},
@@ -107,8 +116,12 @@ TEST_F(RosterExports, APromotionExportRefusesBadInputAndWritesNothing) {
       {"SBL", "a:b.vl1",
        "A name cannot contain the character : (none of / \\ < > : \" | ? * "
        "may be used)."},
+      {"SBL", "maindata.vl1", mainData[0].c_str()},
+      {"SBL", "MainData.vl1", mainData[1].c_str()},
+      {"SBL", "MAINDATA.vl1", mainData[2].c_str()},
   };
   const Names before = folder.entries("Data");
+  const std::string mainDataBytes = folder.bytes(rostertest::mainDataFile);
   for (const Refusal& c : cases) {
     SCOPED_TRACE(std::string(c.promotion) + " / " + c.file);
     desktop.forget();
@@ -124,6 +137,7 @@ TEST_F(RosterExports, APromotionExportRefusesBadInputAndWritesNothing) {
   }
   EXPECT_FALSE(std::filesystem::exists(folder.root() / "outside.vl1"));
   EXPECT_EQ(folder.bytes(rostertest::rosterFile), rosterBytes({wrestler("Al Crane", "SBL")}));
+  EXPECT_EQ(folder.bytes(rostertest::mainDataFile), mainDataBytes);
 }
 
 TEST_F(RosterExports, AFailedWriteIsReportedAndNoSuccessFollows) {
@@ -252,6 +266,7 @@ struct MergeRefusal {
 };
 
 TEST_F(RosterMerge, RefusalsWriteNothingAndChangeNothing) {
+  const std::string mainData[] = {mainDataRefusal("maindata.vl1"), mainDataRefusal("MainData.vl1")};
   const MergeRefusal cases[] = {
       {"cancelled", false, "", "", ""},
       {"capital extension", false, "other.VL1", "Filename must have extension .vl1.",
@@ -265,7 +280,11 @@ TEST_F(RosterMerge, RefusalsWriteNothingAndChangeNothing) {
        "Filename Error!"},
       {"empty database", true, "other.vl1", "There's no wrestlers here to export!",
        "No Wrestlers!"},
+      {"the main data file", false, "maindata.vl1", mainData[0].c_str(), "Filename Error!"},
+      {"the main data file in other letter case", false, "MainData.vl1", mainData[1].c_str(),
+       "Filename Error!"},
   };
+  const std::string mainDataBytes = folder.bytes(rostertest::mainDataFile);
   for (const MergeRefusal& c : cases) {
     SCOPED_TRACE(c.what);
     writeRoster(c.emptyDatabase ? Records{} : Records{d});
@@ -287,6 +306,7 @@ TEST_F(RosterMerge, RefusalsWriteNothingAndChangeNothing) {
     }
     EXPECT_EQ(folder.bytes("Data/other.vl1"), rosterBytes({a, b}));
     EXPECT_EQ(folder.bytes("other.vl1"), rosterBytes({a}));
+    EXPECT_EQ(folder.bytes(rostertest::mainDataFile), mainDataBytes);
     EXPECT_EQ(table(list), before);
     EXPECT_EQ(list.twin(roster_file::names).items(), Names{"from the last merge"});
   }

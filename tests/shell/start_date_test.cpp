@@ -387,7 +387,9 @@ TEST_P(StartDateSavedFile, KeepsItsLineCountAndEveryOtherLineByteForByte) {
   const bool mixed = std::string(GetParam().name).find("Mixed") != std::string::npos;
   const std::vector<std::string> told = desktop.messageTexts();
   ASSERT_EQ(told.size(), mixed ? 2u : 1u);
-  if (mixed) EXPECT_NE(told.front().find("mixes line ends: line 2 "), std::string::npos);
+  if (mixed) {
+    EXPECT_NE(told.front().find("mixes line ends: line 2 "), std::string::npos);
+  }
   EXPECT_EQ(told.back(), savedOk);
   EXPECT_EQ(folder.bytes(dataFile), GetParam().after);
   EXPECT_EQ(folder.read(dataFile).size(), lineCount);

@@ -1,4 +1,4 @@
-// venues.txt: reading (a last venue cut short is completed), writing, and the small rules of a
+// venues.txt: reading (a last venue cut short is made whole), writing, and the small rules of a
 // venue's lines: the shown country, a new venue's default name and a typed capacity.
 
 #include "venues/venue_file.h"
@@ -17,41 +17,61 @@ using Lines = std::vector<std::string>;
 
 std::string venuesPath() { return common::dataFilePath("\\Data\\", venue_file::fileName); }
 
-TEST(VenueFile, ReadsEveryLineAsItIsAndCompletesALastVenueCutShort) {
+TEST(VenueFile, ReadsEveryLineAsItIsAndMakesALastVenueCutShortWhole) {
   struct Case {
     const char* what;
     std::string bytes;
     Lines lines;
+    std::size_t filledIn;
   };
   const Case cases[] = {
-      {"empty file", "", {}},
+      {"empty file", "", {}, 0},
       {"one whole venue, blanks and a code-page byte kept",
        " Caf\xE9 Hall \r\nA, B\r\nA\r\n1,000\r\nusa\r\nNone\r\n",
-       {" Caf\xE9 Hall ", "A, B", "A", "1,000", "usa", "None"}},
+       {" Caf\xE9 Hall ", "A, B", "A", "1,000", "usa", "None"},
+       0},
       {"eight lines: the second venue gets four empty lines",
        "One\r\nc\r\nc\r\n1\r\nUK\r\nNone\r\nTwo\r\nTown, State",
-       {"One", "c", "c", "1", "UK", "None", "Two", "Town, State", "", "", "", ""}},
-      {"an empty line after the last venue becomes a venue without a name",
+       {"One", "c", "c", "1", "UK", "None", "Two", "Town, State", "", "", "", ""},
+       4},
+      {"a last venue of one line without a name still holds data",
+       "One\r\nc\r\nc\r\n1\r\nUK\r\nNone\r\n\r\n\r\nTown\r\n",
+       {"One", "c", "c", "1", "UK", "None", "", "", "Town", "", "", ""},
+       3},
+      {"an empty line after the last venue is dropped",
        "One\r\nc\r\nc\r\n1\r\nUK\r\nNone\r\n\r\n",
-       {"One", "c", "c", "1", "UK", "None", "", "", "", "", "", ""}},
+       {"One", "c", "c", "1", "UK", "None"},
+       0},
+      {"five empty lines after the last venue are dropped",
+       "One\r\nc\r\nc\r\n1\r\nUK\r\nNone\r\n\r\n\r\n\r\n\r\n\r\n",
+       {"One", "c", "c", "1", "UK", "None"},
+       0},
+      {"six empty lines are a venue without a name, and stay",
+       "\r\n\r\n\r\n\r\n\r\n\r\n",
+       {"", "", "", "", "", ""},
+       0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     GameFolder folder;
     folder.writeBytes("Data/venues.txt", c.bytes);
     Lines lines = {"left over"};
-    ASSERT_TRUE(venue_file::readVenues(venuesPath(), lines).ok);
+    std::size_t filledIn = 99;
+    ASSERT_TRUE(venue_file::readVenues(venuesPath(), lines, filledIn).ok);
     EXPECT_EQ(lines, c.lines);
+    EXPECT_EQ(filledIn, c.filledIn);
   }
 }
 
 TEST(VenueFile, AMissingFileIsAFailureWithNoLines) {
   GameFolder folder;
   Lines lines = {"left over"};
-  const common::IoStatus status = venue_file::readVenues(venuesPath(), lines);
+  std::size_t filledIn = 99;
+  const common::IoStatus status = venue_file::readVenues(venuesPath(), lines, filledIn);
   EXPECT_FALSE(status.ok);
   EXPECT_NE(status.error.find("venues.txt"), std::string::npos) << status.error;
   EXPECT_TRUE(lines.empty());
+  EXPECT_EQ(filledIn, 0u);
 }
 
 TEST(VenueFile, WritesEachLineWithCrLf) {

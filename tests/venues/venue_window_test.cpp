@@ -156,25 +156,28 @@ TEST_F(VenueWindow, LoadShowsTheFirstVenueOfTheFileAndShowAllTheFirstOfTheList) 
   EXPECT_EQ(form.List1.listIndex(), -1);
 }
 
-TEST_F(VenueWindow, UnusualFilesLoadWithoutAMessage) {
+TEST_F(VenueWindow, UnusualFilesLoad) {
   struct Case {
     const char* what;
     std::string bytes;
     Lines listed, shown, hidden;
+    std::size_t told;  // message boxes at load
   };
   const Case cases[] = {
-      {"an empty file", "", {}, {"", "", "", "", "Other", ""}, {}},
-      {"eight lines: the second venue is cut short",
+      {"an empty file", "", {}, {"", "", "", "", "Other", ""}, {}, 0},
+      {"eight lines: the second venue is cut short, and the user is told",
        "Bay Arena\r\nTampa, Florida\r\nTampa\r\n900\r\nUSA\r\nNone\r\nCut Hall\r\nAkron, Ohio",
        {"Bay Arena", "Cut Hall"},
        {"Cut Hall", "Akron, Ohio", "", "", "Other", ""},
        {"Bay Arena", "Tampa, Florida", "Tampa", "900", "USA", "None", "Cut Hall", "Akron, Ohio", "",
-        "", "", ""}},
+        "", "", ""},
+       1},
       {"a first venue without a name is shown but never listed",
        "\r\nNowhere\r\nNo\r\n1\r\nUK\r\nNone\r\nBay Arena\r\nT\r\nT\r\n9\r\nUSA\r\nNone\r\n",
        {"Bay Arena"},
        {"", "Nowhere", "No", "1", "UK", "None"},
-       {"", "Nowhere", "No", "1", "UK", "None", "Bay Arena", "T", "T", "9", "USA", "None"}},
+       {"", "Nowhere", "No", "1", "UK", "None", "Bay Arena", "T", "T", "9", "USA", "None"},
+       0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -186,6 +189,8 @@ TEST_F(VenueWindow, UnusualFilesLoadWithoutAMessage) {
     caseEditor.form14.show();
     caseEditor.form14.Command5.click();
     Form18& f = caseEditor.form18;
+    EXPECT_EQ(caseDesktop.dialogs().size(), c.told);
+    caseDesktop.forget();
 
     EXPECT_TRUE(f.visible());
     EXPECT_EQ(f.List1.items(), c.listed);
@@ -549,15 +554,57 @@ TEST_F(VenueWindow, AddNewSwitchesToShowAllAndStoresTheFirstFreeDefaultVenueAtOn
   EXPECT_EQ(file(), joined({def, ashton, def1, added}));
 }
 
-TEST_F(VenueWindow, AddNewAfterAVenueCutShortStartsOnANameLine) {
-  folder.writeBytes(venuesFile, "Cut Hall\r\nAkron, Ohio\r\nAkron");
-  editor.form14.Text1.setText("\\Data\\");
-  editor.form14.show();
-  editor.form14.Command5.click();
-  form.Command2.click();
-  EXPECT_EQ(file(), (Lines{"Cut Hall", "Akron, Ohio", "Akron", "", "", "", "Default Venue",
-                           "Miami, Florida", "Florida", "1000", "USA", "None"}));
-  EXPECT_EQ(listed(), (Lines{"Cut Hall", "Default Venue"}));
+TEST_F(VenueWindow, AFileCutInsideAVenueIsMadeWholeAtLoadSoAddNewStartsOnANameLine) {
+  const std::string two =
+      "Bay Arena\r\nTampa, Florida\r\nTampa\r\n900\r\nUSA\r\nNone\r\n"
+      "Oak Hall\r\nReno, Nevada\r\nReno\r\n800\r\nUSA\r\nNone\r\n";
+  const Lines twoLines = {"Bay Arena", "Tampa, Florida", "Tampa", "900", "USA", "None",
+                          "Oak Hall",  "Reno, Nevada",   "Reno",  "800", "USA", "None"};
+  const Lines added = {"Default Venue", "Miami, Florida", "Florida", "1000", "USA", "None"};
+  struct Case {
+    const char* what;
+    std::string bytes;
+    std::string told;  // the end of the message at load, "" for none
+    Lines saved;       // the file after "Add New"
+  };
+  const Case cases[] = {
+      {"a stray empty line after the last venue is dropped", two + "\r\n", "",
+       joined({twoLines, added})},
+      {"five empty lines after the last venue are dropped", two + "\r\n\r\n\r\n\r\n\r\n", "",
+       joined({twoLines, added})},
+      {"a last venue of three lines gets three more", "Cut Hall\r\nAkron, Ohio\r\nAkron",
+       " ends part of the way through a venue's record. 3 empty lines were added to complete the "
+       "last venue.",
+       joined({{"Cut Hall", "Akron, Ohio", "Akron", "", "", ""}, added})},
+      {"a last venue of five lines, the last four empty, gets one more",
+       two + "Pit\r\n\r\n\r\n\r\n\r\n",
+       " ends part of the way through a venue's record. 1 empty line was added to complete the "
+       "last venue.",
+       joined({twoLines, {"Pit", "", "", "", "", ""}, added})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    GameFolder other;  // each case in a fresh folder and window
+    ScriptedDesktop caseDesktop;
+    Editor caseEditor(caseDesktop);
+    other.writeBytes(venuesFile, c.bytes);
+    caseEditor.form14.Text1.setText("\\Data\\");
+    caseEditor.form14.show();
+    caseEditor.form14.Command5.click();
+    Form18& f = caseEditor.form18;
+    ASSERT_TRUE(f.visible());
+    if (c.told.empty()) {
+      EXPECT_TRUE(caseDesktop.dialogs().empty());
+    } else {
+      ASSERT_EQ(caseDesktop.dialogs().size(), 1u);
+      EXPECT_EQ(caseDesktop.last().text, "\"" + other.path(venuesFile).string() + "\"" + c.told);
+      EXPECT_EQ(caseDesktop.last().icon, ui::Icon::Exclamation);
+    }
+
+    f.Command2.click();  // "Add New"
+    EXPECT_EQ(other.read(venuesFile), c.saved);
+    EXPECT_EQ(f.List2.items(), c.saved);
+  }
 }
 
 TEST_F(VenueWindow, DeleteAsksAndNoChangesNothing) {
