@@ -1,6 +1,8 @@
 #include "promotion/page_fill.h"
 
+#include <cmath>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -14,24 +16,49 @@ namespace pf = promotion_file;
 namespace {
 
 // Setting a pick list or a scroll bar raises its handler exactly as a person's choice would, so the
-// page writes its line back. A line the control can't show as it stands (no item of the list, no
-// position of it, no whole number in the bar's range) never reaches the handler: the control shows
-// no choice, or the nearest value it can, and the line keeps what it holds.
+// page writes its line back. A line the control can't show (no item of the list, no position of
+// it, no whole number in the bar's range) never reaches the handler: the control shows no choice,
+// or the nearest value it can, and the line keeps what it holds.
 
-// A pick list set to its item at the line's position ("1" is the first item).
+// The whole number a line counts as by its leading number: "05", "3 " and "7.0" count as 5, 3 and
+// 7. A line whose leading number has a fraction ("2.5") counts as none.
+std::optional<int> leadingWholeNumber(const std::string& line) {
+  const double value = common::numberValue(line);
+  if (value != std::trunc(value)) return std::nullopt;
+  return wizard::wholeNumber(line);
+}
+
+// The size pick list set to its item n when the line is exactly the text of n.
+void fillSize(ui::ComboBox& list, const std::string& line) {
+  for (int n = 1; n <= list.listCount(); ++n) {
+    if (line == std::to_string(n)) {
+      list.setListIndex(n - 1);
+      return;
+    }
+  }
+  list.setListIndex(-1);  // no choice, silently
+}
+
+// A pick list set to its item at the line's position, counted by its leading number ("1" and "01"
+// are the first item).
 void fillPosition(ui::ComboBox& list, const std::string& line) {
-  const int position = wizard::wholeNumber(line);
-  if (position >= 1 && position <= list.listCount() && std::to_string(position) == line) {
-    list.setListIndex(position - 1);
+  const std::optional<int> position = leadingWholeNumber(line);
+  if (position && *position >= 1 && *position <= list.listCount()) {
+    list.setListIndex(*position - 1);
   } else {
     list.setListIndex(-1);  // no choice, silently
   }
 }
 
+// How a scroll line is read: the whole line as a number ("50"), or its leading number ("60 ").
+enum class ScrollLine { Whole, LeadingNumber };
+
 // A scroll bar set to the line's number.
-void fillScroll(ui::HScrollBar& bar, const std::string& line) {
+void fillScroll(ui::HScrollBar& bar, const std::string& line, ScrollLine reading) {
   const int value = wizard::wholeNumber(line);
-  if (value >= bar.min() && value <= bar.max() && std::to_string(value) == line) {
+  const bool readable = reading == ScrollLine::Whole ? std::to_string(value) == line
+                                                     : leadingWholeNumber(line).has_value();
+  if (readable && value >= bar.min() && value <= bar.max()) {
     bar.setValue(value);
     return;
   }
@@ -50,7 +77,7 @@ void fillProfile(Editor& editor) {
   page.prominitials.setCaption(line(pf::initialsLine));
   page.promname.setCaption(line(pf::nameLine));
   page.promlogo.setCaption(line(pf::logoLine));
-  fillPosition(page.Combo1, line(pf::sizeLine));  // "1" to "6"
+  fillSize(page.Combo1, line(pf::sizeLine));  // "1" to "6"
   page.bankbalance.setCaption(line(pf::bankBalanceLine));
   page.website.setCaption(line(pf::webSiteLine));
   page.Text1.setText(line(pf::descriptionLine));
@@ -75,7 +102,7 @@ void fillWeeklyShows(Editor& editor) {
   page.showlogo.setCaption(line(F::logo));
   page.Combo2.setText(line(F::brand));
   page.Combo3.setText(line(F::type));
-  fillScroll(page.HScroll1, line(F::popularity));
+  fillScroll(page.HScroll1, line(F::popularity), ScrollLine::Whole);
   page.percentage.setCaption(line(F::popularity) + "%");
   const std::string rating = line(F::ratingOrBuys);
   page.tvrating.setCaption(page.Combo3.text() == "TV" ? common::fromHundredths(rating) : rating);
@@ -128,7 +155,8 @@ void fillNextBigShow(Editor& editor) {
   page.nameofbigshow.setCaption(name);
   fillPosition(page.Combo2, wizard::line(editor, pf::nextBigShowLevelLine));
   page.dateofshow.setCaption(wizard::line(editor, pf::nextBigShowDateLine));
-  fillScroll(page.HScroll1, wizard::line(editor, pf::nextBigShowDaysLine));
+  fillScroll(page.HScroll1, wizard::line(editor, pf::nextBigShowDaysLine),
+             ScrollLine::LeadingNumber);
   page.days.setCaption(wizard::line(editor, pf::nextBigShowDaysLine));
 }
 
@@ -143,13 +171,13 @@ void fillTitleBelts(Editor& editor) {
   page.Combo1.setEnabled(false);
   page.titlename.setCaption(line(F::name));
   page.holdername.setCaption(line(F::holderName));
-  fillScroll(page.HScroll1, line(F::value));
+  fillScroll(page.HScroll1, line(F::value), ScrollLine::LeadingNumber);
   page.titlevalue.setCaption(line(F::value) + "%");
   page.Combo2.setText(line(F::gender));
   page.Combo3.setText(line(F::weightClass));
   page.Combo4.setText(line(F::hardcore));
   page.Combo5.setText(line(F::brand));
-  fillScroll(page.HScroll2, line(F::minimumDraw));
+  fillScroll(page.HScroll2, line(F::minimumDraw), ScrollLine::LeadingNumber);
   page.mindraw.setCaption(line(F::minimumDraw));
   page.currentchamp.setCaption(line(F::champion));
   page.champ1.setCaption("None");
@@ -186,7 +214,7 @@ void fillTalkShows(Editor& editor) {
   page.brand2talkshowhost.setCaption(orText(line(pf::segmentHostLine(2)), "NA"));
   page.talkshow2showname.setCaption(orText(line(pf::segmentShowLine(2)), "NA"));
   page.popularity.setCaption(line(pf::popularityLine) + "%");
-  fillScroll(page.HScroll1, line(pf::popularityLine));
+  fillScroll(page.HScroll1, line(pf::popularityLine), ScrollLine::Whole);
   page.Combo2.setText(line(pf::countryLine));
 }
 

@@ -69,12 +69,6 @@ void Form1::Command2_Click() {
         ui::ask(desktop, "Please enter a filename for this new promotion.", "Filename", "vlf.fed");
     if (name.empty()) return;
 
-    // A name that is not one bare file name is refused before anything looks for it.
-    if (const std::string reason = promotion_file::checkFileName(name); !reason.empty()) {
-      ui::say(desktop, "That name can't be used as the name of a promotion file.\r\n\r\n" + reason,
-              ui::Icon::None, "Filename Invalid");
-      continue;
-    }
     // Both checks run, so one name can get both messages.
     bool accepted = true;
     if (common::exists(editor_.dataFile(name))) {
@@ -87,6 +81,15 @@ void Form1::Command2_Click() {
     if (!common::wildcardMatch(name, promotion_file::pattern)) {
       ui::say(desktop, "The filename must end in .fed.", ui::Icon::None, "Filename Invalid");
       accepted = false;
+    }
+    // A name that passes both but is not one bare file name the promotion can be saved under.
+    if (accepted) {
+      if (const std::string reason = promotion_file::checkFileName(name); !reason.empty()) {
+        ui::say(desktop,
+                "That name can't be used as the name of a promotion file.\r\n\r\n" + reason,
+                ui::Icon::None, "Filename Invalid");
+        accepted = false;
+      }
     }
     if (accepted) {
       // The file is written only when the new promotion is saved.

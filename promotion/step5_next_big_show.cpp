@@ -47,15 +47,14 @@ void Form7::nameofbigshow_Click() {
       "Please enter the name of the next big show this promotion will have. If there isn't one "
       "currently planned, enter 'None'.");
   if (answer != "None") return;
-  // No next big show: the page shows what it shows for a promotion without one, and the level,
-  // date and days lines are emptied (after the list and the scroll bar wrote theirs back).
+  // No next big show: the page shows what it shows for a promotion without one, and the lines
+  // hold what it shows: the level "Basic" (written back by the list), no date and 0 days. A show
+  // named next keeps the level shown unless another is chosen.
   Combo2.setListIndex(0);
   dateofshow.setCaption("");
   HScroll1.setValue(0);
   days.setCaption("0");
-  wizard::setLine(editor_, pf::nextBigShowLevelLine, "");
   wizard::setLine(editor_, pf::nextBigShowDateLine, "");
-  wizard::setLine(editor_, pf::nextBigShowDaysLine, "0");
 }
 
 void Form7::Combo2_Click() {

@@ -90,7 +90,7 @@ Form8::Form8(Editor& editor) : editor_(editor) {
   fill(Combo5, {"All", "Brand 1", "Brand 2"});
   for (ui::HScrollBar* bar : {&HScroll1, &HScroll2}) {
     bar->setRange(0, 100);
-    bar->setSteps(1, 10);
+    bar->setSteps(1, 1);  // an arrow and a click on the track alike
   }
 
   placeFull(0, Label4, "Title Name", titlename);

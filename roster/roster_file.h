@@ -15,6 +15,10 @@ namespace roster_file {
 
 inline const std::string fileName = "wrestlers.vl1";
 
+// The most wrestlers the game reads from a roster file. The editor keeps and writes more; it only
+// tells the user.
+inline constexpr std::size_t gameWrestlerLimit = 32767;
+
 // The fields of a wrestler record, by their line within the record.
 enum Field : int {
   names = 0,          // full name: the key by which the wrestler list finds a wrestler

@@ -215,11 +215,13 @@ void Form12::load() {
                                            "who is listed with the others"),
             ui::Icon::Exclamation);
   }
+  warnGameLimit(roster_file::fileName, names.items().size());
 }
 
 bool Form12::saveroster() {
   const std::string path = editor_.dataFile(roster_file::fileName);
   if (!ui::mayReplace(editor_.desktop, path, fileStamp_)) return false;
+  warnGameLimit(roster_file::fileName, names.items().size());
   if (common::IoStatus status = roster_file::writeRosterColumns(path, columns()); !status) {
     ui::say(editor_.desktop, "The wrestlers file could not be saved.\r\n\r\n" + status.error,
             ui::Icon::Critical);
@@ -593,6 +595,26 @@ bool Form12::checkRosterName(const std::string& name, ui::Icon icon, const std::
   return false;
 }
 
+namespace {
+
+// A count with its thousands grouped as the game's limit is written: 32768 -> "32,768".
+std::string groupedCount(std::size_t count) {
+  std::string digits = std::to_string(count);
+  for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
+  return digits;
+}
+
+}  // namespace
+
+void Form12::warnGameLimit(const std::string& fileName, std::size_t wrestlers) {
+  if (wrestlers <= roster_file::gameWrestlerLimit) return;
+  ui::say(editor_.desktop,
+          fileName + " holds " + groupedCount(wrestlers) +
+              " wrestlers, but the game reads at most 32,767.\r\n\r\nThe editor keeps them all; "
+              "the game may not.",
+          ui::Icon::Exclamation);
+}
+
 void Form12::setTwins(std::vector<roster_file::WrestlerRecord> records) {
   for (std::size_t f = 0; f < twins_.size(); ++f) {
     std::vector<std::string> values;
@@ -624,6 +646,7 @@ void Form12::Command11_Click() {
   for (std::size_t i = 0; i < promotions.size(); ++i) {
     if (promotions[i] == wanted) chosen.push_back(record(static_cast<int>(i)));
   }
+  warnGameLimit(name, chosen.size());
   // Made only where nothing is: a file of that name that appeared meanwhile is never replaced.
   if (common::IoStatus status =
           roster_file::writeRoster(path, chosen, common::WriteMode::CreateNew);
@@ -734,6 +757,7 @@ void Form12::Command9_Click() {
   // Another program may have written the target while the questions were asked.
   if (!ui::mayReplace(editor_.desktop, path, read.stamp)) return;
   // The twins hold the merged roster, as written.
+  warnGameLimit(name, slots.size());
   const common::IoStatus status = roster_file::writeRoster(path, slots);
   setTwins(std::move(slots));
   if (!status) {

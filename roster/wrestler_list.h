@@ -157,6 +157,9 @@ class Form12 : public ui::Form {
 
   // --- Bulk changes and exports --------------------------------------------------------------
   double draw();  // one uniform draw in [0, 1) for the expiry dates
+  // Tells the user, before a roster file of more wrestlers than the game reads is written or after
+  // one is loaded, that the game may not read them all. Nothing is cut.
+  void warnGameLimit(const std::string& fileName, std::size_t wrestlers);
   // Whether a roster file name typed for an export may be used; tells the user why not.
   bool checkRosterName(const std::string& name, ui::Icon icon, const std::string& title);
   void setTwins(std::vector<roster_file::WrestlerRecord> records);

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "promotion/wizard_page.h"
 #include "tests/promotion/chooser_session.h"
@@ -326,4 +329,76 @@ TEST(PageFill, ASecondPromotionLeavesNothingOfTheFirst) {
 
   EXPECT_EQ(pagesAsSeen(s.editor), pagesAsSeen(fresh.editor));
   EXPECT_EQ(s.openLines(), fresh.openLines());
+}
+
+// Positions (production values, the next big show's level) and the scroll lines read by their
+// leading number count by that number: the list or bar shows it, and its handler writes the line
+// back as plain text. A number outside the list or the bar shows no choice, or the bar's nearest
+// value, and the line stays as it is. The size line is compared as text and has no such reading.
+TEST(PageFill, PositionsAndLeadingNumberScrollLinesCountByTheirNumber) {
+  using F = TitleField;
+  struct Case {
+    std::size_t index;
+    std::string line;
+    std::function<std::string(Editor&)> shown;
+    std::string expectedShown, lineAfter;
+  };
+  auto text = [](ui::ComboBox Form5::*list) {
+    return [list](Editor& e) { return (e.form5.*list).text(); };
+  };
+  const auto level = [](Editor& e) { return e.form7.Combo2.text(); };
+  const auto days = [](Editor& e) {
+    return std::to_string(e.form7.HScroll1.value()) + " " + e.form7.days.caption();
+  };
+  const auto value = [](Editor& e) {
+    return std::to_string(e.form8.HScroll1.value()) + " " + e.form8.titlevalue.caption();
+  };
+  const auto draw = [](Editor& e) {
+    return std::to_string(e.form8.HScroll2.value()) + " " + e.form8.mindraw.caption();
+  };
+  const std::vector<Case> cases = {
+      {primaryProductionLine, "05", text(&Form5::Combo1), "$7,500 Per Show", "5"},
+      {secondaryProductionLine, "3 ", text(&Form5::Combo2), "$2,500 Per Show", "3"},
+      {bigShowProductionLine, "7.0", text(&Form5::Combo3), "$15,000 Per Show", "7"},
+      {primaryProductionLine, "20 Per Show", text(&Form5::Combo1), "$1,250,000 Per Show", "20"},
+      {nextBigShowLevelLine, "02", level, "Regular", "2"},
+      {titleLine(1, F::value), "60 ", value, "60 60%", "60"},
+      {titleLine(1, F::minimumDraw), "45 points", draw, "45 45", "45"},
+      {nextBigShowDaysLine, "012", days, "12 12", "12"},
+      // Outside the list or the bar's range, or not a whole number: the line stays.
+      {primaryProductionLine, "0", text(&Form5::Combo1), "", "0"},
+      {secondaryProductionLine, "21", text(&Form5::Combo2), "", "21"},
+      {bigShowProductionLine, "2.5", text(&Form5::Combo3), "", "2.5"},
+      {nextBigShowLevelLine, "4 ", level, "", "4 "},
+      {nextBigShowLevelLine, "", level, "", ""},
+      {titleLine(1, F::value), "150 ", value, "100 150 %", "150 "},
+      {titleLine(1, F::minimumDraw), "-3", draw, "0 -3", "-3"},
+      {nextBigShowDaysLine, "41 days", days, "40 41 days", "41 days"},
+      {nextBigShowDaysLine, "12.5", days, "12 12.5", "12.5"},
+  };
+  // A promotion with a named next big show that the fill leaves exactly as it is.
+  const std::vector<std::string> base = promotionWith({{monthLine(1, MonthField::brand), "All"},
+                                                       {nextBigShowNameLine, "Mayhem"},
+                                                       {nextBigShowLevelLine, "1"},
+                                                       {nextBigShowDaysLine, "0"}});
+  for (const Case& c : cases) {
+    SCOPED_TRACE("line " + std::to_string(c.index) + " \"" + c.line + "\"");
+    Session s;
+    std::vector<std::string> lines = base;
+    lines[c.index] = c.line;
+    openLines(s, lines);
+    EXPECT_EQ(c.shown(s.editor), c.expectedShown);
+    lines[c.index] = c.lineAfter;
+    EXPECT_EQ(s.openLines(), lines);
+    EXPECT_TRUE(s.desktop.messageTexts().empty());
+  }
+
+  // The size has no leading-number reading: "05" is none of "1" to "6". (With no size chosen, only
+  // a national coverage is left as it is.)
+  Session s;
+  const std::vector<std::string> lines =
+      promotionWith({{sizeLine, "05"}, {tvCoverageLine, "National"}});
+  openLines(s, lines);
+  EXPECT_EQ(s.editor.form3.Combo1.text(), "");
+  EXPECT_EQ(s.openLines()[sizeLine], "05");
 }

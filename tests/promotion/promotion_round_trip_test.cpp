@@ -234,6 +234,48 @@ TEST(PromotionRoundTrip, NoNextBigShowIsSavedWithoutItsDetails) {
   EXPECT_EQ(saved[nextBigShowDaysLine], "0");
 }
 
+// "None" shows the level "Basic" and stores it; a show named next afterwards keeps that level
+// through "SAVE", and the reopened file shows it again.
+TEST(PromotionRoundTrip, AShowNamedAfterNoneKeepsTheLevelShown) {
+  Session s;
+  s.folder.write("Data/test.fed", promotionWith({{nextBigShowNameLine, "Mayhem"},
+                                                 {nextBigShowLevelLine, "3"},
+                                                 {nextBigShowDateLine, "Friday 1st July 2005"},
+                                                 {nextBigShowDaysLine, "7"}}));
+  openPromotion(s.editor, "test.fed");
+  Editor& e = s.editor;
+  for (ui::CommandButton* next :
+       {&e.form3.Command1, &e.form4.Command1, &e.form5.Command1, &e.form6.Command1})
+    next->click();
+  ASSERT_TRUE(e.form7.visible());
+  EXPECT_EQ(e.form7.Combo2.text(), "Extensive");
+
+  s.desktop.reply("None");
+  e.form7.nameofbigshow.click();
+  EXPECT_EQ(e.form7.Combo2.text(), "Basic");
+  EXPECT_EQ(s.openLines()[nextBigShowLevelLine], "1");
+  s.desktop.reply("Highfire");
+  e.form7.nameofbigshow.click();
+  s.desktop.reply("Saturday 21st August 2004");
+  e.form7.dateofshow.click();
+  for (ui::CommandButton* next : {&e.form7.Command1, &e.form8.Command1, &e.form10.Command1})
+    next->click();
+  s.desktop.forget();
+  e.form11.Command1.click();
+
+  ASSERT_TRUE(savedOk(s, "test.fed"));
+  const std::vector<std::string> saved = s.folder.read("Data/test.fed");
+  EXPECT_EQ(saved[nextBigShowNameLine], "Highfire");
+  EXPECT_EQ(saved[nextBigShowLevelLine], "1");
+  EXPECT_EQ(saved[nextBigShowDateLine], "Saturday 21st August 2004");
+  EXPECT_EQ(saved[nextBigShowDaysLine], "0");
+
+  openPromotion(e, "test.fed");
+  EXPECT_EQ(e.form7.nameofbigshow.caption(), "Highfire");
+  EXPECT_EQ(e.form7.Combo2.text(), "Basic");
+  EXPECT_EQ(s.openLines(), saved);
+}
+
 // A file that can't be written is reported with its reason; the old file, the open promotion's
 // lines and Step 8 stay as they were, and a later save goes through.
 TEST(PromotionRoundTrip, ASaveThatCannotBeWrittenChangesNothing) {

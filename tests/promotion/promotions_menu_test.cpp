@@ -58,6 +58,11 @@ TEST(PromotionsMenu, CreateRefusesANameWithItsMessagesAndAsksAgain) {
       {"x/b.fed", {{nameRefused, "Filename Invalid"}}},
       {".fed", {{nameRefused, "Filename Invalid"}}},
       {"C:b.fed", {{nameRefused, "Filename Invalid"}}},
+      // The stricter checks come only after the name passed the two above.
+      {"x.fed.", {{endingText, "Filename Invalid"}}},
+      {"x.fed ", {{endingText, "Filename Invalid"}}},
+      {"x/b.fe", {{endingText, "Filename Invalid"}}},
+      {"x", {{existsText, "File Already Exists"}, {endingText, "Filename Invalid"}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QPixmap>
+#include <QScrollBar>
 
 #include "app/editor.h"
+#include "promotion/promotion_file.h"
+#include "promotion/wizard_page.h"
 #include "qt/front_end.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/scripted_desktop.h"
@@ -39,6 +42,44 @@ TEST(EditorWindowsTest, EveryWindowShowsAndGrabsAtItsDesignSize) {
     form.hide();
     screen.flush();
     EXPECT_FALSE(window->isVisible());
+  }
+}
+
+// On "Step 6 of 8" an arrow and a click on the track both move the title's value and minimum draw
+// by 1, and the line follows.
+TEST(EditorWindowsTest, Step6ScrollBarsMoveByOneForAnArrowOrAClickOnTheTrack) {
+  GameFolder game;
+  ScriptedDesktop desktop;
+  Editor editor(desktop);
+  front::FrontEnd screen(front::windowsOf(editor));
+  editor.form14.Text1.setText("\\Data\\");
+  editor.form1.show();
+  desktop.reply("vlf.fed");
+  editor.form1.Command2.click();  // a new promotion: value 50, minimum draw 60
+  editor.form3.hide();
+  editor.form8.show();
+  screen.flush();
+
+  namespace pf = promotion_file;
+  using F = pf::TitleField;
+  const struct {
+    ui::HScrollBar* bar;
+    std::size_t line;
+    int start;
+  } bars[] = {{&editor.form8.HScroll1, pf::titleLine(1, F::value), 50},
+              {&editor.form8.HScroll2, pf::titleLine(1, F::minimumDraw), 60}};
+  for (const auto& b : bars) {
+    SCOPED_TRACE(b.bar->name());
+    auto* widget = qobject_cast<QScrollBar*>(screen.widget(*b.bar));
+    ASSERT_NE(widget, nullptr);
+    ASSERT_EQ(b.bar->value(), b.start);
+    widget->triggerAction(QAbstractSlider::SliderPageStepAdd);  // a click on the track
+    EXPECT_EQ(b.bar->value(), b.start + 1);
+    EXPECT_EQ(wizard::line(editor, b.line), std::to_string(b.start + 1));
+    widget->triggerAction(QAbstractSlider::SliderPageStepSub);
+    widget->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the left arrow
+    EXPECT_EQ(b.bar->value(), b.start - 1);
+    EXPECT_EQ(wizard::line(editor, b.line), std::to_string(b.start - 1));
   }
 }
 
