@@ -202,6 +202,24 @@ std::string checkNewName(const std::string& name) {
   return "";
 }
 
+std::string checkTypedFileName(const std::string& name) {
+  if (name.find_first_not_of(" \t") == std::string::npos) return "Please enter a name.";
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 32 || byte == 127)
+      return "A name cannot contain control characters such as tabs or line breaks.";
+  }
+  const std::size_t bad = name.find_first_of("<>:\"|?*");
+  if (bad != std::string::npos)
+    return std::string("A name cannot contain the character ") + name[bad] +
+           " (none of < > : \" | ? * may be used).";
+  const std::size_t folderEnd = name.find_last_of("\\/");
+  const std::string last = folderEnd == std::string::npos ? name : name.substr(folderEnd + 1);
+  if (last.empty() || last == "." || last == "..")
+    return "A file name must follow the last folder of the name.";
+  return "";
+}
+
 bool isPortableName(const std::string& name) {
   if (name.empty()) return false;
   for (const char c : name) {

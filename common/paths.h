@@ -46,6 +46,12 @@ std::string picturePath(const std::string& name);
 // "\"), "." or "..", any of <>:"|?*, control characters.
 std::string checkNewName(const std::string& name);
 
+// Checks a file name a user typed that may lead through folders ("sub\x.vl1", "..\Data\x.vl1";
+// "\" and "/" both separate folders). Returns "" when it may be used, otherwise a sentence saying
+// why not: an empty name, control characters, any of <>:"|?*, or no file name after the last
+// folder. Where it leads is for resolvePath to say.
+std::string checkTypedFileName(const std::string& name);
+
 // Whether a name found on disk could name a file or folder on the game's platform: no "\" or
 // "/", none of <>:"|?*, no control characters. Entries whose names can't are never offered.
 bool isPortableName(const std::string& name);

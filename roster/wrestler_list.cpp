@@ -1,6 +1,7 @@
 #include "roster/wrestler_list.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -588,8 +589,19 @@ bool Form12::checkRosterName(const std::string& name, ui::Icon icon, const std::
             icon, title);
     return false;
   }
-  // One bare name in the data set's folder: nothing that reaches outside it.
-  const std::string problem = common::checkNewName(name);
+  // The name is joined to the data set's folder as typed, and a folder in it is followed, as on
+  // the game's platform; but it must lead to a folder that exists inside the game folder.
+  std::string problem = common::checkTypedFileName(name);
+  if (problem.empty()) {
+    std::filesystem::path target;
+    if (const common::IoStatus resolved = common::resolvePath(editor_.dataFile(name), target);
+        !resolved) {
+      problem = resolved.error;
+    } else if (std::error_code error; !std::filesystem::is_directory(target.parent_path(), error)) {
+      problem = "The folder \"" + target.parent_path().string() +
+                "\" does not exist, so no roster file can be written there.";
+    }
+  }
   if (problem.empty()) return true;
   ui::say(editor_.desktop, problem, icon, title);
   return false;

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "tests/roster/roster_session.h"
+#include "tests/support/unprivileged.h"
 
 namespace {
 
@@ -100,6 +102,14 @@ TEST_F(RosterExports, APromotionExportRefusesBadInputAndWritesNothing) {
   const std::string taken = "A file with this name already exists. Please enter a new filename.";
   const std::string mainData[] = {mainDataRefusal("maindata.vl1"), mainDataRefusal("MainData.vl1"),
                                   mainDataRefusal("MAINDATA.vl1")};
+  const std::string root = folder.root().string();
+  const std::string outside =
+      "\"" + root +
+      "/Data/../../outside.vl1\" lies outside the game folder, so the editor "
+      "does not use it.";
+  const std::string missing = "The folder \"" + root +
+                              "/Data/missing\" does not exist, so no roster file can be written "
+                              "there.";
   const Refusal cases[] = {
       {"", "sbl.vl1", both.c_str()},
       {"SBL", "", both.c_str()},
@@ -107,15 +117,12 @@ TEST_F(RosterExports, APromotionExportRefusesBadInputAndWritesNothing) {
       {"SBL", "sbl.vl1 ", extension.c_str()},
       {"SBL", "sbl", extension.c_str()},
       {"SBL", "wrestlers.vl1", taken.c_str()},
-      {"SBL", "../outside.vl1",
-       "A name cannot contain the character / (none of / \\ < > : \" | "
-       "? * may be used)."},
-      {"SBL", "..\\outside.vl1",
-       "A name cannot contain the character \\ (none of / \\ < > : \" "
-       "| ? * may be used)."},
+      {"SBL", "../../outside.vl1", outside.c_str()},
+      {"SBL", "..\\..\\outside.vl1", outside.c_str()},
+      {"SBL", "missing\\sbl.vl1", missing.c_str()},
       {"SBL", "a:b.vl1",
-       "A name cannot contain the character : (none of / \\ < > : \" | ? * "
-       "may be used)."},
+       "A name cannot contain the character : (none of < > : \" | ? * may be used)."},
+      {"SBL", "sub\\", extension.c_str()},
       {"SBL", "maindata.vl1", mainData[0].c_str()},
       {"SBL", "MainData.vl1", mainData[1].c_str()},
       {"SBL", "MAINDATA.vl1", mainData[2].c_str()},
@@ -135,7 +142,7 @@ TEST_F(RosterExports, APromotionExportRefusesBadInputAndWritesNothing) {
     EXPECT_EQ(list.Text5.text(), c.file);
     EXPECT_EQ(folder.entries("Data"), before);
   }
-  EXPECT_FALSE(std::filesystem::exists(folder.root() / "outside.vl1"));
+  EXPECT_FALSE(std::filesystem::exists(folder.root().parent_path() / "outside.vl1"));
   EXPECT_EQ(folder.bytes(rostertest::rosterFile), rosterBytes({wrestler("Al Crane", "SBL")}));
   EXPECT_EQ(folder.bytes(rostertest::mainDataFile), mainDataBytes);
 }
@@ -143,13 +150,20 @@ TEST_F(RosterExports, APromotionExportRefusesBadInputAndWritesNothing) {
 TEST_F(RosterExports, AFailedWriteIsReportedAndNoSuccessFollows) {
   writeRoster({wrestler("Al Crane", "SBL")});
   open();
-  std::filesystem::remove_all(folder.path("Data"));  // the data set's folder is gone
+  // A folder the user may not write: the write itself fails.
+  std::filesystem::permissions(folder.path("Data"), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
   list.Text4.type("SBL");
   list.Text5.type("sbl.vl1");
-  list.Command11.click();
-  ASSERT_EQ(desktop.dialogs().size(), 1u);
-  EXPECT_EQ(desktop.last().text.rfind("The wrestlers could not be exported.", 0), 0u);
-  EXPECT_EQ(desktop.last().icon, ui::Icon::Critical);
+  const std::optional<std::string> told = runUnprivileged(folder.root(), [&] {
+    list.Command11.click();
+    return desktop.dialogs().size() == 1 ? desktop.last().text : std::string("dialogs");
+  });
+  std::filesystem::permissions(folder.path("Data"), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
+  ASSERT_TRUE(told.has_value());
+  EXPECT_EQ(told->rfind("The wrestlers could not be exported.", 0), 0u) << *told;
+  EXPECT_FALSE(folder.exists("Data/sbl.vl1"));
   EXPECT_EQ(list.Text4.text(), "SBL");
   EXPECT_EQ(list.Text5.text(), "sbl.vl1");
 }
@@ -267,6 +281,13 @@ struct MergeRefusal {
 
 TEST_F(RosterMerge, RefusalsWriteNothingAndChangeNothing) {
   const std::string mainData[] = {mainDataRefusal("maindata.vl1"), mainDataRefusal("MainData.vl1")};
+  const std::string root = folder.root().string();
+  const std::string outside = "\"" + root +
+                              "/Data/../../other.vl1\" lies outside the game folder, so the editor "
+                              "does not use it.";
+  const std::string missing = "The folder \"" + root +
+                              "/Data/missing\" does not exist, so no roster file can be written "
+                              "there.";
   const MergeRefusal cases[] = {
       {"cancelled", false, "", "", ""},
       {"capital extension", false, "other.VL1", "Filename must have extension .vl1.",
@@ -275,8 +296,11 @@ TEST_F(RosterMerge, RefusalsWriteNothingAndChangeNothing) {
        "Filename Error!"},
       {"no such file", false, "missing.vl1", "No file with that name exists in this directory.",
        "Filename Error!"},
-      {"a folder part", false, "../other.vl1",
-       "A name cannot contain the character / (none of / \\ < > : \" | ? * may be used).",
+      {"outside the game folder", false, "../../other.vl1", outside.c_str(), "Filename Error!"},
+      {"a folder that is not there", false, "missing/other.vl1", missing.c_str(),
+       "Filename Error!"},
+      {"a character the game's platform forbids", false, "a|b.vl1",
+       "A name cannot contain the character | (none of < > : \" | ? * may be used).",
        "Filename Error!"},
       {"empty database", true, "other.vl1", "There's no wrestlers here to export!",
        "No Wrestlers!"},
@@ -331,6 +355,61 @@ TEST_F(RosterMerge, ATargetEndingInsideARecordIsLeftAsItIs) {
   desktop.reply("other.vl1");
   list.Command9.click();
   EXPECT_EQ(target("other.vl1"), (Records{a, d}));
+}
+
+// --- Typed names that lead through folders ------------------------------------------------------
+
+// No writer's temporary file is left anywhere in the game folder.
+bool noTemporaryFiles(const GameFolder& folder) {
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.root()))
+    if (entry.path().filename().string().find(".tmp-") != std::string::npos) return false;
+  return true;
+}
+
+TEST_F(RosterExports, ExportsAndMergesFollowTheFoldersOfATypedName) {
+  writeRoster({wrestler("Al Crane", "SBL")});
+  folder.makeFolder("Data/sub");
+  open();
+  const std::string one = rosterBytes({wrestler("Al Crane", "SBL")});
+
+  // Into a subfolder of the data set, "\\" or "/" between them.
+  list.Text4.type("SBL");
+  list.Text5.type("sub\\sbl.vl1");
+  list.Command11.click();
+  EXPECT_EQ(folder.bytes("Data/sub/sbl.vl1"), one);
+  EXPECT_EQ(desktop.messageTexts(), Names{"File ''sub\\sbl.vl1'' created successfully."});
+
+  desktop.forget();
+  desktop.reply("sub/sbl.vl1");
+  desktop.answerNo();  // Al Crane is there already: keep that one
+  list.Command9.click();
+  EXPECT_EQ(desktop.last().text, "Roster exported successfully.");
+  EXPECT_EQ(folder.bytes("Data/sub/sbl.vl1"), one);
+  EXPECT_TRUE(noTemporaryFiles(folder));
+}
+
+TEST(RosterMergeFromAScenario, MergesIntoTheNewGameRosterThroughTheTypedFolders) {
+  rostertest::Session s;
+  s.folder.write("Data/maindata.vl1", rostertest::mainData("2004"));
+  s.folder.writeBytes("Data/wrestlers.vl1", rosterBytes({wrestler("Al Crane")}));
+  s.folder.write("Scenarios/S/maindata.vl1", rostertest::mainData("2004"));
+  s.folder.write("Scenarios/S/venues.txt", {"Arena", "Town, USA", "Town", "5000", "USA", "None"});
+  s.folder.writeBytes("Scenarios/S/wrestlers.vl1", rosterBytes({wrestler("Bo Marsh")}));
+  s.editor.start();
+  s.editor.form15.Command1.click();  // "Edit a Scenario"
+  s.editor.form15.List1.choose(0);
+  s.editor.form15.Command6.click();
+  s.editor.form14.Command2.click();  // "Edit The Wrestlers File"
+  ASSERT_TRUE(s.editor.form12.visible());
+
+  s.desktop.reply("..\\..\\Data\\wrestlers.vl1");
+  s.editor.form12.Command9.click();
+
+  EXPECT_EQ(s.desktop.last().text, "Roster exported successfully.");
+  EXPECT_EQ(s.folder.bytes("Data/wrestlers.vl1"),
+            rosterBytes({wrestler("Al Crane"), wrestler("Bo Marsh")}));
+  EXPECT_EQ(s.folder.bytes("Scenarios/S/wrestlers.vl1"), rosterBytes({wrestler("Bo Marsh")}));
+  EXPECT_TRUE(noTemporaryFiles(s.folder));
 }
 
 }  // namespace
