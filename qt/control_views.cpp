@@ -467,11 +467,19 @@ class GridTable : public QTableView {
   }
 
   void keyPressEvent(QKeyEvent* event) override {
+    // A current cell out of view (set while the window was hidden, or scrolled away by the mouse)
+    // is not where the person is: Return does nothing then, and the keys start from the top row
+    // in view.
+    const bool currentInView =
+        currentIndex().isValid() && viewport()->rect().intersects(visualRect(currentIndex()));
     if (virtualKey(*event) == ui::KeyEnter) {
-      if (currentIndex().isValid() && onReturn) onReturn(currentIndex().row());
+      if (currentInView && onReturn) onReturn(currentIndex().row());
       event->accept();
       return;
     }
+    if (!currentInView && currentIndex().isValid() && rowAt(0) >= 0)
+      selectionModel()->setCurrentIndex(model()->index(rowAt(0), currentIndex().column()),
+                                        QItemSelectionModel::ClearAndSelect);
     const QModelIndex before = currentIndex();
     QTableView::keyPressEvent(event);
     // The grid scrolls only for the keyboard: a current cell set from code leaves it where it is.
