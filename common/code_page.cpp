@@ -29,6 +29,8 @@ char byteFor(char32_t c) {
   return '?';
 }
 
+bool hasByte(char32_t c) { return c == U'?' || byteFor(c) != '?'; }
+
 void appendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out.push_back(static_cast<char>(c));
@@ -92,6 +94,18 @@ std::string utf8ToCp1252(std::string_view utf8) {
     out.push_back(valid ? byteFor(c) : '?');
   }
   return out;
+}
+
+std::u32string charactersWithoutByte(std::u16string_view utf16) {
+  std::u32string missing;
+  for (std::size_t i = 0; i < utf16.size(); ++i) {
+    char32_t c = utf16[i];
+    const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() &&
+                      utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF;
+    if (pair) c = 0x10000 + ((c - 0xD800) << 10) + (utf16[++i] - 0xDC00);
+    if (!hasByte(c) && missing.find(c) == std::u32string::npos) missing.push_back(c);
+  }
+  return missing;
 }
 
 }  // namespace common

@@ -13,4 +13,8 @@ std::string cp1252ToUtf8(std::string_view bytes);
 // A character with no Windows-1252 byte, or a malformed UTF-8 sequence, becomes "?".
 std::string utf8ToCp1252(std::string_view utf8);
 
+// The characters of a UTF-16 text that have no Windows-1252 byte, each once, in the order they
+// first appear; "" when the whole text fits. A lone surrogate counts as a character of its own.
+std::u32string charactersWithoutByte(std::u16string_view utf16);
+
 }  // namespace common

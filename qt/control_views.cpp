@@ -14,15 +14,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTableView>
+#include <algorithm>
+#include <functional>
 
 #include "common/code_page.h"
 #include "common/line_file.h"
 #include "qt/caption_fit.h"
 #include "qt/front_end.h"
 #include "qt/grid_model.h"
+#include "qt/qt_desktop.h"
 
 namespace front {
 
@@ -30,6 +34,7 @@ namespace front {
 template <typename Action>
 void ControlView::act(Action action) {
   if (front_.flushing()) return;
+  front_.actingOn(control_.form());
   action();
   front_.flush();
 }
@@ -123,8 +128,18 @@ class ButtonView : public ControlView {
       : ControlView(front, button, new QPushButton(parent)), button_(button) {
     auto* widget = static_cast<QPushButton*>(widget_);
     widget->setAutoDefault(false);
+    widget->installEventFilter(this);
     QObject::connect(widget, &QPushButton::clicked, this,
                      [this] { act([this] { button_.click(); }); });
+  }
+
+  // Return (or Enter) on the focused button clicks it, as Space does.
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (virtualKey(*key) != ui::KeyEnter || key->modifiers() & ~Qt::KeypadModifier) return false;
+    if (!key->isAutoRepeat()) static_cast<QPushButton*>(widget_)->click();
+    return true;
   }
 
  protected:
@@ -163,11 +178,28 @@ class TextView : public ControlView {
     if (auto* lines = qobject_cast<QPlainTextEdit*>(widget_)) {
       lines->viewport()->installEventFilter(this);
       QObject::connect(lines, &QPlainTextEdit::textChanged, this, [this, lines] {
-        act([this, lines] { box_.type(fromQLines(lines->toPlainText())); });
+        if (front_.flushing()) return;
+        const QString text = lines->toPlainText();
+        const std::u32string unfit = unfitCharacters(text);
+        if (!unfit.empty()) {
+          const QString before = toQLines(box_.text());
+          const int cursor = lines->textCursor().position() - (text.size() - before.size());
+          {
+            const QSignalBlocker quiet(lines);
+            lines->setPlainText(before);
+            QTextCursor at = lines->textCursor();
+            at.setPosition(std::clamp(cursor, 0, static_cast<int>(before.size())));
+            lines->setTextCursor(at);
+          }
+          refuse(unfit);
+          return;
+        }
+        act([this, &text] { box_.type(fromQLines(text)); });
       });
     } else {
       auto* line = static_cast<QLineEdit*>(widget_);
-      QObject::connect(line, &QLineEdit::textEdited, this, [this](const QString& text) {
+      QObject::connect(line, &QLineEdit::textEdited, this, [this, line](const QString& text) {
+        if (refusedLine(line, text, toQ(box_.text()))) return;
         act([this, &text] { box_.type(fromQ(text)); });
       });
     }
@@ -234,7 +266,8 @@ class ComboView : public ControlView {
     QObject::connect(widget, &QComboBox::activated, this,
                      [this](int index) { act([this, index] { combo_.choose(index); }); });
     if (QLineEdit* line = widget->lineEdit()) {
-      QObject::connect(line, &QLineEdit::textEdited, this, [this](const QString& text) {
+      QObject::connect(line, &QLineEdit::textEdited, this, [this, line](const QString& text) {
+        if (refusedLine(line, text, toQ(combo_.text()))) return;
         act([this, &text] { combo_.type(fromQ(text)); });
       });
     }
@@ -415,11 +448,47 @@ class ImageView : public ControlView {
 
 // --- grids -----------------------------------------------------------------------------------
 
+// The table of a grid, as the keyboard works it: the view follows the current cell, Home and End
+// go to the first and last row, Return acts on the current row, and Tab leaves the grid.
+class GridTable : public QTableView {
+ public:
+  explicit GridTable(QWidget* parent) : QTableView(parent) { setTabKeyNavigation(false); }
+  std::function<void(int viewRow)> onReturn;
+
+ protected:
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+    const QModelIndex current = currentIndex();
+    if ((action == MoveHome || action == MoveEnd) && current.isValid() && model()->rowCount() > 0)
+      return model()->index(action == MoveHome ? 0 : model()->rowCount() - 1, current.column());
+    return QTableView::moveCursor(action, modifiers);
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    // A current cell out of view (set while the window was hidden, or scrolled away by the mouse)
+    // is not where the person is: Return does nothing then, and the keys start from the top row
+    // in view.
+    const bool currentInView =
+        currentIndex().isValid() && viewport()->rect().intersects(visualRect(currentIndex()));
+    if (virtualKey(*event) == ui::KeyEnter) {
+      if (currentInView && onReturn) onReturn(currentIndex().row());
+      event->accept();
+      return;
+    }
+    if (!currentInView && currentIndex().isValid() && rowAt(0) >= 0)
+      selectionModel()->setCurrentIndex(model()->index(rowAt(0), currentIndex().column()),
+                                        QItemSelectionModel::ClearAndSelect);
+    const QModelIndex before = currentIndex();
+    QTableView::keyPressEvent(event);
+    // The grid scrolls only for the keyboard: a current cell set from code leaves it where it is.
+    if (currentIndex().isValid() && currentIndex() != before) scrollTo(currentIndex());
+  }
+};
+
 class GridView : public ControlView {
  public:
   GridView(FrontEnd& front, ui::Grid& grid, QWidget* parent)
-      : ControlView(front, grid, new QTableView(parent)), grid_(grid) {
-    auto* widget = static_cast<QTableView*>(widget_);
+      : ControlView(front, grid, new GridTable(parent)), grid_(grid) {
+    auto* widget = static_cast<GridTable*>(widget_);
     model_ = new GridModel(grid, widget);
     widget->setModel(model_);
     widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -444,6 +513,12 @@ class GridView : public ControlView {
       const int col = model_->gridCol(index.column());
       act([this, row, col] { grid_.selectCell(row, col); });
     });
+    // Return on a row is a click on the row's first cell that is not fixed, whichever cell of the
+    // row is current: on the wrestler list, its name.
+    widget->onReturn = [this](int viewRow) {
+      const int row = model_->gridRow(viewRow);
+      act([this, row] { grid_.selectCell(row, grid_.fixedCols()); });
+    };
   }
 
  protected:
@@ -629,6 +704,24 @@ QFont ControlView::controlFont() const {
   font.setBold(control_.bold());
   if (control_.fontSize() > 0) font.setPixelSize(pointsToPixels(control_.fontSize()));
   return font;
+}
+
+void ControlView::refuse(const std::u32string& characters) {
+  front_.actingOn(control_.form());
+  sayUnfit(front_.dialogParent(), characters);
+}
+
+bool ControlView::refusedLine(QLineEdit* line, const QString& typed, const QString& before) {
+  const std::u32string unfit = unfitCharacters(typed);
+  if (unfit.empty()) return false;
+  const int cursor = line->cursorPosition() - static_cast<int>(typed.size() - before.size());
+  {
+    const QSignalBlocker quiet(line);
+    line->setText(before);
+    line->setCursorPosition(std::clamp(cursor, 0, static_cast<int>(before.size())));
+  }
+  refuse(unfit);
+  return true;
 }
 
 bool ControlView::sync() {

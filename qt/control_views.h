@@ -16,6 +16,7 @@
 #include "ui/ui.h"
 
 class QKeyEvent;
+class QLineEdit;
 
 namespace front {
 
@@ -66,6 +67,11 @@ class ControlView : public QObject {
   // itself changes the widgets.
   template <typename Action>
   void act(Action action);
+  // Typed text that holds characters the game's files can't hold is not taken into the control:
+  // refuse tells the person which; refusedLine, when the typed text holds any, puts the line
+  // back to the text before (the cursor where it was) and refuses them.
+  void refuse(const std::u32string& characters);
+  bool refusedLine(QLineEdit* line, const QString& typed, const QString& before);
 
   FrontEnd& front_;
   ui::Control& control_;

@@ -20,6 +20,7 @@ namespace front {
 FormWindow::FormWindow(FrontEnd& front, ui::Form& form)
     : QWidget(nullptr), front_(front), form_(form) {
   setFont(baseFont());
+  setWindowIcon(FrontEnd::windowIcon());
   setAttribute(Qt::WA_QuitOnClose, false);
 }
 
@@ -49,6 +50,8 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 FrontEnd::FrontEnd(std::vector<ui::Form*> forms) {
   registerPictures();
+  // Dialogs and any window Qt makes on its own show the editor's icon too.
+  QApplication::setWindowIcon(windowIcon());
   for (ui::Form* form : forms) {
     auto state = std::make_unique<FormState>();
     state->form = form;
@@ -164,6 +167,7 @@ void FrontEnd::flush() {
     FormWindow* window = state->window.get();
     if (window && state->form->visible() && !ended_ && !window->isVisible()) {
       window->show();
+      state->shownAt = ++windowsShown_;
       // The offscreen platform used by the tests has no stacking of its own windows.
       if (QGuiApplication::platformName() != "offscreen") {
         window->raise();
@@ -190,6 +194,7 @@ void FrontEnd::endProgram() {
 }
 
 void FrontEnd::closeBoxClicked(ui::Form& form) {
+  actingOn(form);
   form.closeBox();
   flush();
   // Never leave a process running with every window hidden.
@@ -201,6 +206,16 @@ bool FrontEnd::anyWindowShown() const {
     if (state->form->visible()) return true;
   }
   return false;
+}
+
+QWidget* FrontEnd::dialogParent() const {
+  const FormState* latest = nullptr;
+  for (const auto& state : forms_) {
+    if (!state->window || !state->window->isVisible()) continue;
+    if (state->form == actingOn_) return state->window.get();
+    if (!latest || state->shownAt > latest->shownAt) latest = state.get();
+  }
+  return latest ? latest->window.get() : nullptr;
 }
 
 FormWindow* FrontEnd::window(const ui::Form& form) const {
@@ -227,6 +242,16 @@ QPixmap FrontEnd::backdrop(const std::string& name) {
   if (found == pictures.end())
     found = pictures.emplace(name, QPixmap(QString(":/backdrops/%1.png").arg(name.c_str()))).first;
   return found->second;
+}
+
+QIcon FrontEnd::windowIcon() {
+  static const QIcon icon = [] {
+    QIcon sizes;
+    for (const int size : {16, 32, 64})
+      sizes.addFile(QString(":/icon/window-%1.png").arg(size), QSize(size, size));
+    return sizes;
+  }();
+  return icon;
 }
 
 std::vector<ui::Form*> windowsOf(Editor& editor) {

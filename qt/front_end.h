@@ -7,6 +7,7 @@
 // shown, and shows, hides and titles the windows. Call flush() after every user action fed into
 // the model and before every dialog.
 
+#include <QIcon>
 #include <QPixmap>
 #include <QWidget>
 #include <memory>
@@ -65,9 +66,19 @@ class FrontEnd {
 
   // The background pictures, by the forms' backdrop names ("start", "main").
   static QPixmap backdrop(const std::string& name);
+  // The editor's own icon, which every window and dialog shows.
+  static QIcon windowIcon();
 
   // The user clicked a window's close box.
   void closeBoxClicked(ui::Form& form);
+
+  // The person acts on this form's window: the dialogs its handlers show belong to that window.
+  void actingOn(ui::Form& form) { actingOn_ = &form; }
+  // The window a dialog shown now belongs to, and is centred over: the window the person last
+  // acted on, while it is shown; otherwise the shown window that came up last. nullptr when no
+  // window is shown. The platform's idea of the active window plays no part: when one action
+  // shows two boxes, the second belongs to the same window as the first.
+  QWidget* dialogParent() const;
 
  private:
   struct ControlState {
@@ -82,6 +93,7 @@ class FrontEnd {
     std::vector<std::unique_ptr<ControlState>> controls;
     ui::Control* focused = nullptr;
     bool placed = false;   // the window has had its first place on the screen
+    int shownAt = 0;       // when the window last came up, counted in windows shown
     std::string backdrop;  // the background picture it shows
   };
 
@@ -94,6 +106,8 @@ class FrontEnd {
   std::set<const void*> busy_;  // buttons and forms that show the hourglass now
   bool ended_ = false;
   bool flushing_ = false;
+  ui::Form* actingOn_ = nullptr;
+  int windowsShown_ = 0;
 };
 
 // The editor's 19 windows, in the order form1 ... form19.

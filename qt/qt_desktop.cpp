@@ -1,10 +1,18 @@
 #include "qt/qt_desktop.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 
+#include "common/code_page.h"
 #include "qt/control_views.h"
 #include "qt/front_end.h"
 
@@ -38,17 +46,65 @@ QMessageBox::Icon iconOf(ui::Icon icon) {
   return QMessageBox::NoIcon;
 }
 
-}  // namespace
+// A message box that, when asked to, can't be escaped: Escape and the close box leave it up
+// until one of its buttons is clicked.
+class MessageBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+  bool escapable = true;
 
-void QtDesktop::flush() {
-  if (front_) front_->flush();
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (!escapable && event->matches(QKeySequence::Cancel)) {
+      event->accept();
+      return;
+    }
+    QMessageBox::keyPressEvent(event);
+  }
+  void closeEvent(QCloseEvent* event) override {
+    if (!escapable && !clickedButton()) {
+      event->ignore();
+      return;
+    }
+    QMessageBox::closeEvent(event);
+  }
+};
+
+// The screen area a dialog over parent must keep inside.
+QRect screenArea(QWidget* parent) {
+  QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
 }
 
-ui::Answer QtDesktop::message(const std::string& text, ui::Buttons buttons, ui::Icon icon,
-                              const std::string& title) {
-  flush();  // the person sees the windows as they are now, under the box
-  QMessageBox box(iconOf(icon), titleOf(title), shown(text), QMessageBox::NoButton,
-                  QApplication::activeWindow());
+// A prompt's text wraps at the width of the window it belongs to (at least a comfortable reading
+// width), never wider than the screen leaves room for; the answer field spans the prompt, so it is
+// as wide as the text.
+void fitPrompt(QInputDialog& dialog, QWidget* parent) {
+  auto* label = dialog.findChild<QLabel*>();
+  if (!label) return;
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  const QRect area = screenArea(parent);
+  constexpr int readingWidth = 360;
+  const int room = std::min(parent ? std::max(parent->width(), readingWidth) : area.width() * 2 / 3,
+                            area.width());
+  const QFontMetrics metrics(label->font());
+  const int natural =
+      metrics.boundingRect(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), 0, label->text()).width();
+  label->setFixedWidth(std::min(natural + 1, room));
+  dialog.adjustSize();
+  // The dialog's margins come on top of the text; the text gives them room.
+  if (const int over = dialog.width() - room; over > 0) {
+    label->setFixedWidth(std::max(1, label->width() - over));
+    dialog.adjustSize();
+  }
+}
+
+}  // namespace
+
+ui::Answer messageBox(QWidget* parent, const QString& text, ui::Buttons buttons, ui::Icon icon,
+                      const QString& title) {
+  MessageBox box(iconOf(icon), title, text, QMessageBox::NoButton, parent);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
   if (buttons == ui::Buttons::YesNoCancel) {
@@ -58,7 +114,7 @@ ui::Answer QtDesktop::message(const std::string& text, ui::Buttons buttons, ui::
   } else if (buttons == ui::Buttons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::No);  // Escape and the close box answer No
+    box.escapable = false;  // only Yes or No answers
   } else {
     box.setStandardButtons(QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
@@ -72,20 +128,61 @@ ui::Answer QtDesktop::message(const std::string& text, ui::Buttons buttons, ui::
   return ui::Answer::No;
 }
 
+std::u32string unfitCharacters(const QString& typed) {
+  return common::charactersWithoutByte(std::u16string_view(
+      reinterpret_cast<const char16_t*>(typed.utf16()), static_cast<std::size_t>(typed.size())));
+}
+
+void sayUnfit(QWidget* parent, const std::u32string& characters) {
+  // Each character shown with its code, for those that show as nothing or as a box.
+  QStringList named;
+  for (const char32_t c : characters) {
+    const QString code = QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, '0');
+    named << QString("\"%1\" (U+%2)").arg(QString::fromUcs4(&c, 1), code);
+  }
+  const bool one = characters.size() == 1;
+  QString list = named.join(", ");
+  if (!one) list.replace(list.lastIndexOf(", "), 2, " and ");
+  const QString text =
+      QString("The game's files can't hold %1 %2.\n\nPlease type the text %3.")
+          .arg(one ? "the character" : "the characters", list, one ? "without it" : "without them");
+  messageBox(parent, text, ui::Buttons::Ok, ui::Icon::Exclamation, titleOf(""));
+}
+
+void QtDesktop::flush() {
+  if (front_) front_->flush();
+}
+
+QWidget* QtDesktop::dialogParent() const { return front_ ? front_->dialogParent() : nullptr; }
+
+ui::Answer QtDesktop::message(const std::string& text, ui::Buttons buttons, ui::Icon icon,
+                              const std::string& title) {
+  flush();  // the person sees the windows as they are now, under the box
+  return messageBox(dialogParent(), shown(text), buttons, icon, titleOf(title));
+}
+
 std::string QtDesktop::prompt(const std::string& text, const std::string& title,
                               const std::string& defaultAnswer) {
   flush();
-  QInputDialog dialog(QApplication::activeWindow());
-  dialog.setWindowModality(Qt::ApplicationModal);
-  dialog.setInputMode(QInputDialog::TextInput);
-  dialog.setWindowTitle(titleOf(title));
-  dialog.setLabelText(shown(text));
-  dialog.setTextValue(toQ(defaultAnswer));
-  for (QLabel* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
-  if (dialog.exec() != QDialog::Accepted) return "";
-  std::string answer = fromQ(dialog.textValue());
-  std::erase_if(answer, [](char c) { return c == '\r' || c == '\n'; });
-  return answer;
+  QWidget* parent = dialogParent();
+  QString answer = toQ(defaultAnswer);
+  for (;;) {
+    QInputDialog dialog(parent);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(titleOf(title));
+    dialog.setLabelText(shown(text));
+    dialog.setTextValue(answer);
+    fitPrompt(dialog, parent);
+    if (dialog.exec() != QDialog::Accepted) return "";
+    answer = dialog.textValue();
+    const std::u32string unfit = unfitCharacters(answer);
+    if (unfit.empty()) break;
+    sayUnfit(parent, unfit);
+  }
+  std::string bytes = fromQ(answer);
+  std::erase_if(bytes, [](char c) { return c == '\r' || c == '\n'; });
+  return bytes;
 }
 
 void QtDesktop::endProgram() {

@@ -1,10 +1,18 @@
 // snapshot OUTDIR [GAMEFOLDER]: runs the editor headless on a scratch copy of a game folder,
 // walks through its windows (tools/window_tour.cpp) and writes a picture of every window into
-// OUTDIR (form15-start_window.png, ...). Every dialog is answered at once (OK, No or Cancel) and
-// listed. Exits with 1 when a window could not be pictured.
+// OUTDIR (form15-start_window.png, ...). Every dialog of the walk is answered at once (OK, No or
+// Cancel) and listed. Then a few dialogs are shown for real and pictured on the whole screen with
+// the windows under them: the widest prompt (screen-widest_prompt.png) and the two boxes of one
+// venue delete (screen-venue_delete-1.png, -2.png). Exits with 1 when a picture could not be
+// taken.
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
 #include <filesystem>
 #include <iostream>
 #include <set>
@@ -13,6 +21,7 @@
 
 #include "app/editor.h"
 #include "qt/front_end.h"
+#include "qt/qt_desktop.h"
 #include "tools/window_tour.h"
 
 namespace fs = std::filesystem;
@@ -35,7 +44,37 @@ class Snapshots {
       ++failures_;
       return;
     }
-    const QPixmap picture = window->grab();
+    save(window->grab().toImage(), name);
+  }
+
+  // Writes a picture of the whole screen as it is with this dialog up: the shown windows at their
+  // places, the dialog over them.
+  void captureScreen(QWidget* dialog, const std::string& name) {
+    const QRect area = dialog->screen()->availableGeometry();
+    QImage picture(area.size(), QImage::Format_RGB32);
+    picture.fill(QColor(0x2f, 0x4f, 0x6f));
+    QPainter painter(&picture);
+    std::vector<QWidget*> shown;
+    for (ui::Form* form : forms_) {
+      QWidget* window = screen_.window(*form);
+      if (window && window->isVisible()) shown.push_back(window);
+    }
+    shown.push_back(dialog);
+    for (QWidget* window : shown) {
+      const QRect place = window->frameGeometry().translated(-area.topLeft());
+      painter.drawPixmap(place.topLeft(), window->grab());
+      painter.setPen(window == dialog ? QColor(0xff, 0xcc, 0x00) : QColor(Qt::black));
+      painter.drawRect(place.adjusted(0, 0, -1, -1));
+    }
+    painter.end();
+    save(picture, name + ".png");
+  }
+
+  const std::vector<std::string>& written() const { return written_; }
+  int failures() const { return failures_; }
+
+ private:
+  void save(const QImage& picture, const std::string& name) {
     const fs::path file = out_ / name;
     if (picture.isNull() || !picture.save(QString::fromStdString(file.string()), "PNG")) {
       std::cout << "  " << name << ": could not be written\n";
@@ -45,10 +84,6 @@ class Snapshots {
     written_.push_back(file.string());
   }
 
-  const std::vector<std::string>& written() const { return written_; }
-  int failures() const { return failures_; }
-
- private:
   front::FrontEnd& screen_;
   std::vector<ui::Form*> forms_;
   fs::path out_;
@@ -57,6 +92,54 @@ class Snapshots {
   int failures_ = 0;
 };
 
+// The desktop the editor sees: the walk's answering one, or the real dialogs for the scenes.
+class SwitchedDesktop : public ui::Desktop {
+ public:
+  explicit SwitchedDesktop(ui::Desktop& first) : to(&first) {}
+  ui::Answer message(const std::string& text, ui::Buttons buttons, ui::Icon icon,
+                     const std::string& title) override {
+    return to->message(text, buttons, icon, title);
+  }
+  std::string prompt(const std::string& text, const std::string& title,
+                     const std::string& defaultAnswer) override {
+    return to->prompt(text, title, defaultAnswer);
+  }
+  void endProgram() override { to->endProgram(); }
+  ui::Desktop* to;
+};
+
+// Answers a real dialog the way that changes least: Cancel, No or OK.
+void answerLeast(QWidget* dialog) {
+  if (auto* prompt = qobject_cast<QInputDialog*>(dialog)) {
+    prompt->reject();
+    return;
+  }
+  if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+    for (const auto button : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok}) {
+      if (QAbstractButton* shown = box->button(button)) {
+        shown->click();
+        return;
+      }
+    }
+  }
+  dialog->close();
+}
+
+// Runs a scene on the real desktop; each dialog it raises is pictured on the screen as
+// `name`-1, -2 ... (or `name` alone for a scene of one dialog), then answered.
+void shootScene(Snapshots& shots, int dialogs, const std::string& name,
+                const std::function<void()>& scene) {
+  int seen = 0;
+  tour::DialogWatch watch([&](QWidget* dialog) {
+    ++seen;
+    shots.captureScreen(dialog, dialogs == 1 ? name : name + "-" + std::to_string(seen));
+    answerLeast(dialog);
+  });
+  scene();
+  if (seen != dialogs)
+    std::cout << "  " << name << ": " << seen << " dialogs came up, not " << dialogs << "\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -64,7 +147,7 @@ int main(int argc, char** argv) {
     std::cerr << "usage: snapshot OUTDIR [GAMEFOLDER]\n";
     return 2;
   }
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const tour::SmallOffscreenScreen smallScreen;
   const fs::path out = fs::absolute(argv[1]);
   const fs::path source = argc == 3 ? fs::absolute(argv[2]) : tour::sampleGame();
   std::error_code error;
@@ -77,12 +160,21 @@ int main(int argc, char** argv) {
 
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
-  tour::AnsweringDesktop desktop(std::cout);
+  tour::AnsweringDesktop answering(std::cout);
+  SwitchedDesktop desktop(answering);
   Editor editor(desktop);
   front::FrontEnd screen(front::windowsOf(editor));
   Snapshots shots(editor, screen, out);
   tour::walk(editor, screen, std::cout,
              [&shots](int index, const std::string& state) { shots.capture(index, state); });
+
+  front::QtDesktop real;
+  real.attach(screen);
+  desktop.to = &real;
+  shootScene(shots, 1, "screen-widest_prompt",
+             [&] { tour::raiseWidestPrompt(editor, screen, std::cout); });
+  shootScene(shots, 2, "screen-venue_delete",
+             [&] { tour::raiseVenueDelete(editor, screen, std::cout); });
 
   std::cout << "written:\n";
   for (const std::string& file : shots.written()) std::cout << "  " << file << "\n";

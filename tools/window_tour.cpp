@@ -1,6 +1,9 @@
 #include "tools/window_tour.h"
 
 #include <QApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <fstream>
 #include <ostream>
 #include <random>
 #include <utility>
@@ -155,6 +158,26 @@ std::string windowName(int index) {
 
 fs::path sampleGame() { return fs::path(SAMPLE_GAME_FOLDER); }
 
+SmallOffscreenScreen::SmallOffscreenScreen() {
+  const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+  if (!chosen.isEmpty() && chosen != "offscreen") return;
+  // The platform reads its screens from a file; each program writes its own.
+  config_ = fs::temp_directory_path() /
+            ("editor-screen-" + std::to_string(QCoreApplication::applicationPid()) + ".json");
+  {
+    std::ofstream file(config_, std::ios::trunc);
+    file << R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 800, "height": 600,)"
+         << R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})"
+         << "\n";
+  }
+  qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config_.string().c_str());
+}
+
+SmallOffscreenScreen::~SmallOffscreenScreen() {
+  std::error_code error;
+  if (!config_.empty()) fs::remove(config_, error);
+}
+
 // --- the walk --------------------------------------------------------------------------------
 
 namespace {
@@ -283,6 +306,76 @@ void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look
     go.showOnly(*form);
     go.lookAt(*form);
   }
+}
+
+// --- the person's own clicks, and the dialog scenes ------------------------------------------
+
+void clickOnScreen(front::FrontEnd& screen, const ui::Control& control) {
+  QWidget* widget = screen.widget(control);
+  if (!widget) return;
+  const QPointF middle = QRectF(widget->rect()).center();
+  const QPointF global = widget->mapToGlobal(middle);
+  QMouseEvent press(QEvent::MouseButtonPress, middle, global, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(widget, &release);
+}
+
+DialogWatch::DialogWatch(std::function<void(QWidget*)> person) : person_(std::move(person)) {
+  timer_.setInterval(10);
+  QObject::connect(&timer_, &QTimer::timeout, [this] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog || !dialog->isVisible() || dialog == last_) return;
+    last_ = dialog;
+    person_(dialog);
+  });
+  timer_.start();
+}
+
+namespace {
+
+const Look lookAtNothing = [](int, const std::string&) {};
+
+// The start window's "Edit Data For New Games", from wherever the editor is.
+bool newGameData(Editor& editor, Walker& go) {
+  go.showOnly(editor.form15);
+  return go.click(editor.form15, "Edit Data For New Games");
+}
+
+}  // namespace
+
+void raiseWizardPrompt(Editor& editor, front::FrontEnd& screen, std::ostream& log, ui::Form& page,
+                       ui::Label& value) {
+  Walker go(editor, screen, log, lookAtNothing);
+  if (!newGameData(editor, go) || !openPromotion(editor, go, "gcf.fed")) return;
+  ui::Form* const pages[] = {&editor.form3, &editor.form4, &editor.form5,  &editor.form6,
+                             &editor.form7, &editor.form8, &editor.form10, &editor.form11};
+  for (ui::Form* shown : pages) {
+    if (shown == &page || !go.click(*shown, "Next >>>")) break;
+  }
+  if (!page.visible()) return;
+  log << "step: a click on " << value.name() << "\n";
+  clickOnScreen(screen, value);
+  go.settle();
+}
+
+void raiseWidestPrompt(Editor& editor, front::FrontEnd& screen, std::ostream& log) {
+  raiseWizardPrompt(editor, screen, log, editor.form11, editor.form11.brand1talkshowname);
+}
+
+void raiseVenueDelete(Editor& editor, front::FrontEnd& screen, std::ostream& log) {
+  Walker go(editor, screen, log, lookAtNothing);
+  if (!newGameData(editor, go) || !go.click(editor.form14, "Edit The Venues")) return;
+  // Away from the middle of the screen, where a box without its window would come up.
+  if (QWidget* window = screen.window(editor.form18)) {
+    log << "step: the venue window dragged to the top left corner of the screen\n";
+    window->move(window->screen()->availableGeometry().topLeft());
+  }
+  log << "step: \"Delete\" on " << editor.form18.hiddenvenue.caption() << "\n";
+  clickOnScreen(screen, editor.form18.Command3);
+  go.settle();
 }
 
 // --- the scratch game folder -----------------------------------------------------------------

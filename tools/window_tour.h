@@ -8,6 +8,9 @@
 // and the tests both follow that one walk, so a window taught to the snapshot is guarded by the
 // tests as well.
 
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
@@ -25,6 +28,20 @@ namespace tour {
 
 // The name of a window by its place in front::windowsOf (0 = form1): "form17-start_date_window".
 std::string windowName(int index);
+
+// Unless a platform was chosen already (QT_QPA_PLATFORM), the front end runs on the offscreen
+// platform with one screen of 800 x 600 pixels, the smallest the windows are made for. Make it
+// before the application; the platform has read its screen once the application is made.
+class SmallOffscreenScreen {
+ public:
+  SmallOffscreenScreen();
+  ~SmallOffscreenScreen();
+  SmallOffscreenScreen(const SmallOffscreenScreen&) = delete;
+  SmallOffscreenScreen& operator=(const SmallOffscreenScreen&) = delete;
+
+ private:
+  std::filesystem::path config_;  // the platform's description of its screen
+};
 
 // The sample game folder that comes with the editor.
 std::filesystem::path sampleGame();
@@ -66,5 +83,37 @@ using Look = std::function<void(int index, const std::string& state)>;
 // Walks the editor's windows, shown by screen, on the current folder; the steps go to the log.
 // The editor must answer its dialogs through an AnsweringDesktop.
 void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look& look);
+
+// The person's click on the widget that shows a control: the mouse pressed and let go in its
+// middle. Its window must be shown.
+void clickOnScreen(front::FrontEnd& screen, const ui::Control& control);
+
+// Calls `person` with each modal dialog once, as it comes up, for as long as the watch lives: for
+// answering the real dialogs of the front end.
+class DialogWatch {
+ public:
+  explicit DialogWatch(std::function<void(QWidget* dialog)> person);
+  DialogWatch(const DialogWatch&) = delete;
+  DialogWatch& operator=(const DialogWatch&) = delete;
+
+ private:
+  std::function<void(QWidget*)> person_;
+  QPointer<QWidget> last_;
+  QTimer timer_;
+};
+
+// Dialog scenes. Each starts on the start window with "Edit Data For New Games", leads as a
+// person does to one click on the screen that raises dialogs, and returns once they have been
+// answered (on the real desktop, by a DialogWatch). The steps go to the log.
+//
+// A prompt of a wizard page on gcf.fed: "Next >>>" from Step 1 to the page, then a click on the
+// value whose prompt it is.
+void raiseWizardPrompt(Editor& editor, front::FrontEnd& screen, std::ostream& log, ui::Form& page,
+                       ui::Label& value);
+// The editor's widest prompt: Step 8's "Brand 1 Talk Show Segment Name".
+void raiseWidestPrompt(Editor& editor, front::FrontEnd& screen, std::ostream& log);
+// "Delete" on the venue window, dragged to the top left corner of the screen, with its first venue
+// shown: the question, and after No the second box, "Delete cancelled.", raised by the same click.
+void raiseVenueDelete(Editor& editor, front::FrontEnd& screen, std::ostream& log);
 
 }  // namespace tour

@@ -77,3 +77,23 @@ TEST(CodePage, UnknownCharactersAndMalformedUtf8BecomeQuestionMarks) {
 }
 
 }  // namespace
+
+TEST(CodePage, CharactersWithoutAByteAreNamedOnceInTheirOrder) {
+  const struct {
+    std::u16string text;
+    std::u32string missing;
+  } cases[] = {
+      {u"Plain text? Caf\u00E9 \u20AC\u2122", U""},  // all in the code page, "?" too
+      {u"", U""},
+      {u"\u0141ukasz \u03A9mega", U"\u0141\u03A9"},
+      {u"\u03A9\u0141\u03A9\u0141", U"\u03A9\u0141"},    // each once
+      {u"a\U0001F600b", U"\U0001F600"},                  // a surrogate pair is one character
+      {u"\u0080\u009E", U"\u0080\u009E"},                // C1 points whose bytes mean other letters
+      {u"\u0081", U""},                                  // an undefined byte's own C1 point fits
+      {std::u16string(1, u'\xD800') + u"x", U"\xD800"},  // a lone surrogate
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(common::charactersWithoutByte(c.text), c.missing)
+        << testing::PrintToString(std::u32string(c.text.begin(), c.text.end()));
+  }
+}

@@ -18,7 +18,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <functional>
 
+#include "tests/qt/dialog_script.h"
 #include "tests/support/game_folder.h"
 #include "ui/ui.h"
 
@@ -218,17 +220,85 @@ TEST_F(FrontEndTest, TypingGivesWindows1252Bytes) {
   sendKey(line, Qt::Key_unknown, QString::fromUtf8("€"));
   EXPECT_EQ(form.line.text(), "\xE9\x80");
 
-  // A character with no Windows-1252 byte is stored as "?" and the box shows what is stored.
-  sendKey(line, Qt::Key_unknown, QString::fromUtf8("✓"));
-  EXPECT_EQ(form.line.text(), "\xE9\x80?");
-  EXPECT_EQ(line->text(), QString::fromUtf8("é€?"));
-
   // Setting the text from code raises the model's change once, not a second one from the widget.
   changes.clear();
   form.line.setText("Jones");
   screen.flush();
   EXPECT_EQ(line->text(), "Jones");
   EXPECT_EQ(changes.size(), 1u);
+}
+
+// A character the game's files can't hold is not taken into a box, and a message says why; the
+// box keeps its text and the cursor stays where it was.
+TEST_F(FrontEndTest, CharactersTheGameCannotHoldAreNotTakenIntoABox) {
+  form.line.setText("Caf\xE9");
+  form.lines.setText("one\r\ntwo");
+  form.typed.setText("Ju");
+  screen.flush();
+  auto* line = widgetOf<QLineEdit>(form.line);
+  auto* lines = widgetOf<QPlainTextEdit>(form.lines);
+  auto* typed = widgetOf<QComboBox>(form.typed);
+  const struct {
+    QWidget* widget;
+    std::function<std::string()> text;
+    QString shown;  // what the widget shows after the refusal
+    std::function<QString()> widgetText;
+    std::function<int()> cursor;
+  } boxes[] = {
+      {line, [&] { return form.line.text(); }, QString::fromUtf8("Café"),
+       [&] { return line->text(); }, [&] { return line->cursorPosition(); }},
+      {lines, [&] { return form.lines.text(); }, "one\ntwo", [&] { return lines->toPlainText(); },
+       [&] { return lines->textCursor().position(); }},
+      {typed, [&] { return form.typed.text(); }, "Ju", [&] { return typed->currentText(); },
+       [&] { return typed->lineEdit()->cursorPosition(); }},
+  };
+  int changes = 0;
+  for (ui::TextBox* box : {&form.line, &form.lines}) box->onChange = [&] { ++changes; };
+  form.typed.onChange = [&] { ++changes; };
+  for (const auto& box : boxes) {
+    SCOPED_TRACE(box.shown.toStdString());
+    const std::string before = box.text();
+    if (auto* edit = qobject_cast<QLineEdit*>(box.widget)) edit->setCursorPosition(2);
+    if (auto* combo = qobject_cast<QComboBox*>(box.widget)) combo->lineEdit()->setCursorPosition(1);
+    if (box.widget == lines) {
+      QTextCursor at = lines->textCursor();
+      at.setPosition(2);
+      lines->setTextCursor(at);
+    }
+    const int cursor = box.cursor();
+    QString message;
+    {
+      qttest::DialogScript person({[&](QWidget* dialog) {
+        if (auto* shown = qobject_cast<QMessageBox*>(dialog)) message = shown->text();
+        qttest::clickButton(dialog, QMessageBox::Ok);
+      }});
+      QWidget* target = box.widget == typed ? typed->lineEdit() : box.widget;
+      sendKey(target, Qt::Key_unknown, QString::fromUtf8("✓"));
+    }
+    EXPECT_EQ(message, QString::fromUtf8("The game's files can't hold the character \"✓\" (U+2713)."
+                                         "\n\nPlease type the text without it."));
+    EXPECT_EQ(box.text(), before);
+    EXPECT_EQ(box.widgetText(), box.shown);
+    EXPECT_EQ(box.cursor(), cursor);
+  }
+  EXPECT_EQ(changes, 0);
+}
+
+TEST_F(FrontEndTest, ReturnOnAFocusedButtonClicksIt) {
+  int clicks = 0;
+  form.button.onClick = [&] { ++clicks; };
+  auto* button = widgetOf<QPushButton>(form.button);
+  button->setFocus();
+  sendKey(button, Qt::Key_Return, "\r");
+  EXPECT_EQ(clicks, 1);
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier, "\r");
+  QApplication::sendEvent(button, &enter);
+  EXPECT_EQ(clicks, 2);
+  sendKey(button, Qt::Key_Space, " ");  // as before
+  EXPECT_EQ(clicks, 3);
+  sendKey(button, Qt::Key_A, "a");
+  sendKey(button, Qt::Key_Return, "\r");
+  EXPECT_EQ(clicks, 4);
 }
 
 TEST_F(FrontEndTest, MultiLineBoxKeepsCrLfLineBreaks) {
@@ -512,6 +582,124 @@ TEST(GridViewTest, HundredThousandRowsWithoutAWidgetPerRow) {
   form.grid.setRows(11);
   screen.flush();
   EXPECT_EQ(model->rowCount(), 10);
+}
+
+// A grid of wrestlers with a button before it and one after it.
+class KeyboardGridForm : public ui::Form {
+ public:
+  explicit KeyboardGridForm(int wrestlers) {
+    setSize(500, 400);
+    before.place(10, 10, 100, 25);
+    grid.place(10, 40, 300, 200);
+    after.place(10, 250, 100, 25);
+    grid.setCols(2);
+    grid.setFixedCols(0);
+    grid.setRows(wrestlers + 1);
+    for (int r = 1; r <= wrestlers; ++r) {
+      grid.setTextMatrix(r, 0, "Wrestler " + std::to_string(r));
+      grid.setTextMatrix(r, 1, "GCF");
+    }
+    // The fill leaves the last row current, out of the view that opens at the top.
+    grid.setRow(wrestlers);
+    grid.setCol(1);
+  }
+  ui::CommandButton before{*this, "before"};
+  ui::Grid grid{*this, "grid"};
+  ui::CommandButton after{*this, "after"};
+};
+
+// The rows of the grid the view shows whole, as view rows: first and last.
+std::pair<int, int> rowsInView(QTableView* view) {
+  const int first = view->rowAt(0);
+  const int last = view->rowAt(view->viewport()->height() - 1);
+  return {first, last < 0 ? view->model()->rowCount() - 1 : last};
+}
+
+bool currentInView(QTableView* view) {
+  return view->viewport()->rect().contains(view->visualRect(view->currentIndex()));
+}
+
+TEST(GridKeyboardTest, TheViewFollowsTheCurrentCell) {
+  for (const int wrestlers : {120, 32767}) {
+    SCOPED_TRACE(wrestlers);
+    KeyboardGridForm form(wrestlers);
+    front::FrontEnd screen({&form});
+    form.show();
+    screen.flush();
+    auto* view = qobject_cast<QTableView*>(screen.widget(form.grid));
+    ASSERT_NE(view, nullptr);
+    view->setFocus();
+
+    // The keys start from the top of the view, not from the current cell out of view.
+    for (int i = 0; i < 15; ++i) qttest::pressKey(view, Qt::Key_Down);
+    EXPECT_EQ(view->currentIndex().row(), 15);
+    EXPECT_TRUE(currentInView(view));
+    EXPECT_GT(rowsInView(view).first, 0);
+
+    const auto [first, last] = rowsInView(view);
+    qttest::pressKey(view, Qt::Key_PageDown);
+    qttest::pressKey(view, Qt::Key_PageDown);
+    const int paged = view->currentIndex().row();
+    EXPECT_GT(paged, 15 + (last - first));      // a page and more further down
+    EXPECT_LE(paged, 15 + 3 * (last - first));  // but not to the end
+    EXPECT_TRUE(currentInView(view));
+    qttest::pressKey(view, Qt::Key_PageUp);
+    EXPECT_LT(view->currentIndex().row(), paged);
+    EXPECT_TRUE(currentInView(view));
+
+    qttest::pressKey(view, Qt::Key_End);
+    EXPECT_EQ(view->currentIndex().row(), wrestlers - 1);
+    EXPECT_EQ(view->currentIndex().column(), 1);  // the column stays
+    EXPECT_TRUE(currentInView(view));
+    qttest::pressKey(view, Qt::Key_Home);
+    EXPECT_EQ(view->currentIndex().row(), 0);
+    EXPECT_EQ(view->verticalScrollBar()->value(), 0);
+  }
+}
+
+TEST(GridKeyboardTest, ReturnIsAClickOnTheRowsFirstCellAndTabLeavesTheGrid) {
+  KeyboardGridForm form(120);
+  front::FrontEnd screen({&form});
+  std::vector<std::pair<int, int>> selected;
+  form.grid.onSelect = [&] { selected.emplace_back(form.grid.row(), form.grid.col()); };
+  form.show();
+  screen.flush();
+  QWidget* window = screen.window(form);
+  window->activateWindow();
+  QApplication::setActiveWindow(window);
+  auto* view = qobject_cast<QTableView*>(screen.widget(form.grid));
+  ASSERT_NE(view, nullptr);
+  view->setFocus();
+
+  qttest::pressKey(view, Qt::Key_Return, Qt::NoModifier, "\r");
+  EXPECT_TRUE(selected.empty());  // the current cell is out of view: not where the person is
+  for (int i = 0; i < 3; ++i) qttest::pressKey(view, Qt::Key_Down);
+  EXPECT_TRUE(selected.empty());  // moving is no selection
+  qttest::pressKey(view, Qt::Key_Return, Qt::NoModifier, "\r");
+  EXPECT_EQ(selected, (std::vector<std::pair<int, int>>{{4, 0}}));  // the current cell was in col 1
+
+  qttest::pressKey(view, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), screen.widget(form.after));
+  view->setFocus();
+  qttest::pressKey(view, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), screen.widget(form.before));
+  EXPECT_EQ(selected.size(), 1u);
+}
+
+TEST(WindowIconTest, EveryWindowShowsTheEditorsIcon) {
+  ui::Form first, second;
+  front::FrontEnd screen({&first, &second});
+  first.show();
+  second.show();
+  screen.flush();
+  const QImage drawn(":/icon/window-32.png");
+  ASSERT_FALSE(drawn.isNull());
+  for (ui::Form* form : {&first, &second}) {
+    const QIcon icon = screen.window(*form)->windowIcon();
+    EXPECT_EQ(icon.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32),
+              drawn.convertToFormat(QImage::Format_ARGB32));
+  }
+  EXPECT_FALSE(QApplication::windowIcon().isNull());  // and the dialogs, which take it from there
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "qt/front_end.h"
+#include "tests/qt/dialog_script.h"
 #include "ui/ui.h"
 
 namespace {
@@ -61,16 +62,23 @@ TEST_F(QtDesktopTest, YesNoBoxAnsweredYes) {
   EXPECT_TRUE(yesIsDefault);
 }
 
-TEST_F(QtDesktopTest, EscapeAndTheCloseBoxAnswerNo) {
-  whenDialogShows([](QWidget* dialog) {
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(dialog, &escape);
-  });
-  EXPECT_EQ(desktop.message("Delete?", ui::Buttons::YesNo, ui::Icon::Exclamation, ""),
-            ui::Answer::No);
-
-  whenDialogShows([](QWidget* dialog) { dialog->close(); });
-  EXPECT_EQ(desktop.message("Delete?", ui::Buttons::YesNo, ui::Icon::Question, ""), ui::Answer::No);
+// A Yes/No box has no way out but its buttons: Escape and the close box leave it up.
+TEST_F(QtDesktopTest, YesNoBoxStaysUpOnEscapeAndItsCloseBoxUntilYesOrNo) {
+  const std::pair<QMessageBox::StandardButton, ui::Answer> answers[] = {
+      {QMessageBox::No, ui::Answer::No}, {QMessageBox::Yes, ui::Answer::Yes}};
+  for (const auto& [button, answer] : answers) {
+    bool upAfterEscape = false, upAfterClose = false;
+    qttest::DialogScript person({[&, button = button](QWidget* dialog) {
+      qttest::pressKey(dialog, Qt::Key_Escape);
+      upAfterEscape = dialog->isVisible();
+      dialog->close();  // the box's close button
+      upAfterClose = dialog->isVisible();
+      qttest::clickButton(dialog, button);
+    }});
+    EXPECT_EQ(desktop.message("Delete?", ui::Buttons::YesNo, ui::Icon::Exclamation, ""), answer);
+    EXPECT_TRUE(upAfterEscape);
+    EXPECT_TRUE(upAfterClose);
+  }
 }
 
 TEST_F(QtDesktopTest, YesNoCancelBoxGivesEachAnswerAndEscapeOrTheCloseBoxCancel) {
@@ -149,6 +157,50 @@ TEST_F(QtDesktopTest, PromptGivesOneLineOfWindows1252Bytes) {
 
   whenDialogShows([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
   EXPECT_EQ(desktop.prompt("Name?", "", "Example"), "");
+}
+
+// An answer holding characters the game's files can't hold is not taken: a message names them,
+// then the prompt comes back with the typed text, until the answer fits or is cancelled.
+TEST_F(QtDesktopTest, PromptAnswerTheGameCannotHoldIsShownAgainWithTheMessage) {
+  const QString typed = QString::fromUtf8("Łukasz Ωmega");
+  for (const bool cancelled : {false, true}) {
+    QString message, shownAgain;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    qttest::DialogScript person({
+        [&](QWidget* dialog) {
+          auto* input = qobject_cast<QInputDialog*>(dialog);
+          ASSERT_NE(input, nullptr);
+          input->setTextValue(typed);
+          input->accept();
+        },
+        [&](QWidget* dialog) {
+          auto* box = qobject_cast<QMessageBox*>(dialog);
+          ASSERT_NE(box, nullptr);
+          message = box->text();
+          icon = box->icon();
+          qttest::clickButton(dialog, QMessageBox::Ok);
+        },
+        [&](QWidget* dialog) {
+          auto* input = qobject_cast<QInputDialog*>(dialog);
+          ASSERT_NE(input, nullptr);
+          shownAgain = input->textValue();
+          if (cancelled) {
+            input->reject();
+            return;
+          }
+          input->setTextValue("Lukasz Omega");
+          input->accept();
+        },
+    });
+    EXPECT_EQ(desktop.prompt("Please enter the name of the champion.", "Champion", "Vacant"),
+              cancelled ? "" : "Lukasz Omega");
+    EXPECT_EQ(message,
+              QString::fromUtf8("The game's files can't hold the characters \"Ł\" (U+0141) "
+                                "and \"Ω\" (U+03A9).\n\nPlease type the text without "
+                                "them."));
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_EQ(shownAgain, typed);
+  }
 }
 
 TEST_F(QtDesktopTest, EndProgramHidesEveryWindowForGood) {

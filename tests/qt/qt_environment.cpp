@@ -1,15 +1,19 @@
-// One QApplication for the whole test program, on the offscreen platform.
+// One QApplication for the whole test program, on the offscreen platform with one screen of
+// 800 x 600 pixels.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <memory>
+
+#include "tools/window_tour.h"
 
 namespace {
 
 class QtEnvironment : public testing::Environment {
  public:
   void SetUp() override {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    screen_ = std::make_unique<tour::SmallOffscreenScreen>();
     static int argc = 1;
     static char name[] = "qt_tests";
     static char* argv[] = {name, nullptr};
@@ -19,6 +23,7 @@ class QtEnvironment : public testing::Environment {
   void TearDown() override { delete app_; }
 
  private:
+  std::unique_ptr<tour::SmallOffscreenScreen> screen_;
   QApplication* app_ = nullptr;
 };
 
