@@ -46,23 +46,32 @@ class Descriptor {
   int fd_;
 };
 
-// Splits bytes into lines as they arrive: CR LF, LF or CR ends a line.
+// The one rule of the game's line files: a line ends at CR LF, LF or CR; a last line without an
+// end still counts, and a final line end adds no empty line. The bytes may come in pieces (a CR LF
+// pair may be split between two); each line is handed to `take` whole, as a view that lives only
+// during the call, and no more than `limit` lines are taken. It also notes where the line ends
+// are mixed (see ReadInfo::mixedLineEndAt).
+template <typename Take>
 class LineSplitter {
  public:
-  LineSplitter(std::vector<std::string>& lines, std::size_t limit) : lines_(lines), limit_(limit) {}
+  explicit LineSplitter(Take take, std::size_t limit = static_cast<std::size_t>(-1))
+      : take_(std::move(take)), limit_(limit) {}
 
-  bool full() const { return lines_.size() >= limit_; }
+  bool full() const { return lines_ >= limit_; }
+  std::size_t lines() const { return lines_; }
+  std::size_t mixedLineEndAt() const { return bare_ && pairs_ > 0 ? firstBare_ + 1 : 0; }
 
-  // Takes each run of bytes up to a line end in one piece.
   void feed(const char* bytes, std::size_t size) {
     std::size_t i = 0;
     while (i < size && !full()) {
-      if (afterCr_) {
+      if (afterCr_) {  // the CR that ended the last line: alone, or the first half of a pair
         afterCr_ = false;
-        if (bytes[i] == '\n') {  // the LF of a CR LF pair
+        if (bytes[i] == '\n') {
+          ++pairs_;
           ++i;
           continue;
         }
+        noteBare(crLine_);
       }
       std::size_t end = i;
       while (end < size && bytes[end] != '\r' && bytes[end] != '\n') ++end;
@@ -70,29 +79,48 @@ class LineSplitter {
         current_.append(bytes + i, size - i);
         return;
       }
+      if (bytes[end] == '\r') {
+        afterCr_ = true;
+        crLine_ = lines_;
+      } else {
+        noteBare(lines_);
+      }
       if (current_.empty()) {
-        lines_.emplace_back(bytes + i, end - i);
+        emit(std::string_view(bytes + i, end - i));
       } else {
         current_.append(bytes + i, end - i);
-        lines_.push_back(std::move(current_));
+        emit(current_);
         current_.clear();
       }
-      afterCr_ = bytes[end] == '\r';
       i = end + 1;
     }
   }
 
-  // A last line without an end still counts; a final line end adds no empty line.
   void finish() {
-    if (!current_.empty() && !full()) lines_.push_back(std::move(current_));
+    if (afterCr_) noteBare(crLine_);
+    afterCr_ = false;
+    if (!current_.empty() && !full()) emit(current_);
     current_.clear();
   }
 
  private:
-  std::vector<std::string>& lines_;
+  void emit(std::string_view line) {
+    take_(line);
+    ++lines_;
+  }
+  void noteBare(std::size_t line) {
+    if (bare_) return;
+    bare_ = true;
+    firstBare_ = line;
+  }
+
+  Take take_;
   std::size_t limit_;
   std::string current_;
   bool afterCr_ = false;
+  std::size_t crLine_ = 0;
+  std::size_t lines_ = 0, pairs_ = 0, firstBare_ = 0;
+  bool bare_ = false;
 };
 
 // Reads every byte of an open file, at most largestFile of them; gives 0 or the error number
@@ -116,29 +144,6 @@ int readAll(int fd, const struct stat& info, std::string& bytes) {
   if (filled > largestFile) return EFBIG;
   bytes.resize(filled);
   return 0;
-}
-
-// The number of lines the splitter makes of these bytes, and where the line ends are mixed (see
-// ReadInfo::mixedLineEndAt).
-std::size_t lineCount(const std::string& bytes, std::size_t& mixedLineEndAt) {
-  std::size_t count = 0, pairs = 0, firstBare = 0;
-  bool bare = false;
-  const std::size_t size = bytes.size();
-  for (std::size_t i = 0; i < size; ++i) {
-    const char c = bytes[i];
-    if (c != '\r' && c != '\n') continue;
-    if (c == '\r' && i + 1 < size && bytes[i + 1] == '\n') {
-      ++pairs;
-      ++i;
-    } else if (!bare) {
-      bare = true;
-      firstBare = count;
-    }
-    ++count;
-  }
-  if (size > 0 && bytes.back() != '\r' && bytes.back() != '\n') ++count;
-  mixedLineEndAt = bare && pairs > 0 ? firstBare + 1 : 0;
-  return count;
 }
 
 // Opens the file a path text names for reading, without waiting: a pipe or a device is refused
@@ -190,33 +195,24 @@ IoStatus readAllBytes(const std::string& pathText, std::string& bytes, struct st
   return IoStatus::success();
 }
 
-// Hands each line of these bytes to `take`, by the same rules as LineSplitter.
-template <typename Take>
-void splitLines(const std::string& bytes, Take&& take) {
-  const std::size_t size = bytes.size();
-  std::size_t i = 0;
-  while (i < size) {
-    std::size_t end = i;
-    while (end < size && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-    take(std::string_view(bytes.data() + i, end - i));
-    if (end == size) break;
-    i = end + 1;
-    if (bytes[end] == '\r' && i < size && bytes[i] == '\n') ++i;  // the LF of a CR LF pair
-  }
-}
-
 // Reads the whole file and hands its line count, then each line, to the callbacks.
 template <typename Expect, typename Take>
 IoStatus readWhole(const std::string& pathText, Expect&& expect, Take&& take, ReadInfo* info) {
   std::string bytes;
   struct stat stat {};
   if (IoStatus status = readAllBytes(pathText, bytes, stat); !status) return status;
-  std::size_t mixedLineEndAt = 0;
-  expect(lineCount(bytes, mixedLineEndAt));
-  splitLines(bytes, take);
+  // One pass counts the lines, so the reader can make room for them at once; the next hands them
+  // over.
+  LineSplitter counter([](std::string_view) {});
+  counter.feed(bytes.data(), bytes.size());
+  counter.finish();
+  expect(counter.lines());
+  LineSplitter splitter(std::forward<Take>(take));
+  splitter.feed(bytes.data(), bytes.size());
+  splitter.finish();
   if (info != nullptr) {
     info->stamp = stampOf(stat);
-    info->mixedLineEndAt = mixedLineEndAt;
+    info->mixedLineEndAt = splitter.mixedLineEndAt();
   }
   return IoStatus::success();
 }
@@ -228,7 +224,7 @@ IoStatus readUpTo(const std::string& pathText, std::size_t limit, std::vector<st
   std::string native;
   if (IoStatus status = openForReading(pathText, file, info, native); !status) return status;
 
-  LineSplitter splitter(lines, limit);
+  LineSplitter splitter([&lines](std::string_view line) { lines.emplace_back(line); }, limit);
   std::string buffer(64 * 1024, '\0');
   std::uint64_t total = 0;
   while (!splitter.full()) {

@@ -83,6 +83,8 @@ void write(const fs::path& path, const std::vector<std::string>& lines) {
 }
 
 void makeFolder(const fs::path& root, std::size_t count) {
+  // The editor writes only inside its game folder, the current folder.
+  fs::current_path(root);
   for (const char* folder : {"Data", "Images", "Scenarios"}) fs::create_directories(root / folder);
   write(root / "Data" / "maindata.vl1", {"Vorlune", "1.3", "Monday", "1", "March", "2004"});
   if (!roster_file::writeRoster((root / "Data" / "wrestlers.vl1").string(), generatedRoster(count)))
