@@ -26,9 +26,6 @@
 #include "ui/ui.h"
 #include "venues/venue_window.h"
 
-// The main windows' caption.
-inline const std::string mainCaption = "Vorlune 1.3 Duvazari Editor";
-
 class Editor {
  public:
   explicit Editor(ui::Desktop& desktop);

@@ -13,7 +13,7 @@ const std::string deleteCaption = "Delete This Promotion";
 }  // namespace
 
 Form2::Form2(Editor& editor) : editor_(editor) {
-  setCaption(mainCaption);
+  setCaption(ui::mainCaption);
   setBackdrop("main");
   setSize(640, 480);
 

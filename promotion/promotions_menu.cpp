@@ -17,7 +17,7 @@ void placeHeading(ui::Label& heading, const std::string& text) {
 }
 
 Form1::Form1(Editor& editor) : editor_(editor) {
-  setCaption(mainCaption);
+  setCaption(ui::mainCaption);
   setBackdrop("main");
   setSize(640, 480);
 

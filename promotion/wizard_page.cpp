@@ -20,7 +20,7 @@ void setLine(Editor& editor, std::size_t index, std::string text) {
 void setUpPage(ui::Form& page, ui::Label& heading, const std::string& headingText,
                ui::Label& instruction, const std::string& instructionText, ui::CommandButton& back,
                ui::CommandButton& next, const std::string& nextCaption) {
-  page.setCaption(mainCaption);
+  page.setCaption(ui::mainCaption);
   page.setBackdrop("main");
   page.setSize(pageWidth, pageHeight);
 

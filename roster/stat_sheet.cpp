@@ -21,7 +21,7 @@ void styleButton(ui::CommandButton& button, const char* caption, int left, int t
 }  // namespace
 
 Form13::Form13(Editor& editor) : editor_(editor) {
-  setCaption(mainCaption);
+  setCaption(ui::mainCaption);
   setBackdrop("main");
   setSize(640, 576);
 

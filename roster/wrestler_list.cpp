@@ -59,7 +59,7 @@ Form12::Form12(Editor& editor)
              &stable2,     &injury2,    &status2,    &cond2,     &manager2,      &ringstyle2,
              &morale2,     &retire2,    &micskills2, &hardcore2, &weight2,       &charisma2,
              &basecountry2} {
-  setCaption(mainCaption);
+  setCaption(ui::mainCaption);
   setBackdrop("main");
   setSize(640, 576);
 

@@ -13,7 +13,7 @@ constexpr int reportLeft = 120, reportTop = 68, reportWidth = 400, reportHeight 
 }  // namespace
 
 Form14::Form14(Editor& editor) : editor_(editor) {
-  setCaption(mainCaption);
+  setCaption(ui::mainCaption);
   setBackdrop("main");
   setSize(640, 480);
 

@@ -8,7 +8,7 @@
 #include "common/paths.h"
 
 Form19::Form19(Editor& editor) : editor_(editor) {
-  setCaption(mainCaption);
+  setCaption(ui::mainCaption);
   setBackdrop("main");
   setSize(640, 480);
 

@@ -20,7 +20,7 @@ void styleHeading(ui::Label& label) {
 }  // namespace
 
 Form17::Form17(Editor& editor) : editor_(editor) {
-  setCaption(mainCaption);
+  setCaption(ui::mainCaption);
   setBackdrop("main");
   setSize(480, 330);
 

@@ -18,7 +18,7 @@ const std::string duplicateMessage =
 }  // namespace
 
 Form15::Form15(Editor& editor) : editor_(editor) {
-  setCaption(mainCaption);
+  setCaption(ui::mainCaption);
   setBackdrop("start");
   setSize(640, 480);
 

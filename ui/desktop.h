@@ -14,6 +14,8 @@ enum class Buttons { Ok, YesNo, YesNoCancel };
 enum class Answer { Ok, Yes, No, Cancel };
 
 inline const std::string programTitle = "VL 1.3 Duvazari Editor";
+// The main windows' caption.
+inline const std::string mainCaption = "Vorlune 1.3 Duvazari Editor";
 
 class Desktop {  // everything a window needs beyond its controls
  public:

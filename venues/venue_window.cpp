@@ -34,7 +34,7 @@ int line(int record, std::size_t field) { return record + static_cast<int>(field
 }  // namespace
 
 Form18::Form18(Editor& editor) : editor_(editor) {
-  setCaption(mainCaption);
+  setCaption(ui::mainCaption);
   setBackdrop("main");
   setSize(640, 480);
 
