@@ -4,15 +4,17 @@ JOBS ?= $(shell nproc)
 SAMPLE = $(BUILD)/sample-game
 GAME ?=
 
-.PHONY: all setup configure build test test-sanitize fuzz bench run snapshot clean
+.PHONY: all setup configure build test test-sanitize fuzz bench run snapshot format-check clean
 
 all: build
 
 setup:
 	@scripts/setup
 
+# WERROR=ON turns every compiler warning into an error (as CI builds).
+WERROR ?= OFF
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWERROR=$(WERROR)
 
 configure: setup $(BUILD)/build.ninja
 
@@ -32,7 +34,8 @@ bench: build
 SANITIZE_BUILD ?= build-sanitize
 test-sanitize: setup
 	@if [ ! -f "$(SANITIZE_BUILD)/build.ninja" ]; then \
-	  cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON; fi
+	  cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON \
+	    -DWERROR=$(WERROR); fi
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
@@ -68,6 +71,10 @@ ifeq ($(GAME),)
 else
 	cd "$(GAME)" && "$(CURDIR)/$(BUILD)/duvazari-editor"
 endif
+
+# Fails when a source file is not formatted as .clang-format says.
+format-check: setup
+	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 # Writes a PNG of every window into $(BUILD)/snapshots.
 snapshot: build

@@ -2,8 +2,8 @@
 
 #include "common/paths.h"
 
-Editor::Editor(ui::Desktop& desktop)
-    : desktop(desktop),
+Editor::Editor(ui::Desktop& shownOn)
+    : desktop(shownOn),
       form1(*this),
       form2(*this),
       form3(*this),

@@ -309,23 +309,23 @@ TEST_F(RosterMerge, RefusalsWriteNothingAndChangeNothing) {
        "Filename Error!"},
   };
   const std::string mainDataBytes = folder.bytes(rostertest::mainDataFile);
-  for (const MergeRefusal& c : cases) {
-    SCOPED_TRACE(c.what);
-    writeRoster(c.emptyDatabase ? Records{} : Records{d});
+  for (const MergeRefusal& refusal : cases) {
+    SCOPED_TRACE(refusal.what);
+    writeRoster(refusal.emptyDatabase ? Records{} : Records{d});
     open();
     folder.writeBytes("Data/other.vl1", rosterBytes({a, b}));
     folder.writeBytes("other.vl1", rosterBytes({a}));
     const Records before = table(list);
     list.twin(roster_file::names).setItems({"from the last merge"});
     desktop.forget();
-    desktop.reply(c.answer);
+    desktop.reply(refusal.answer);
     list.Command9.click();
-    if (std::string(c.message).empty()) {
+    if (std::string(refusal.message).empty()) {
       EXPECT_EQ(desktop.dialogs().size(), 1u);
     } else {
       ASSERT_EQ(desktop.dialogs().size(), 2u);
-      EXPECT_EQ(desktop.last().text, c.message);
-      EXPECT_EQ(desktop.last().title, c.title);
+      EXPECT_EQ(desktop.last().text, refusal.message);
+      EXPECT_EQ(desktop.last().title, refusal.title);
       EXPECT_EQ(desktop.last().icon, ui::Icon::Critical);
     }
     EXPECT_EQ(folder.bytes("Data/other.vl1"), rosterBytes({a, b}));

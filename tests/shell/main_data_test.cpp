@@ -46,6 +46,6 @@ INSTANTIATE_TEST_SUITE_P(
         YearFile{"NotCheckedAsADate", "\n\n\n\n\nabc\n", false, true, "abc"},
         YearFile{"FiveLines", "a\r\nb\r\nSunday\r\n1\r\nJanuary\r\n", false, false, ""},
         YearFile{"Empty", "", false, false, ""}, YearFile{"Missing", "", true, false, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

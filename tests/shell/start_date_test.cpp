@@ -262,7 +262,7 @@ INSTANTIATE_TEST_SUITE_P(
         UnusableFile{"YearWithText", startDate({"Thursday", "1", "January", "2004AD"}),
                      "\"2004AD\""},
         UnusableFile{"YearEmpty", startDate({"Thursday", "1", "January", ""}), "year"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 // --- "Confirm Start Date": saved or refused ----------------------------------------------------
 
@@ -442,7 +442,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     "a\nb\nThursday\n1\nJanuary\n2004\nc\n",
                                     {"Thursday", "1", "January", "2004"},
                                     "a\r\nb\r\nThursday\r\n1\r\nJanuary\r\n2004\r\nc\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(StartDateWindow, NextVisitLoadsTheSavedDate) {
   open();
@@ -564,7 +564,7 @@ TEST_P(StartDateBackToMenu, AsksOnlyWhenTheDateDiffersFromTheFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, StartDateBackToMenu, ::testing::ValuesIn(backCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // --- a write that fails --------------------------------------------------------------------
 
