@@ -17,6 +17,7 @@ $(BUILD)/build.ninja:
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWERROR=$(WERROR)
 
 configure: setup $(BUILD)/build.ninja
+	@grep -q "^WERROR:BOOL=$(WERROR)$$" $(BUILD)/CMakeCache.txt || cmake $(BUILD) -DWERROR=$(WERROR) >/dev/null
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -36,6 +37,8 @@ test-sanitize: setup
 	@if [ ! -f "$(SANITIZE_BUILD)/build.ninja" ]; then \
 	  cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON \
 	    -DWERROR=$(WERROR); fi
+	@grep -q "^WERROR:BOOL=$(WERROR)$$" $(SANITIZE_BUILD)/CMakeCache.txt || \
+	  cmake $(SANITIZE_BUILD) -DWERROR=$(WERROR) >/dev/null
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
