@@ -350,12 +350,12 @@ void Form12::Text1_KeyDown(int key) {
   }
   // Names that contain the text, whatever its case; wildcards typed into the box act as such. A
   // text that is no valid pattern (a "[" without its "]") matches nobody.
-  const std::string pattern = "*" + common::lowerText(Text1.text()) + "*";
+  const common::Pattern pattern("*" + common::lowerText(Text1.text()) + "*");
   const std::vector<std::string>& wrestlerNames = names.items();
   std::vector<bool> found(wrestlerNames.size(), false);
   bool any = false;
   for (std::size_t i = 0; i < wrestlerNames.size(); ++i) {
-    found[i] = common::wildcardMatch(common::lowerText(wrestlerNames[i]), pattern);
+    found[i] = pattern.matches(common::lowerText(wrestlerNames[i]));
     any = any || found[i];
   }
   resetgrid();

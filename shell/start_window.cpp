@@ -65,8 +65,9 @@ Form15::Form15(Editor& editor) : editor_(editor) {
 
 bool Form15::hassubfolder(const std::string& folder, const std::string& pattern) {
   Dir1.setPath(folder);
+  const common::Pattern compiled(pattern);
   for (int i = 0; i < Dir1.listCount(); ++i)
-    if (common::wildcardMatch(Dir1.list(i), pattern)) return true;
+    if (compiled.matches(Dir1.list(i))) return true;
   return false;
 }
 
