@@ -27,7 +27,8 @@ void placeDate(int top, ui::ComboBox& weekday, ui::ComboBox& day, ui::ComboBox& 
   year.place(325, top, 80, 24);
 }
 
-void styleHeading(ui::Label& label, int top) {
+// The calculator has no backdrop: its headings are plain bold text, centred on the window.
+void placePlainHeading(ui::Label& label, int top) {
   label.place(15, top, 390, 22);
   label.setBold(true);
   label.setAlignment(ui::Align::Center);
@@ -48,12 +49,12 @@ Form9::Form9(Editor& editor) : editor_(editor) {
   setSize(420, 220);
 
   Label1.setCaption("Enter The Date The Wrestler(s) Won The Title");
-  styleHeading(Label1, 10);
+  placePlainHeading(Label1, 10);
   fillDate(Combo1, Combo2, Combo3, Combo4);
   placeDate(36, Combo1, Combo2, Combo3, Combo4);
 
   Label2.setCaption("Enter The Start Date Of The Game");
-  styleHeading(Label2, 72);
+  placePlainHeading(Label2, 72);
   fillDate(Combo5, Combo6, Combo7, Combo8);
   placeDate(98, Combo5, Combo6, Combo7, Combo8);
 

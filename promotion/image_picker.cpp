@@ -7,6 +7,7 @@
 #include "common/paths.h"
 #include "promotion/promotion_file.h"
 #include "promotion/wizard_page.h"
+#include "ui/styles.h"
 
 namespace {
 
@@ -47,10 +48,7 @@ Form16::Form16(Editor& editor) : editor_(editor) {
 
   Label2.setCaption("Select Promotion To Edit");
   Label2.place(16, 12, 448, 26);
-  Label2.setBackColor(ui::navy);
-  Label2.setForeColor(ui::white);
-  Label2.setBold(true);
-  Label2.setAlignment(ui::Align::Center);
+  ui::styleHeading(Label2);
   File1.place(16, 48, 200, 224);
   File1.setBackColor(ui::white);
   File1.setPattern(picturePattern);

@@ -4,6 +4,7 @@
 #include "common/paths.h"
 #include "promotion/page_fill.h"
 #include "promotion/promotion_file.h"
+#include "ui/styles.h"
 
 namespace {
 
@@ -22,10 +23,7 @@ Form2::Form2(Editor& editor) : editor_(editor) {
   // The prompt (then the previewed name) over the list, the two buttons under it.
   Label2.setCaption("Select Promotion To Edit");
   Label2.place(150, 56, 340, 28);
-  Label2.setBackColor(ui::navy);
-  Label2.setForeColor(ui::white);
-  Label2.setBold(true);
-  Label2.setAlignment(ui::Align::Center);
+  ui::styleHeading(Label2);
   File1.place(150, 90, 340, 250);
   File1.setBackColor(ui::white);
   File1.setPattern(promotion_file::pattern);

@@ -5,15 +5,13 @@
 #include "common/wildcard.h"
 #include "promotion/page_fill.h"
 #include "promotion/promotion_file.h"
+#include "ui/styles.h"
 
 void placeHeading(ui::Label& heading, const std::string& text) {
   heading.setCaption(text);
   heading.place(0, 8, 640, 32);
-  heading.setBackColor(ui::navy);
-  heading.setForeColor(ui::white);
-  heading.setBold(true);
+  ui::styleHeading(heading);
   heading.setFontSize(14);
-  heading.setAlignment(ui::Align::Center);
 }
 
 Form1::Form1(Editor& editor) : editor_(editor) {
@@ -36,10 +34,7 @@ Form1::Form1(Editor& editor) : editor_(editor) {
   Shape1.place(60, 260, 520, 196);
   Shape1.setForeColor(ui::white);
   Shape1.setBackColor(ui::navy);
-  Label2.setCaption("About Creating Promotions");
-  Label2.place(72, 270, 496, 24);
-  Label2.setForeColor(ui::white);
-  Label2.setBold(true);
+  ui::styleCaption(Label2, "About Creating Promotions", 72, 270, 496, 24);
   Label2.setAlignment(ui::Align::Center);
   Label3.setCaption(
       "Each promotion in Vorlune 1.3 has its own .fed file. If you download a new .fed file, "

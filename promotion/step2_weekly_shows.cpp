@@ -4,6 +4,7 @@
 #include "common/dates.h"
 #include "common/number_text.h"
 #include "promotion/wizard_page.h"
+#include "ui/styles.h"
 
 namespace pf = promotion_file;
 using Field = pf::ShowField;
@@ -26,10 +27,7 @@ Form4::Form4(Editor& editor) : editor_(editor) {
     label.setAlignment(ui::Align::Center);
   }
   markSelected(0);
-  Label3.setCaption("...then click on a stat to edit");
-  Label3.place(40, 112, wizard::pageWidth - 80, 24);
-  Label3.setForeColor(ui::white);
-  Label3.setBold(true);
+  ui::styleCaption(Label3, "...then click on a stat to edit", 40, 112, wizard::pageWidth - 80, 24);
   Label3.setAlignment(ui::Align::Center);
 
   constexpr int firstRow = 150, percentWidth = 60;

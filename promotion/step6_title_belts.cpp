@@ -5,6 +5,7 @@
 #include "app/editor.h"
 #include "common/number_text.h"
 #include "promotion/wizard_page.h"
+#include "ui/styles.h"
 
 using promotion_file::TitleField;
 
@@ -25,13 +26,11 @@ int fieldY(int row) { return fieldTop + row * fieldStep; }
 
 void styleField(ui::Label& caption, const std::string& text, ui::Control& value) {
   caption.setCaption(text);
-  wizard::styleCaption(caption);
-  caption.setAlignment(ui::Align::Center);
+  ui::styleHeading(caption);
   caption.setBorder(true);
   caption.setFontSize(labelFont);
   if (auto* label = dynamic_cast<ui::Label*>(&value)) {
-    wizard::styleValue(*label);
-    label->setAlignment(ui::Align::Center);
+    ui::styleValue(*label);
     label->setFontSize(labelFont);
   } else {
     value.setBold(true);

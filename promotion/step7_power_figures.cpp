@@ -3,6 +3,7 @@
 #include "app/editor.h"
 #include "promotion/promotion_file.h"
 #include "promotion/wizard_page.h"
+#include "ui/styles.h"
 
 namespace {
 
@@ -36,13 +37,10 @@ Form10::Form10(Editor& editor) : editor_(editor) {
   for (const auto& r : rows) {
     const int top = wizard::rowY(row) + (row / 4) * groupGap;
     r.caption.setCaption(r.text);
-    wizard::styleCaption(r.caption);
-    wizard::styleValue(r.value);
-    for (ui::Label* label : {&r.caption, &r.value}) {
-      label->setBorder(true);
-      label->setAlignment(ui::Align::Center);
-      label->setFontSize(labelFont);
-    }
+    ui::styleHeading(r.caption);
+    r.caption.setBorder(true);
+    ui::styleValue(r.value);
+    for (ui::Label* label : {&r.caption, &r.value}) label->setFontSize(labelFont);
     r.caption.place(captionLeft, top, captionWidth, wizard::rowHeight);
     r.value.place(valueLeft, top, valueWidth, wizard::rowHeight);
     r.value.setCaption("None");

@@ -8,6 +8,7 @@
 #include "promotion/promotion_file.h"
 #include "promotion/promotion_save.h"
 #include "promotion/wizard_page.h"
+#include "ui/styles.h"
 
 namespace {
 
@@ -17,14 +18,12 @@ constexpr int groupGap = 12;  // between brand 1's rows, brand 2's rows and the 
 void styleRow(int row, ui::Label& caption, const char* text, ui::Control& value, int width) {
   const int top = wizard::rowY(row) + (row / 3) * groupGap;
   caption.setCaption(text);
-  wizard::styleCaption(caption);
+  ui::styleHeading(caption);
   caption.setBorder(true);
-  caption.setAlignment(ui::Align::Center);
   caption.place(captionLeft, top, captionWidth, wizard::rowHeight);
   value.place(valueLeft, top, width, wizard::rowHeight);
   if (auto* label = dynamic_cast<ui::Label*>(&value)) {
-    wizard::styleValue(*label);
-    label->setAlignment(ui::Align::Center);
+    ui::styleValue(*label);
   } else {
     value.setBold(true);
   }

@@ -6,6 +6,7 @@
 
 #include "app/editor.h"
 #include "common/number_text.h"
+#include "ui/styles.h"
 
 namespace wizard {
 
@@ -26,40 +27,17 @@ void setUpPage(ui::Form& page, ui::Label& heading, const std::string& headingTex
 
   heading.setCaption(headingText);
   heading.place(0, 8, pageWidth, 32);
-  heading.setBackColor(ui::navy);
-  heading.setForeColor(ui::white);
-  heading.setBold(true);
+  ui::styleHeading(heading);
   heading.setFontSize(14);
-  heading.setAlignment(ui::Align::Center);
 
-  instruction.setCaption(instructionText);
-  instruction.place(40, 48, pageWidth - 80, 24);
-  instruction.setForeColor(ui::white);
-  instruction.setBold(true);
+  ui::styleCaption(instruction, instructionText, 40, 48, pageWidth - 80, 24);
   instruction.setAlignment(ui::Align::Center);
 
-  back.setCaption("<<< Back");
-  back.setBold(true);
-  back.place(40, 424, 160, 40);
-  next.setCaption(nextCaption);
-  next.setBold(true);
-  next.place(pageWidth - 200, 424, 160, 40);
+  ui::styleButton(back, "<<< Back", 40, 424, 160, 40);
+  ui::styleButton(next, nextCaption, pageWidth - 200, 424, 160, 40);
 }
 
 int rowY(int row) { return rowTop + row * rowStep; }
-
-void styleCaption(ui::Label& caption) {
-  caption.setBackColor(ui::navy);
-  caption.setForeColor(ui::white);
-  caption.setBold(true);
-}
-
-void styleValue(ui::Label& value) {
-  value.setBackColor(ui::white);
-  value.setForeColor(ui::black);
-  value.setBold(true);
-  value.setBorder(true);
-}
 
 void placeRow(int row, ui::Label& caption, const std::string& captionText, ui::Control& value,
               int valueWidthPixels) {
@@ -68,11 +46,16 @@ void placeRow(int row, ui::Label& caption, const std::string& captionText, ui::C
 
 void placeRowAt(int top, ui::Label& caption, const std::string& captionText, ui::Control& value,
                 int valueWidthPixels) {
+  // A page's rows read from the left.
   caption.setCaption(captionText);
-  styleCaption(caption);
+  ui::styleHeading(caption);
+  caption.setAlignment(ui::Align::Left);
   caption.place(captionLeft, top, captionWidth, rowHeight);
   value.place(valueLeft, top, valueWidthPixels, rowHeight);
-  if (auto* label = dynamic_cast<ui::Label*>(&value)) styleValue(*label);
+  if (auto* label = dynamic_cast<ui::Label*>(&value)) {
+    ui::styleValue(*label);
+    label->setAlignment(ui::Align::Left);
+  }
 }
 
 void placeRowWithButton(int top, ui::Label& caption, const std::string& captionText,

@@ -26,13 +26,12 @@ void setUpPage(ui::Form& page, ui::Label& heading, const std::string& headingTex
                ui::Label& instruction, const std::string& instructionText, ui::CommandButton& back,
                ui::CommandButton& next, const std::string& nextCaption = "Next >>>");
 
-// One row of a page: a caption label (white bold on navy) at the left, the value control beside
-// it. Rows are counted from 0, top to bottom; `top` is the first row's top.
+// One row of a page: a caption label (ui's heading style, from the left) at the left, the value
+// control beside it (a label in ui's value style, from the left). Rows are counted from 0, top to
+// bottom; `top` is the first row's top.
 inline constexpr int rowTop = 88, rowStep = 30, rowHeight = 24, captionLeft = 40,
                      captionWidth = 240, valueLeft = 290, valueWidth = 310;
 int rowY(int row);
-void styleCaption(ui::Label& caption);
-void styleValue(ui::Label& value);  // black bold on white, with a border; takes clicks
 void placeRow(int row, ui::Label& caption, const std::string& captionText, ui::Control& value,
               int valueWidthPixels = valueWidth);
 // The same at a top of the page's own choosing (pages with more rows, or rows below a box).

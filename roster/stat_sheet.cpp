@@ -9,16 +9,7 @@
 #include "common/wildcard.h"
 #include "roster/stat_table.h"
 #include "shell/main_data.h"
-
-namespace {
-
-void styleButton(ui::CommandButton& button, const char* caption, int left, int top, int width) {
-  button.setCaption(caption);
-  button.setBold(true);
-  button.place(left, top, width, 25);
-}
-
-}  // namespace
+#include "ui/styles.h"
 
 Form13::Form13(Editor& editor) : editor_(editor) {
   setCaption(ui::mainCaption);
@@ -41,10 +32,7 @@ Form13::Form13(Editor& editor) : editor_(editor) {
   MSFlexGrid1.setColWidth(0, labelColumnWidth);
   MSFlexGrid1.setColWidth(1, valueColumnWidth);
 
-  Label1.place(184, 346, 305, 17);
-  Label1.setBold(true);
-  Label1.setForeColor(ui::white);
-  Label1.setCaption(stat_table::idleCaption);
+  ui::styleCaption(Label1, stat_table::idleCaption, 184, 346, 305);
   Text1.place(184, 368, 425, 25);
   Text1.setBackColor(ui::white);
   Text1.setForeColor(ui::black);
@@ -56,13 +44,13 @@ Form13::Form13(Editor& editor) : editor_(editor) {
   scrollnum.setBold(true);
   scrollnum.setForeColor(ui::white);
   scrollnum.setAlignment(ui::Align::Center);
-  styleButton(Command2, "OK", 184, 400, 209);
-  styleButton(Command1, "Cancel", 400, 400, 209);
+  ui::styleButton(Command2, "OK", 184, 400, 209);
+  ui::styleButton(Command1, "Cancel", 400, 400, 209);
   infobox.place(184, 440, 425, 81);
   infobox.setForeColor(ui::white);
   infobox.setWordWrap(true);
-  styleButton(Command4, "Delete This Wrestler", 176, 536, 217);
-  styleButton(Command3, "OK", 400, 536, 217);
+  ui::styleButton(Command4, "Delete This Wrestler", 176, 536, 217);
+  ui::styleButton(Command3, "OK", 400, 536, 217);
 
   // The frame of the editor area, its sides split by the rule between editor and help text.
   constexpr int left = 176, right = 616, top = 344, rule = 432, bottom = 528;

@@ -16,23 +16,11 @@
 #include "common/wildcard.h"
 #include "roster/stat_table.h"
 #include "shell/main_data.h"
+#include "ui/styles.h"
 
 namespace {
 
 // Design positions are in pixels: the window's twips divided by 15.
-void styleButton(ui::CommandButton& button, const char* caption, int left, int top, int width) {
-  button.setCaption(caption);
-  button.setBold(true);
-  button.place(left, top, width, 25);
-}
-
-void styleCaption(ui::Label& label, const char* caption, int left, int top, int width) {
-  label.setCaption(caption);
-  label.setForeColor(ui::white);
-  label.setBold(true);
-  label.place(left, top, width, 17);
-}
-
 void styleBox(ui::TextBox& box, int left, int top, int width) {
   box.setBackColor(ui::white);
   box.setForeColor(ui::black);
@@ -74,11 +62,11 @@ Form12::Form12(Editor& editor)
   totalnum.setFontSize(11);
   totalnum.place(408, 16, 177, 17);
 
-  styleButton(Command5, "Sort: Name", 176, 40, 113);
-  styleButton(Command6, "Sort: Promotion", 288, 40, 113);
-  styleButton(Command7, "Show All", 400, 40, 105);
-  styleButton(Command8, "Show Injured", 504, 40, 105);
-  styleCaption(Label3, "Search For:", 176, 81, 72);
+  ui::styleButton(Command5, "Sort: Name", 176, 40, 113);
+  ui::styleButton(Command6, "Sort: Promotion", 288, 40, 113);
+  ui::styleButton(Command7, "Show All", 400, 40, 105);
+  ui::styleButton(Command8, "Show Injured", 504, 40, 105);
+  ui::styleCaption(Label3, "Search For:", 176, 81, 72);
   styleBox(Text1, 248, 80, 361);
 
   MSFlexGrid1.place(176, 112, 437, 161);
@@ -90,33 +78,33 @@ Form12::Form12(Editor& editor)
 
   Shape1.place(160, 280, 465, 249);
   Shape1.setForeColor(ui::white);
-  styleCaption(Label1, "Click on a name to edit or choose an option below", 176, 284, 433);
+  ui::styleCaption(Label1, "Click on a name to edit or choose an option below", 176, 284, 433);
   Label1.setAlignment(ui::Align::Center);
-  styleButton(Command4, "Save Changes", 200, 304, 385);
-  styleButton(Command2, "Create New Wrestler", 200, 336, 385);
-  styleButton(Command3, "Create Auto Expiry Dates", 200, 368, 385);
-  styleButton(Command9, "Export This Roster Into Another Roster File", 200, 400, 385);
+  ui::styleButton(Command4, "Save Changes", 200, 304, 385);
+  ui::styleButton(Command2, "Create New Wrestler", 200, 336, 385);
+  ui::styleButton(Command3, "Create Auto Expiry Dates", 200, 368, 385);
+  ui::styleButton(Command9, "Export This Roster Into Another Roster File", 200, 400, 385);
 
   // Three rows of a promotion's bulk tools: export, rename, delete.
-  styleCaption(Label6, "Export all wrestlers with the promotion:", 176, 442, 220);
+  ui::styleCaption(Label6, "Export all wrestlers with the promotion:", 176, 442, 220);
   styleBox(Text4, 396, 440, 50);
-  styleCaption(Label7, "to a new file:", 448, 442, 72);
+  ui::styleCaption(Label7, "to a new file:", 448, 442, 72);
   styleBox(Text5, 520, 440, 56);
-  styleButton(Command11, "Go", 580, 437, 33);
-  styleCaption(Label4, "Change all promotions called:", 176, 474, 164);
+  ui::styleButton(Command11, "Go", 580, 437, 33);
+  ui::styleCaption(Label4, "Change all promotions called:", 176, 474, 164);
   styleBox(Text2, 340, 472, 68);
-  styleCaption(Label5, "to promotion:", 412, 474, 76);
+  ui::styleCaption(Label5, "to promotion:", 412, 474, 76);
   styleBox(Text3, 488, 472, 88);
-  styleButton(Command10, "Go", 580, 469, 33);
-  styleCaption(Label8, "Delete all wrestlers who have the promotion: ", 176, 506, 262);
+  ui::styleButton(Command10, "Go", 580, 469, 33);
+  ui::styleCaption(Label8, "Delete all wrestlers who have the promotion: ", 176, 506, 262);
   styleBox(Text6, 440, 504, 136);
-  styleButton(Command12, "Go", 580, 501, 33);
+  ui::styleButton(Command12, "Go", 580, 501, 33);
   for (ui::Label* label : {&Label6, &Label7, &Label4, &Label5, &Label8}) {
     label->setFontSize(8);
     label->setBold(false);
   }
 
-  styleButton(Command1, "Done", 168, 536, 449);
+  ui::styleButton(Command1, "Done", 168, 536, 449);
 
   for (ui::ListBox* list : fields_) list->setVisible(false);
   for (ui::ListBox* list : twins_) list->setVisible(false);
@@ -350,12 +338,12 @@ void Form12::Text1_KeyDown(int key) {
   }
   // Names that contain the text, whatever its case; wildcards typed into the box act as such. A
   // text that is no valid pattern (a "[" without its "]") matches nobody.
-  const std::string pattern = "*" + common::lowerText(Text1.text()) + "*";
+  const common::Pattern pattern("*" + common::lowerText(Text1.text()) + "*");
   const std::vector<std::string>& wrestlerNames = names.items();
   std::vector<bool> found(wrestlerNames.size(), false);
   bool any = false;
   for (std::size_t i = 0; i < wrestlerNames.size(); ++i) {
-    found[i] = common::wildcardMatch(common::lowerText(wrestlerNames[i]), pattern);
+    found[i] = pattern.matches(common::lowerText(wrestlerNames[i]));
     any = any || found[i];
   }
   resetgrid();

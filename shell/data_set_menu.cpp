@@ -2,6 +2,7 @@
 
 #include "app/editor.h"
 #include "shell/data_set_checks.h"
+#include "ui/styles.h"
 
 namespace {
 
@@ -19,11 +20,8 @@ Form14::Form14(Editor& editor) : editor_(editor) {
 
   curredithead.place(0, 8, 640, 32);
   curredithead.setCaption("Currently Editing: New Game Data");
-  curredithead.setBackColor(ui::navy);
-  curredithead.setForeColor(ui::white);
-  curredithead.setBold(true);
+  ui::styleHeading(curredithead);
   curredithead.setFontSize(12);
-  curredithead.setAlignment(ui::Align::Center);
 
   ui::CommandButton* column[] = {&Command2, &Command1, &Command4, &Command5,
                                  &Command6, &Command9, &Command7};
@@ -43,10 +41,7 @@ Form14::Form14(Editor& editor) : editor_(editor) {
   // The results panel, hidden until a check has run; the report waits off to the side.
   Label1.place(reportLeft, 44, reportWidth, 24);
   Label1.setCaption("Results Of The Date Check");
-  Label1.setBackColor(ui::navy);
-  Label1.setForeColor(ui::white);
-  Label1.setBold(true);
-  Label1.setAlignment(ui::Align::Center);
+  ui::styleHeading(Label1);
   Text3.place(660, reportTop, reportWidth, reportHeight);
   Text3.setMultiLine(true);
   Text3.setLocked(true);

@@ -6,6 +6,7 @@
 #include "app/editor.h"
 #include "common/line_file.h"
 #include "common/paths.h"
+#include "ui/styles.h"
 
 Form19::Form19(Editor& editor) : editor_(editor) {
   setCaption(ui::mainCaption);
@@ -31,19 +32,9 @@ Form19::Form19(Editor& editor) : editor_(editor) {
 
   // Headings and captions: white bold text on navy; the three texts: black bold, centred, on
   // bordered white boxes.
-  for (ui::Label* heading : {&curredithead, &Label5, &Label2, &Label1, &Label4}) {
-    heading->setBackColor(ui::navy);
-    heading->setForeColor(ui::white);
-    heading->setBold(true);
-    heading->setAlignment(ui::Align::Center);
-  }
-  for (ui::Label* value : {&scenarioname, &scenariodesc, &scenariocreator}) {
-    value->setBackColor(ui::white);
-    value->setForeColor(ui::black);
-    value->setBold(true);
-    value->setAlignment(ui::Align::Center);
-    value->setBorder(true);
-  }
+  for (ui::Label* heading : {&curredithead, &Label5, &Label2, &Label1, &Label4})
+    ui::styleHeading(*heading);
+  for (ui::Label* value : {&scenarioname, &scenariodesc, &scenariocreator}) ui::styleValue(*value);
 
   Command4.place(40, 420, 560, 40);
   Command4.setCaption("OK");

@@ -6,18 +6,7 @@
 #include "common/dates.h"
 #include "common/line_file.h"
 #include "shell/main_data.h"
-
-namespace {
-
-// Headings stand out on the dark background: white bold text on a navy box.
-void styleHeading(ui::Label& label) {
-  label.setBackColor(ui::navy);
-  label.setForeColor(ui::white);
-  label.setBold(true);
-  label.setAlignment(ui::Align::Center);
-}
-
-}  // namespace
+#include "ui/styles.h"
 
 Form17::Form17(Editor& editor) : editor_(editor) {
   setCaption(ui::mainCaption);
@@ -26,7 +15,7 @@ Form17::Form17(Editor& editor) : editor_(editor) {
 
   Label2.setCaption("Please choose the date new games will begin at.");
   Label2.place(20, 16, 440, 30);
-  styleHeading(Label2);
+  ui::styleHeading(Label2);
   Label2.setFontSize(11);
 
   // Four columns: weekday, day number, month, and the year with its two arrows.
@@ -38,7 +27,7 @@ Form17::Form17(Editor& editor) : editor_(editor) {
   Label5.place(230, 76, 130, 22);
   Label6.setCaption("Year");
   Label6.place(370, 76, 90, 22);
-  for (ui::Label* heading : {&Label3, &Label4, &Label5, &Label6}) styleHeading(*heading);
+  for (ui::Label* heading : {&Label3, &Label4, &Label5, &Label6}) ui::styleHeading(*heading);
 
   for (const std::string& name : common::weekdayNames) Combo1.addItem(name);
   Combo1.place(20, 104, 130, 24);
@@ -49,11 +38,7 @@ Form17::Form17(Editor& editor) : editor_(editor) {
 
   year.setCaption(std::to_string(main_data::firstYear));
   year.place(370, 104, 56, 24);
-  year.setBorder(true);
-  year.setBackColor(ui::white);
-  year.setForeColor(ui::black);
-  year.setBold(true);
-  year.setAlignment(ui::Align::Center);
+  ui::styleValue(year);
 
   // Just its two arrows, right of the year.
   HScroll1.place(426, 104, 34, 24);

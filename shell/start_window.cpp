@@ -7,6 +7,7 @@
 #include "common/line_file.h"
 #include "common/paths.h"
 #include "common/wildcard.h"
+#include "ui/styles.h"
 
 namespace {
 
@@ -34,10 +35,7 @@ Form15::Form15(Editor& editor) : editor_(editor) {
 
   // The chooser takes the column's place: title, list, then "OK" and "Cancel" side by side.
   Label2.place(170, 200, 300, 28);
-  Label2.setBackColor(ui::navy);
-  Label2.setForeColor(ui::white);
-  Label2.setBold(true);
-  Label2.setAlignment(ui::Align::Center);
+  ui::styleHeading(Label2);
   Label2.setCaption(scenarioTitle);
   List1.place(170, 232, 300, 176);
   List1.setBackColor(ui::white);
@@ -65,8 +63,9 @@ Form15::Form15(Editor& editor) : editor_(editor) {
 
 bool Form15::hassubfolder(const std::string& folder, const std::string& pattern) {
   Dir1.setPath(folder);
+  const common::Pattern compiled(pattern);
   for (int i = 0; i < Dir1.listCount(); ++i)
-    if (common::wildcardMatch(Dir1.list(i), pattern)) return true;
+    if (compiled.matches(Dir1.list(i))) return true;
   return false;
 }
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "common/paths.h"
-#include "common/text.h"
+#include "common/wildcard.h"
 
 namespace ui {
 
@@ -31,33 +31,11 @@ int indexAfterRemoval(int index, int removed) {
   return index > removed ? index - 1 : index;
 }
 
-// A file list's pattern: `*` any run of characters, `?` one character, everything else itself,
-// without regard to ASCII case. Greedy with one backtrack point, so it takes linear-ish time.
-bool fileNameMatches(std::string_view name, std::string_view pattern) {
-  std::size_t n = 0, p = 0;
-  std::size_t starP = std::string_view::npos, starN = 0;
-  while (n < name.size()) {
-    if (p < pattern.size() && pattern[p] == '*') {
-      starP = p++;
-      starN = n;
-    } else if (p < pattern.size() && (pattern[p] == '?' || common::lowerAscii(pattern[p]) ==
-                                                               common::lowerAscii(name[n]))) {
-      ++p;
-      ++n;
-    } else if (starP != std::string_view::npos) {
-      p = starP + 1;
-      n = ++starN;
-    } else {
-      return false;
-    }
-  }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
-  return p == pattern.size();
-}
-
-// The patterns of a file list, separated by ";" (blanks around each are ignored). "*.*" is the
-// usual "every file" pattern and also takes names without a dot.
-bool matchesAnyPattern(std::string_view name, std::string_view patterns) {
+// The patterns of a file list, separated by ";" (blanks around each are ignored), each compiled
+// once and matched without regard to ASCII case. "*.*" is the usual "every file" pattern and also
+// takes names without a dot.
+std::vector<common::Pattern> filePatterns(std::string_view patterns) {
+  std::vector<common::Pattern> compiled;
   std::size_t start = 0;
   while (start <= patterns.size()) {
     std::size_t end = patterns.find(';', start);
@@ -65,10 +43,16 @@ bool matchesAnyPattern(std::string_view name, std::string_view patterns) {
     std::string_view one = patterns.substr(start, end - start);
     while (!one.empty() && one.front() == ' ') one.remove_prefix(1);
     while (!one.empty() && one.back() == ' ') one.remove_suffix(1);
-    if (!one.empty() && (one == "*.*" || fileNameMatches(name, one))) return true;
+    if (one == "*.*") one = "*";
+    if (!one.empty()) compiled.emplace_back(one, common::LetterCase::Ignored);
     start = end + 1;
   }
-  return false;
+  return compiled;
+}
+
+bool matchesAny(const std::vector<common::Pattern>& patterns, std::string_view name) {
+  return std::any_of(patterns.begin(), patterns.end(),
+                     [name](const common::Pattern& pattern) { return pattern.matches(name); });
 }
 
 }  // namespace
@@ -358,8 +342,9 @@ void FileListBox::refresh() {
   std::vector<std::string> files;
   // A folder that cannot be listed (missing, no path yet) simply lists nothing.
   if (!path_.empty() && common::listFiles(path_, files)) {
+    const std::vector<common::Pattern> patterns = filePatterns(pattern_);
     for (auto& file : files) {
-      if (matchesAnyPattern(file, pattern_)) items_.push_back(std::move(file));
+      if (matchesAny(patterns, file)) items_.push_back(std::move(file));
     }
   }
   changed();

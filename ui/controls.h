@@ -166,8 +166,9 @@ class HScrollBar : public Control {
 };
 
 // The files of a folder whose names match one or more patterns separated by ";" ("*.fed",
-// "*.jpg;*.jpeg;*.bmp;*.gif"). Patterns use `*` and `?` and match without regard to case. Lists
-// only regular files, as bare names, sorted by name without regard to case.
+// "*.jpg;*.jpeg;*.bmp;*.gif"). Each is a wildcard pattern (common/wildcard.h; the editor's own use
+// only `*` and `?`) matched without regard to case. Lists only regular files, as bare names,
+// sorted by name without regard to case.
 class FileListBox : public ChoiceList {
  public:
   FileListBox(Form& owner, std::string name);

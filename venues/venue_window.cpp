@@ -4,29 +4,12 @@
 
 #include "app/editor.h"
 #include "common/record_lines.h"
+#include "ui/styles.h"
 #include "venues/venue_file.h"
 
 namespace {
 
 using venue_file::recordLines;
-
-// White bold text on navy: the heading and the captions.
-void styleCaption(ui::Label& label) {
-  label.setBackColor(ui::navy);
-  label.setForeColor(ui::white);
-  label.setBold(true);
-  label.setAlignment(ui::Align::Center);
-  label.setBorder(true);
-}
-
-// Black bold text on a bordered white box: the values.
-void styleValue(ui::Label& label) {
-  label.setBackColor(ui::white);
-  label.setForeColor(ui::black);
-  label.setBold(true);
-  label.setAlignment(ui::Align::Center);
-  label.setBorder(true);
-}
 
 // The index in List2 of one line of the venue that begins at `record`.
 int line(int record, std::size_t field) { return record + static_cast<int>(field); }
@@ -40,8 +23,7 @@ Form18::Form18(Editor& editor) : editor_(editor) {
 
   Label1.setCaption("Editing Venues");
   Label1.place(0, 8, 640, 32);
-  styleCaption(Label1);
-  Label1.setBorder(false);
+  ui::styleHeading(Label1);
   Label1.setFontSize(12);
 
   // The filter row, then the count of what it lets through.
@@ -55,10 +37,11 @@ Form18::Form18(Editor& editor) : editor_(editor) {
   Command6.setBackColor(ui::yellow);
   Label12.setCaption("Total Showing");
   Label12.place(454, 52, 116, 26);
-  styleCaption(Label12);
+  ui::styleHeading(Label12);
+  Label12.setBorder(true);  // the window's captions are boxed like its values
   Label13.setCaption("0");
   Label13.place(574, 52, 56, 26);
-  styleValue(Label13);
+  ui::styleValue(Label13);
 
   // Left frame: the names and the buttons that act on them.
   Frame1.place(10, 90, 220, 326);
@@ -79,11 +62,12 @@ Form18::Form18(Editor& editor) : editor_(editor) {
   for (int row = 0; row < 6; ++row) {
     captions[row]->setCaption(captionTexts[row]);
     captions[row]->place(250, 104 + row * 40, 130, 26);
-    styleCaption(*captions[row]);
+    ui::styleHeading(*captions[row]);
+    captions[row]->setBorder(true);
     values[row]->place(390, 104 + row * 40, 230, 26);
   }
   for (ui::Label* value : {&venuename, &citystate, &cityname, &capacity, &exclusiveto})
-    styleValue(*value);
+    ui::styleValue(*value);
   for (const std::string& country : venue_file::countries) Combo1.addItem(country);
   Command1.setCaption("Confirm Changes");
   Command1.place(250, 366, 180, 40);

@@ -106,6 +106,48 @@ TEST(Wildcard, AnUnclosedListMakesThePatternInvalid) {
   }
 }
 
+TEST(Wildcard, IgnoringCaseTakesEitherCaseOfEveryLetter) {
+  const struct {
+    std::string text, pattern;
+    bool sensitive, ignored;
+  } cases[] = {
+      // The file lists' patterns.
+      {"Z.FED", "*.fed", false, true},
+      {"ab.Fed", "*.fed", false, true},
+      {"B.JPG", "*.jpg", false, true},
+      {"a.jpg.txt", "*.jpg", false, false},
+      {"ab.fed", "??.FED", false, true},
+      {"abc.fed", "??.fed", false, false},
+      // Lists take their letters in both cases, and a negated list refuses both.
+      {"M", "[a-z]", false, true},
+      {"m", "[A-Z]", false, true},
+      {"A", "[!a-z]", true, false},
+      {"B", "[!a]", true, true},
+      {"5", "[a-z]", false, false},
+      // Only letters have a case: other characters, digits and `#` are as they are.
+      {"Show 3", "SHOW #", false, true},
+      {"@", "`", false, false},
+      {"[", "{", false, false},
+      {"\xC9", "\xE9", false, false},  // the code page's accented letters are not ASCII
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(common::Pattern(c.pattern).matches(c.text), c.sensitive)
+        << '"' << c.text << "\" against \"" << c.pattern << "\" with case";
+    EXPECT_EQ(common::Pattern(c.pattern, common::LetterCase::Ignored).matches(c.text), c.ignored)
+        << '"' << c.text << "\" against \"" << c.pattern << "\" ignoring case";
+  }
+  EXPECT_FALSE(common::Pattern("[a", common::LetterCase::Ignored).valid());
+  EXPECT_FALSE(common::Pattern("[a", common::LetterCase::Ignored).matches("[a"));
+}
+
+TEST(Wildcard, ACompiledPatternMatchesManyTexts) {
+  const common::Pattern pattern("*son#");
+  EXPECT_TRUE(pattern.matches("Jackson1"));
+  EXPECT_FALSE(pattern.matches("Jackson"));
+  EXPECT_TRUE(pattern.matches("son0"));
+  EXPECT_FALSE(pattern.matches("Son0"));
+}
+
 TEST(Wildcard, ManyStarsOnALongTextDoNotBacktrackWithoutEnd) {
   const std::string as(10000, 'a');
   EXPECT_FALSE(wildcardMatch(as, "*a*a*a*a*a*a*a*a*b"));
