@@ -145,8 +145,6 @@ const std::string& useGameFolder(std::size_t count) {
     std::string pattern = (fs::temp_directory_path() / "duvazari-bench-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) std::abort();
     path = pattern;
-    // The editor writes only inside the game folder it works in, so that comes first.
-    fs::current_path(path);
     makeFolder(path, count);
   }
   fs::current_path(path);
