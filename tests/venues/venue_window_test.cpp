@@ -18,6 +18,20 @@ using Lines = std::vector<std::string>;
 
 const std::string venuesFile = "Data/venues.txt";
 
+// The venue window opened from the hub on a venues.txt of these bytes, in a game folder and an
+// editor of its own.
+struct FreshWindow {
+  explicit FreshWindow(const std::string& bytes) {
+    folder.writeBytes(venuesFile, bytes);
+    editor.form14.Text1.setText("\\Data\\");
+    editor.form14.show();
+    editor.form14.Command5.click();  // "Edit The Venues"
+  }
+  GameFolder folder;
+  ScriptedDesktop desktop;
+  Editor editor{desktop};
+};
+
 Lines venue(const std::string& name, const std::string& country,
             const std::string& exclusive = "None") {
   return {name, "Town of " + name + ", State", "Town of " + name, "5000", country, exclusive};
@@ -181,14 +195,9 @@ TEST_F(VenueWindow, UnusualFilesLoad) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    GameFolder other;  // each case in a fresh folder and window
-    ScriptedDesktop caseDesktop;
-    Editor caseEditor(caseDesktop);
-    other.writeBytes(venuesFile, c.bytes);
-    caseEditor.form14.Text1.setText("\\Data\\");
-    caseEditor.form14.show();
-    caseEditor.form14.Command5.click();
-    Form18& f = caseEditor.form18;
+    FreshWindow fresh(c.bytes);  // each case in a fresh folder and window
+    ScriptedDesktop& caseDesktop = fresh.desktop;
+    Form18& f = fresh.editor.form18;
     EXPECT_EQ(caseDesktop.dialogs().size(), c.told);
     caseDesktop.forget();
 
@@ -584,14 +593,10 @@ TEST_F(VenueWindow, AFileCutInsideAVenueIsMadeWholeAtLoadSoAddNewStartsOnANameLi
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    GameFolder other;  // each case in a fresh folder and window
-    ScriptedDesktop caseDesktop;
-    Editor caseEditor(caseDesktop);
-    other.writeBytes(venuesFile, c.bytes);
-    caseEditor.form14.Text1.setText("\\Data\\");
-    caseEditor.form14.show();
-    caseEditor.form14.Command5.click();
-    Form18& f = caseEditor.form18;
+    FreshWindow fresh(c.bytes);  // each case in a fresh folder and window
+    GameFolder& other = fresh.folder;
+    ScriptedDesktop& caseDesktop = fresh.desktop;
+    Form18& f = fresh.editor.form18;
     ASSERT_TRUE(f.visible());
     if (c.told.empty()) {
       EXPECT_TRUE(caseDesktop.dialogs().empty());
