@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "tests/support/file_size_limit.h"
 #include "tests/support/game_folder.h"
+#include "tests/support/row_name.h"
 
 namespace {
 
@@ -128,12 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                                22},
                       CutShort{"a name and empty lines", {"Someone", "", ""}, 2, 28},
                       CutShort{"thirty lines, the last one empty", thirtyLinesEndingEmpty(), 2, 1}),
-    [](const auto& info) {
-      std::string name;
-      for (const char* c = info.param.what; *c; ++c)
-        if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-      return name;
-    });
+    [](const auto& info) { return rowName(info.param.what); });
 
 TEST_F(RosterFile, AMissingFileIsReportedAndGivesNoRecords) {
   roster_file::Roster roster;
