@@ -85,19 +85,21 @@ common::IoStatus writeRosterColumns(const std::string& pathText, const Columns& 
                             });
 }
 
-std::vector<WrestlerRecord> mergeRecords(std::vector<WrestlerRecord> target,
-                                         std::vector<WrestlerRecord> adding,
+std::vector<WrestlerRecord> mergeRecords(std::vector<WrestlerRecord> target, const Columns& adding,
                                          const OverwriteQuestion& overwrite) {
+  const std::size_t count = adding[names]->size();
   // The merged roster as slots in their order, a slot taken out when a wrestler replaces it, and
   // each name's slots, so that a wrestler is compared only with the records of its own name.
   std::vector<WrestlerRecord> slots = std::move(target);
-  slots.reserve(slots.size() + adding.size());  // never moved again
+  slots.reserve(slots.size() + count);  // never moved again
   std::vector<bool> removed(slots.size(), false);
   std::unordered_map<std::string, std::vector<std::size_t>> slotsByName;
-  slotsByName.reserve(slots.size() + adding.size());
+  slotsByName.reserve(slots.size() + count);
   for (std::size_t s = 0; s < slots.size(); ++s) slotsByName[slots[s][names]].push_back(s);
 
-  for (WrestlerRecord& wrestler : adding) {
+  for (std::size_t i = 0; i < count; ++i) {
+    WrestlerRecord wrestler;
+    for (std::size_t f = 0; f < fieldCount; ++f) wrestler[f] = (*adding[f])[i];
     std::vector<std::size_t>& sameName = slotsByName[wrestler[names]];
     // The records of this name when the turn begins; the one added in this turn is not compared.
     const std::vector<std::size_t> matches = sameName;

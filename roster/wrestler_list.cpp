@@ -712,13 +712,13 @@ void Form12::Command9_Click() {
     return;
   }
 
+  // The lines are given up here, before the questions, not kept until the merge is done.
+  std::vector<roster_file::WrestlerRecord> target =
+      roster_file::fromLines(std::move(lines)).records;
   // The table's wrestlers, in its order, merged into the target's records: a wrestler whose name
   // is there already is asked about each record of that name.
-  std::vector<roster_file::WrestlerRecord> adding;
-  adding.reserve(static_cast<std::size_t>(wrestlerCount()));
-  for (int i = 0; i < wrestlerCount(); ++i) adding.push_back(record(i));
   std::vector<roster_file::WrestlerRecord> slots = roster_file::mergeRecords(
-      roster_file::fromLines(std::move(lines)).records, std::move(adding),
+      std::move(target), columns(),
       [&](const roster_file::WrestlerRecord& there, const roster_file::WrestlerRecord& wrestler) {
         const std::string question =
             there[roster_file::names] +

@@ -181,12 +181,19 @@ class RosterMergeRecords : public ::testing::TestWithParam<MergeCase> {};
 
 TEST_P(RosterMergeRecords, AsksAboutEachRecordOfTheNameAndKeepsTheOrder) {
   const MergeCase& c = GetParam();
-  std::vector<WrestlerRecord> target, adding;
+  std::vector<WrestlerRecord> target;
   std::map<std::string, WrestlerRecord> byTag;
   for (const std::string& r : c.target)
     byTag[tagged(r)[roster_file::desc]] = target.emplace_back(tagged(r));
-  for (const std::string& r : c.adding)
-    byTag[tagged(r)[roster_file::desc]] = adding.emplace_back(tagged(r));
+  // The wrestlers added, one list per field as the wrestler list holds them.
+  roster_file::ColumnValues values;
+  for (const std::string& r : c.adding) {
+    const WrestlerRecord record = tagged(r);
+    byTag[record[roster_file::desc]] = record;
+    for (int f = 0; f < roster_file::fieldCount; ++f) values[f].push_back(record[f]);
+  }
+  roster_file::Columns adding;
+  for (int f = 0; f < roster_file::fieldCount; ++f) adding[f] = &values[f];
 
   std::vector<std::string> asked;
   const std::vector<WrestlerRecord> merged = roster_file::mergeRecords(
