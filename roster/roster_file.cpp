@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 
 #include "common/line_file.h"
@@ -82,6 +83,50 @@ common::IoStatus writeRosterColumns(const std::string& pathText, const Columns& 
                             [&columns](std::size_t k) -> const std::string& {
                               return (*columns[k % fieldCount])[k / fieldCount];
                             });
+}
+
+std::vector<WrestlerRecord> mergeRecords(std::vector<WrestlerRecord> target, const Columns& adding,
+                                         const OverwriteQuestion& overwrite) {
+  const std::size_t count = adding[names]->size();
+  // The merged roster as slots in their order, a slot taken out when a wrestler replaces it, and
+  // each name's slots, so that a wrestler is compared only with the records of its own name.
+  std::vector<WrestlerRecord> slots = std::move(target);
+  slots.reserve(slots.size() + count);  // never moved again
+  std::vector<bool> removed(slots.size(), false);
+  std::unordered_map<std::string, std::vector<std::size_t>> slotsByName;
+  slotsByName.reserve(slots.size() + count);
+  for (std::size_t s = 0; s < slots.size(); ++s) slotsByName[slots[s][names]].push_back(s);
+
+  for (std::size_t i = 0; i < count; ++i) {
+    WrestlerRecord wrestler;
+    for (std::size_t f = 0; f < fieldCount; ++f) wrestler[f] = (*adding[f])[i];
+    std::vector<std::size_t>& sameName = slotsByName[wrestler[names]];
+    // The records of this name when the turn begins; the one added in this turn is not compared.
+    const std::vector<std::size_t> matches = sameName;
+    bool overwritten = false;
+    for (const std::size_t s : matches) {
+      if (!overwrite(slots[s], wrestler)) continue;
+      removed[s] = true;
+      std::erase(sameName, s);
+      overwritten = true;
+    }
+    // Yes to two records of one name replaces both with one copy of the wrestler.
+    if (matches.empty() || overwritten) {
+      sameName.push_back(slots.size());
+      slots.push_back(std::move(wrestler));
+      removed.push_back(false);
+    }
+  }
+
+  // The slots kept, closed up in one pass.
+  std::size_t kept = 0;
+  for (std::size_t s = 0; s < slots.size(); ++s) {
+    if (removed[s]) continue;
+    if (kept != s) slots[kept] = std::move(slots[s]);
+    ++kept;
+  }
+  slots.resize(kept);
+  return slots;
 }
 
 }  // namespace roster_file

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -101,5 +102,22 @@ using Columns = std::array<const std::vector<std::string>*, fieldCount>;
 
 // Writes a roster held as columns, as above.
 common::IoStatus writeRosterColumns(const std::string& pathText, const Columns& columns);
+
+// The question a merge asks about a wrestler whose name is already in the roster: given the
+// record there and the one being added, true overwrites the record there.
+using OverwriteQuestion =
+    std::function<bool(const WrestlerRecord& there, const WrestlerRecord& adding)>;
+
+// Adds wrestlers, held as columns, to a roster's records, by name (exact: case and blanks count),
+// one wrestler at a time in their order:
+// - a name not in the roster yet is added at the end, without a question;
+// - otherwise each record of that name in the roster when the wrestler's turn begins, in roster
+//   order, is asked about; one added in an earlier turn is asked about too. Every Yes removes
+//   the record there, and the wrestler is added at the end once, however many Yes it had. No to
+//   every one leaves the wrestler out.
+// Gives the merged records: the target's kept, in their order, then the ones added. Each wrestler
+// becomes a record only in its turn, so no second copy of the whole roster is made.
+std::vector<WrestlerRecord> mergeRecords(std::vector<WrestlerRecord> target, const Columns& adding,
+                                         const OverwriteQuestion& overwrite);
 
 }  // namespace roster_file

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <string_view>
-#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
@@ -701,59 +700,23 @@ void Form12::Command9_Click() {
     return;
   }
 
-  // The merged roster as slots in their order, a slot taken out when a wrestler replaces it, and
-  // each name's slots, so that a wrestler is compared only with the records of its own name.
-  std::vector<roster_file::WrestlerRecord> slots = roster_file::fromLines(std::move(lines)).records;
-  slots.reserve(slots.size() + static_cast<std::size_t>(wrestlerCount()));  // never moved again
-  std::vector<bool> removed(slots.size(), false);
-  std::unordered_map<std::string, std::vector<std::size_t>> slotsByName;
-  slotsByName.reserve(slots.size() + static_cast<std::size_t>(wrestlerCount()));
-  for (std::size_t s = 0; s < slots.size(); ++s)
-    slotsByName[slots[s][roster_file::names]].push_back(s);
-
-  const int count = wrestlerCount();
-  for (int i = 0; i < count; ++i) {
-    roster_file::WrestlerRecord wrestler = record(i);
-    std::vector<std::size_t>& sameName = slotsByName[wrestler[roster_file::names]];
-    // The records of this name when the turn begins; one appended in this turn is not compared.
-    const std::vector<std::size_t> matches = sameName;
-    bool appended = false;
-    for (const std::size_t s : matches) {
-      const roster_file::WrestlerRecord& there = slots[s];
-      const std::string question =
-          there[roster_file::names] +
-          " already exists in the roster you're exporting to. Do you want to overwrite the " +
-          name + " version:\r\n\r\nDraw Value: " + there[roster_file::pop] +
-          "   Ability: " + there[roster_file::ent] +
-          "\r\n\r\nWith the one you are exporting:\r\n\r\nDraw Value: " +
-          wrestler[roster_file::pop] + "   Ability: " + wrestler[roster_file::ent] + "\r\n";
-      if (!ui::askYesNo(editor_.desktop, question, ui::Icon::None, "Wrestler Already In File"))
-        continue;
-      removed[s] = true;
-      std::erase(sameName, s);
-      // Yes to two records of one name replaces both with one copy of the wrestler.
-      if (!appended) {
-        sameName.push_back(slots.size());
-        slots.push_back(wrestler);
-        removed.push_back(false);
-        appended = true;
-      }
-    }
-    if (matches.empty()) {
-      sameName.push_back(slots.size());
-      slots.push_back(std::move(wrestler));
-      removed.push_back(false);
-    }
-  }
-
-  // The slots kept, closed up in one pass.
-  std::size_t kept = 0;
-  for (std::size_t s = 0; s < slots.size(); ++s) {
-    if (removed[s]) continue;
-    if (kept != s) slots[kept] = std::move(slots[s]);
-    ++kept;
-  }
-  slots.resize(kept);
+  // The lines are given up here, before the questions, not kept until the merge is done.
+  std::vector<roster_file::WrestlerRecord> target =
+      roster_file::fromLines(std::move(lines)).records;
+  // The table's wrestlers, in its order, merged into the target's records: a wrestler whose name
+  // is there already is asked about each record of that name.
+  std::vector<roster_file::WrestlerRecord> slots = roster_file::mergeRecords(
+      std::move(target), columns(),
+      [&](const roster_file::WrestlerRecord& there, const roster_file::WrestlerRecord& wrestler) {
+        const std::string question =
+            there[roster_file::names] +
+            " already exists in the roster you're exporting to. Do you want to overwrite the " +
+            name + " version:\r\n\r\nDraw Value: " + there[roster_file::pop] +
+            "   Ability: " + there[roster_file::ent] +
+            "\r\n\r\nWith the one you are exporting:\r\n\r\nDraw Value: " +
+            wrestler[roster_file::pop] + "   Ability: " + wrestler[roster_file::ent] + "\r\n";
+        return ui::askYesNo(editor_.desktop, question, ui::Icon::None, "Wrestler Already In File");
+      });
   // Another program may have written the target while the questions were asked.
   if (!ui::mayReplace(editor_.desktop, path, read.stamp)) return;
   // The twins hold the merged roster, as written.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,7 @@ struct WorkKind {
   std::string savedBytes;                     // the file after the save of `change`
   std::function<ui::Form&(Session&)> window;  // the window whose close box is clicked
   std::function<bool(Session&)> showsChange;  // the window still shows the change
+  friend void PrintTo(const WorkKind& kind, std::ostream* out) { *out << kind.name; }
 };
 
 void openHub(Session& s) {

@@ -1,17 +1,18 @@
 // Roster files: records of 31 lines read and written verbatim, a file cut short inside a record,
-// empty files, and failed reads and writes.
+// empty files, failed reads and writes, and wrestlers merged into a roster's records.
 
 #include "roster/roster_file.h"
 
 #include <gtest/gtest.h>
 
-#include <cctype>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "tests/support/file_size_limit.h"
 #include "tests/support/game_folder.h"
+#include "tests/support/row_name.h"
 
 namespace {
 
@@ -128,12 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                                22},
                       CutShort{"a name and empty lines", {"Someone", "", ""}, 2, 28},
                       CutShort{"thirty lines, the last one empty", thirtyLinesEndingEmpty(), 2, 1}),
-    [](const auto& info) {
-      std::string name;
-      for (const char* c = info.param.what; *c; ++c)
-        if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-      return name;
-    });
+    [](const auto& info) { return rowName(info.param.what); });
 
 TEST_F(RosterFile, AMissingFileIsReportedAndGivesNoRecords) {
   roster_file::Roster roster;
@@ -158,5 +154,142 @@ TEST_F(RosterFile, AFailedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(folder.bytes(rosterPath), old);
   EXPECT_EQ(folder.entries("Data"), std::vector<std::string>{"wrestlers.vl1"});
 }
+
+// --- wrestlers merged into a roster's records ---------------------------------------------------
+
+// A record written "name/tag": the name, and a tag that tells the record apart in the other fields.
+WrestlerRecord tagged(const std::string& nameAndTag) {
+  const std::size_t slash = nameAndTag.rfind('/');
+  const std::string tag = nameAndTag.substr(slash + 1);
+  WrestlerRecord record;
+  for (int f = 0; f < roster_file::fieldCount; ++f) record[f] = tag + "f" + std::to_string(f);
+  record[roster_file::names] = nameAndTag.substr(0, slash);
+  record[roster_file::desc] = tag;
+  return record;
+}
+
+struct MergeCase {
+  const char* what;
+  std::vector<std::string> target, adding;  // records as "name/tag", in order
+  std::vector<bool> answers;                // to the questions, in the order they are asked
+  std::vector<std::string> asked;           // each question as "tag there<tag added"
+  std::vector<std::string> merged;          // the tags of the merged records, in order
+  friend void PrintTo(const MergeCase& c, std::ostream* out) { *out << c.what; }
+};
+
+class RosterMergeRecords : public ::testing::TestWithParam<MergeCase> {};
+
+TEST_P(RosterMergeRecords, AsksAboutEachRecordOfTheNameAndKeepsTheOrder) {
+  const MergeCase& c = GetParam();
+  std::vector<WrestlerRecord> target;
+  std::map<std::string, WrestlerRecord> byTag;
+  for (const std::string& r : c.target)
+    byTag[tagged(r)[roster_file::desc]] = target.emplace_back(tagged(r));
+  // The wrestlers added, one list per field as the wrestler list holds them.
+  roster_file::ColumnValues values;
+  for (const std::string& r : c.adding) {
+    const WrestlerRecord record = tagged(r);
+    byTag[record[roster_file::desc]] = record;
+    for (int f = 0; f < roster_file::fieldCount; ++f) values[f].push_back(record[f]);
+  }
+  roster_file::Columns adding;
+  for (int f = 0; f < roster_file::fieldCount; ++f) adding[f] = &values[f];
+
+  std::vector<std::string> asked;
+  const std::vector<WrestlerRecord> merged = roster_file::mergeRecords(
+      target, adding, [&](const WrestlerRecord& there, const WrestlerRecord& added) {
+        EXPECT_EQ(there[roster_file::names], added[roster_file::names]);
+        asked.push_back(there[roster_file::desc] + "<" + added[roster_file::desc]);
+        return asked.size() <= c.answers.size() && c.answers[asked.size() - 1];
+      });
+
+  EXPECT_EQ(asked, c.asked);
+  std::vector<WrestlerRecord> expected;
+  for (const std::string& tag : c.merged) expected.push_back(byTag.at(tag));
+  EXPECT_EQ(merged, expected);  // whole records, every field as it was
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RosterMergeRecords,
+    ::testing::Values(MergeCase{"no names in common",
+                                {"Ace/t1", "Bo/t2"},
+                                {"Cy/a1", "Di/a2"},
+                                {},
+                                {},
+                                {"t1", "t2", "a1", "a2"}},
+                      MergeCase{"names differing in case or a blank",
+                                {"Ace/t1"},
+                                {"ace/a1", "Ace /a2"},
+                                {},
+                                {},
+                                {"t1", "a1", "a2"}},
+                      MergeCase{"one match answered Yes",
+                                {"Ace/t1", "Bo/t2", "Cy/t3"},
+                                {"Bo/a1"},
+                                {true},
+                                {"t2<a1"},
+                                {"t1", "t3", "a1"}},
+                      MergeCase{"one match answered No",
+                                {"Ace/t1", "Bo/t2", "Cy/t3"},
+                                {"Bo/a1"},
+                                {false},
+                                {"t2<a1"},
+                                {"t1", "t2", "t3"}},
+                      MergeCase{"two records of one name answered Yes to both",
+                                {"Ace/t1", "Bo/t2", "Ace/t3"},
+                                {"Ace/a1"},
+                                {true, true},
+                                {"t1<a1", "t3<a1"},
+                                {"t2", "a1"}},
+                      MergeCase{"two records of one name answered Yes to the first",
+                                {"Ace/t1", "Bo/t2", "Ace/t3"},
+                                {"Ace/a1"},
+                                {true, false},
+                                {"t1<a1", "t3<a1"},
+                                {"t2", "t3", "a1"}},
+                      MergeCase{"two records of one name answered Yes to the second",
+                                {"Ace/t1", "Bo/t2", "Ace/t3"},
+                                {"Ace/a1"},
+                                {false, true},
+                                {"t1<a1", "t3<a1"},
+                                {"t1", "t2", "a1"}},
+                      MergeCase{"two records of one name answered No to both",
+                                {"Ace/t1", "Bo/t2", "Ace/t3"},
+                                {"Ace/a1"},
+                                {false, false},
+                                {"t1<a1", "t3<a1"},
+                                {"t1", "t2", "t3"}},
+                      MergeCase{"a wrestler added twice answered Yes",
+                                {"Bo/t1"},
+                                {"Ace/a1", "Ace/a2"},
+                                {true},
+                                {"a1<a2"},
+                                {"t1", "a2"}},
+                      MergeCase{"a wrestler added twice answered No",
+                                {"Bo/t1"},
+                                {"Ace/a1", "Ace/a2"},
+                                {false},
+                                {"a1<a2"},
+                                {"t1", "a1"}},
+                      MergeCase{"a wrestler there added twice answered Yes both times",
+                                {"Ace/t1"},
+                                {"Ace/a1", "Ace/a2"},
+                                {true, true},
+                                {"t1<a1", "a1<a2"},
+                                {"a2"}},
+                      MergeCase{"an empty target takes every wrestler in order",
+                                {},
+                                {"Cy/a1", "Ace/a2", "Bo/a3"},
+                                {},
+                                {},
+                                {"a1", "a2", "a3"}},
+                      MergeCase{"nothing to add", {"Ace/t1", "Bo/t2"}, {}, {}, {}, {"t1", "t2"}},
+                      MergeCase{"records kept in their order then the ones added",
+                                {"Ace/t1", "Bo/t2", "Cy/t3"},
+                                {"Bo/a1", "Di/a2", "Ace/a3"},
+                                {true, true},
+                                {"t2<a1", "t1<a3"},
+                                {"t3", "a1", "a2", "a3"}}),
+    [](const auto& info) { return rowName(info.param.what); });
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "common/dates.h"
 #include "tests/shell/shell_session.h"
 #include "tests/support/game_folder.h"
+#include "tests/support/row_name.h"
 #include "tests/support/scripted_desktop.h"
 
 namespace {
@@ -333,7 +334,10 @@ TEST_P(ConfirmStartDate, SavesARealDateAndRefusesAnyOther) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Dates, ConfirmStartDate, ::testing::ValuesIn(chosenDates()));
+INSTANTIATE_TEST_SUITE_P(Dates, ConfirmStartDate, ::testing::ValuesIn(chosenDates()),
+                         [](const auto& info) {
+                           return rowName(::testing::PrintToString(info.param));
+                         });
 
 TEST_F(StartDateWindow, ConfirmShowsTheHourglassUntilTheCheckIsDone) {
   open();
