@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "app/editor.h"
+#include "common/dates.h"
 #include "common/line_file.h"
 #include "common/number_text.h"
 #include "common/paths.h"
@@ -169,8 +170,8 @@ void Form12::load() {
   // open as an empty list that "Save Changes" would then write over the file.
   const std::string path = editor_.dataFile(roster_file::fileName);
   if (!common::exists(path)) {
-    if (common::IoStatus status = common::writeLines(path, {}); !status) {
-      ui::say(editor_.desktop, "The wrestlers file can't be made.\r\n\r\n" + status.error,
+    if (common::IoStatus outcome = common::writeLines(path, {}); !outcome) {
+      ui::say(editor_.desktop, "The wrestlers file can't be made.\r\n\r\n" + outcome.error,
               ui::Icon::Exclamation);
       return;
     }
@@ -179,9 +180,9 @@ void Form12::load() {
   roster_file::ColumnValues values;
   std::size_t linesFilledIn = 0;
   common::ReadInfo read;
-  if (common::IoStatus status = roster_file::readRosterColumns(path, values, linesFilledIn, &read);
-      !status) {
-    ui::say(editor_.desktop, "The wrestlers file can't be opened.\r\n\r\n" + status.error,
+  if (common::IoStatus outcome = roster_file::readRosterColumns(path, values, linesFilledIn, &read);
+      !outcome) {
+    ui::say(editor_.desktop, "The wrestlers file can't be opened.\r\n\r\n" + outcome.error,
             ui::Icon::Exclamation);
     return;
   }
@@ -210,8 +211,8 @@ bool Form12::saveroster() {
   const std::string path = editor_.dataFile(roster_file::fileName);
   if (!ui::mayReplace(editor_.desktop, path, fileStamp_)) return false;
   warnGameLimit(roster_file::fileName, names.items().size());
-  if (common::IoStatus status = roster_file::writeRosterColumns(path, columns()); !status) {
-    ui::say(editor_.desktop, "The wrestlers file could not be saved.\r\n\r\n" + status.error,
+  if (common::IoStatus outcome = roster_file::writeRosterColumns(path, columns()); !outcome) {
+    ui::say(editor_.desktop, "The wrestlers file could not be saved.\r\n\r\n" + outcome.error,
             ui::Icon::Critical);
     return false;
   }
@@ -426,13 +427,13 @@ void Form12::showinfo() {
 void Form12::Command2_Click() {
   // The start year comes first: without it no record is added and nothing changes.
   std::string year;
-  if (common::IoStatus status =
+  if (common::IoStatus outcome =
           main_data::readStartYear(editor_.dataFile(main_data::fileName), year);
-      !status) {
+      !outcome) {
     ui::say(editor_.desktop,
             "A new wrestler can't be created: the start year for the contract expiry date can't "
             "be read.\r\n\r\n" +
-                status.error,
+                outcome.error,
             ui::Icon::Exclamation);
     return;
   }
@@ -523,26 +524,24 @@ void Form12::Command3_Click() {
     return;
   // Without a start year no date is changed.
   std::string year;
-  if (common::IoStatus status =
+  if (common::IoStatus outcome =
           main_data::readStartYear(editor_.dataFile(main_data::fileName), year);
-      !status) {
+      !outcome) {
     ui::say(editor_.desktop,
             "Contract expiry dates can't be created: the start year can't be read.\r\n\r\n" +
-                status.error,
+                outcome.error,
             ui::Icon::Exclamation);
     return;
   }
   madechanges.setCaption("yes");
   editor_.form14.Text2.setText(year);
 
-  static const char* const monthNames[] = {"January",   "February", "March",    "April",
-                                           "May",       "June",     "July",     "August",
-                                           "September", "October",  "November", "December"};
   const double startYear = common::numberValue(editor_.form14.Text2.text());
   std::vector<std::string> dates(static_cast<std::size_t>(wrestlerCount()));
   std::string monthName, yearText;
   for (std::string& date : dates) {
-    monthName = monthNames[std::min(static_cast<int>(draw() * 12), 11)];
+    monthName =
+        common::monthNames[static_cast<std::size_t>(std::min(static_cast<int>(draw() * 12), 11))];
     yearText = common::numberText(startYear + 1 + std::min(static_cast<int>(draw() * 4), 3));
     date = monthName + " " + yearText;
   }
@@ -647,10 +646,10 @@ void Form12::Command11_Click() {
   }
   warnGameLimit(name, chosen.size());
   // Made only where nothing is: a file of that name that appeared meanwhile is never replaced.
-  if (common::IoStatus status =
+  if (common::IoStatus outcome =
           roster_file::writeRoster(path, chosen, common::WriteMode::CreateNew);
-      !status) {
-    ui::say(editor_.desktop, "The wrestlers could not be exported.\r\n\r\n" + status.error,
+      !outcome) {
+    ui::say(editor_.desktop, "The wrestlers could not be exported.\r\n\r\n" + outcome.error,
             ui::Icon::Critical);
     return;
   }
@@ -685,9 +684,9 @@ void Form12::Command9_Click() {
   // The target, read whole. One that ends inside a record is left as it is on disk.
   std::vector<std::string> lines;
   common::ReadInfo read;
-  if (common::IoStatus status = common::readLines(path, lines, &read); !status) {
+  if (common::IoStatus outcome = common::readLines(path, lines, &read); !outcome) {
     ui::say(editor_.desktop,
-            "The wrestlers could not be added to " + name + ".\r\n\r\n" + status.error,
+            "The wrestlers could not be added to " + name + ".\r\n\r\n" + outcome.error,
             ui::Icon::Critical);
     return;
   }
@@ -721,11 +720,11 @@ void Form12::Command9_Click() {
   if (!ui::mayReplace(editor_.desktop, path, read.stamp)) return;
   // The twins hold the merged roster, as written.
   warnGameLimit(name, slots.size());
-  const common::IoStatus status = roster_file::writeRoster(path, slots);
+  const common::IoStatus outcome = roster_file::writeRoster(path, slots);
   setTwins(std::move(slots));
-  if (!status) {
+  if (!outcome) {
     ui::say(editor_.desktop,
-            "The wrestlers could not be added to " + name + ".\r\n\r\n" + status.error,
+            "The wrestlers could not be added to " + name + ".\r\n\r\n" + outcome.error,
             ui::Icon::Critical);
     return;
   }

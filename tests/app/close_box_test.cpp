@@ -288,9 +288,9 @@ TEST_P(CloseBoxWithRefusedWork, YesWithARefusedSaveKeepsTheEditorTheWorkAndTheFi
 }
 
 INSTANTIATE_TEST_SUITE_P(Work, CloseBoxWithWork, ::testing::ValuesIn(workKinds()),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 INSTANTIATE_TEST_SUITE_P(Work, CloseBoxWithRefusedWork, ::testing::ValuesIn(refusingKinds()),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 // --- A value typed into an open stat editor, not applied yet -------------------------------------
 

@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                                22},
                       CutShort{"a name and empty lines", {"Someone", "", ""}, 2, 28},
                       CutShort{"thirty lines, the last one empty", thirtyLinesEndingEmpty(), 2, 1}),
-    [](const auto& info) { return rowName(info.param.what); });
+    [](const auto& row) { return rowName(row.param.what); });
 
 TEST_F(RosterFile, AMissingFileIsReportedAndGivesNoRecords) {
   roster_file::Roster roster;
@@ -290,6 +290,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 {true, true},
                                 {"t2<a1", "t1<a3"},
                                 {"t3", "a1", "a2", "a3"}}),
-    [](const auto& info) { return rowName(info.param.what); });
+    [](const auto& row) { return rowName(row.param.what); });
 
 }  // namespace
