@@ -335,8 +335,8 @@ TEST_P(ConfirmStartDate, SavesARealDateAndRefusesAnyOther) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, ConfirmStartDate, ::testing::ValuesIn(chosenDates()),
-                         [](const auto& info) {
-                           return rowName(::testing::PrintToString(info.param));
+                         [](const auto& row) {
+                           return rowName(::testing::PrintToString(row.param));
                          });
 
 TEST_F(StartDateWindow, ConfirmShowsTheHourglassUntilTheCheckIsDone) {
