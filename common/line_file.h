@@ -34,9 +34,11 @@ std::string mixedLineEndsMessage(const std::string& pathText, std::size_t mixedL
 IoStatus readLines(const std::string& pathText, std::vector<std::string>& lines,
                    ReadInfo* info = nullptr);
 
-// Reads the whole file as readLines does, but keeps no list of lines: `expect` is told first how
-// many lines follow, then `take` is handed each line in order (its bytes live only during the
-// call). For data kept in lists of its own, read without a copy of every line in between.
+// Reads the whole file as readLines does, but keeps no list of lines: `expect` is told first about
+// how many lines follow (exactly, unless a bare CR ends a line before the last; then more follow),
+// then `take`
+// is handed each line in order (its bytes live only during the call). For data kept in lists of
+// its own, read without a copy of every line in between.
 IoStatus forEachLine(const std::string& pathText, const std::function<void(std::size_t)>& expect,
                      const std::function<void(std::string_view)>& take, ReadInfo* info = nullptr);
 

@@ -96,7 +96,16 @@ TEST(ReadLines, SplitsAtEveryKindOfLineEnd) {
                     [&](std::string_view line) { handed.emplace_back(line); })
                     .ok);
     EXPECT_EQ(handed, c.lines) << testing::PrintToString(c.bytes);
-    EXPECT_EQ(expected, c.lines.size()) << testing::PrintToString(c.bytes);
+    // Told first how many lines follow: exactly, unless a bare CR ends a line before the last one
+    // (then fewer are foretold, never more).
+    bool bareCrBeforeTheLast = false;
+    for (std::size_t i = 0; i + 1 < c.bytes.size(); ++i)
+      if (c.bytes[i] == '\r' && c.bytes[i + 1] != '\n') bareCrBeforeTheLast = true;
+    if (bareCrBeforeTheLast) {
+      EXPECT_LE(expected, c.lines.size()) << testing::PrintToString(c.bytes);
+    } else {
+      EXPECT_EQ(expected, c.lines.size()) << testing::PrintToString(c.bytes);
+    }
   }
 }
 
