@@ -21,6 +21,16 @@ std::string reason(int error) {
   return failureReason(std::error_code(error, std::generic_category()));
 }
 
+IoStatus cannotRead(const std::string& native, int error) {
+  return IoStatus::failure("The file \"" + native + "\" could not be read: " + reason(error) + ".");
+}
+
+IoStatus tooLarge(const std::string& native) {
+  return IoStatus::failure("The file \"" + native +
+                           "\" is too large to be one of the game's files (it is larger than "
+                           "256 MB), so the editor does not read it.");
+}
+
 // Closes a descriptor when it goes out of scope, unless it was closed before.
 class Descriptor {
  public:
@@ -58,7 +68,6 @@ class LineSplitter {
       : take_(std::move(take)), limit_(limit) {}
 
   bool full() const { return lines_ >= limit_; }
-  std::size_t lines() const { return lines_; }
   std::size_t mixedLineEndAt() const { return bare_ && pairs_ > 0 ? firstBare_ + 1 : 0; }
 
   void feed(const char* bytes, std::size_t size) {
@@ -158,22 +167,16 @@ IoStatus openForReading(const std::string& pathText, Descriptor& file, struct st
     const int error = errno;
     if (error == ENOENT || error == ENOTDIR)
       return IoStatus::failure("The file \"" + native + "\" could not be found.");
-    return IoStatus::failure("The file \"" + native + "\" could not be read: " + reason(error) +
-                             ".");
+    return cannotRead(native, error);
   }
-  if (::fstat(file.get(), &info) != 0)
-    return IoStatus::failure("The file \"" + native + "\" could not be read: " + reason(errno) +
-                             ".");
+  if (::fstat(file.get(), &info) != 0) return cannotRead(native, errno);
   if (S_ISDIR(info.st_mode))
     return IoStatus::failure("\"" + native + "\" is a folder, not a file.");
   if (!S_ISREG(info.st_mode))
     return IoStatus::failure("\"" + native +
                              "\" is not a plain file (it is a pipe, a device or a socket), so "
                              "the editor can't read it.");
-  if (static_cast<std::uint64_t>(info.st_size) > largestFile)
-    return IoStatus::failure("The file \"" + native +
-                             "\" is too large to be one of the game's files (it is larger than "
-                             "256 MB), so the editor does not read it.");
+  if (static_cast<std::uint64_t>(info.st_size) > largestFile) return tooLarge(native);
   return IoStatus::success();
 }
 
@@ -185,12 +188,7 @@ IoStatus readAllBytes(const std::string& pathText, std::string& bytes, struct st
   if (IoStatus status = openForReading(pathText, file, info, native); !status) return status;
   if (const int error = readAll(file.get(), info, bytes); error != 0) {
     bytes.clear();
-    if (error == EFBIG)
-      return IoStatus::failure("The file \"" + native +
-                               "\" is too large to be one of the game's files (it is larger "
-                               "than 256 MB), so the editor does not read it.");
-    return IoStatus::failure("The file \"" + native + "\" could not be read: " + reason(error) +
-                             ".");
+    return error == EFBIG ? tooLarge(native) : cannotRead(native, error);
   }
   return IoStatus::success();
 }
@@ -233,8 +231,7 @@ IoStatus readUpTo(const std::string& pathText, std::size_t limit, std::vector<st
       if (errno == EINTR) continue;
       const int error = errno;
       lines.clear();
-      return IoStatus::failure("The file \"" + native + "\" could not be read: " + reason(error) +
-                               ".");
+      return cannotRead(native, error);
     }
     if (got == 0) {
       splitter.finish();
@@ -243,9 +240,7 @@ IoStatus readUpTo(const std::string& pathText, std::size_t limit, std::vector<st
     total += static_cast<std::uint64_t>(got);
     if (total > largestFile) {
       lines.clear();
-      return IoStatus::failure("The file \"" + native +
-                               "\" is too large to be one of the game's files (it is larger "
-                               "than 256 MB), so the editor does not read it.");
+      return tooLarge(native);
     }
     splitter.feed(buffer.data(), static_cast<std::size_t>(got));
   }
@@ -437,14 +432,6 @@ IoStatus writeLines(const std::string& pathText, std::size_t count,
                    }
                    return writeAll(fd, chunk.data(), chunk.size(), error);
                  });
-}
-
-IoStatus writeBytes(const std::string& pathText, const std::string& bytes, WriteMode mode) {
-  std::filesystem::path native;
-  if (IoStatus status = resolvePath(pathText, native); !status) return status;
-  return putFile(
-      native, mode, "The file \"" + native.string() + "\" could not be saved: ",
-      [&](int fd, int& error) { return writeAll(fd, bytes.data(), bytes.size(), error); });
 }
 
 IoStatus copyFile(const std::string& fromText, const std::string& toText) {

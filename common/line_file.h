@@ -68,8 +68,4 @@ IoStatus writeLines(const std::string& pathText, std::size_t count,
                     const std::function<const std::string&(std::size_t)>& lineAt,
                     WriteMode mode = WriteMode::Replace);
 
-// Writes bytes as they are, by the same rules as writeLines.
-IoStatus writeBytes(const std::string& pathText, const std::string& bytes,
-                    WriteMode mode = WriteMode::Replace);
-
 }  // namespace common

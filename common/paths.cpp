@@ -183,19 +183,33 @@ std::string dataFilePath(const std::string& dataSetDir, const std::string& name)
 
 std::string picturePath(const std::string& name) { return workingFolder() + "\\Images\\" + name; }
 
-std::string checkNewName(const std::string& name) {
-  if (name.find_first_not_of(" \t") == std::string::npos) return "Please enter a name.";
-  if (name == "." || name == "..") return "A name cannot be \".\" or \"..\".";
+namespace {
+
+// Why a name can't hold its characters: control characters, or one of `forbidden`. "" when none.
+std::string characterProblem(const std::string& name, const std::string& forbidden) {
   for (const char c : name) {
     const auto byte = static_cast<unsigned char>(c);
     if (byte < 32 || byte == 127)
       return "A name cannot contain control characters such as tabs or line breaks.";
   }
-  static const std::string forbidden = "/\\<>:\"|?*";
   const std::size_t bad = name.find_first_of(forbidden);
-  if (bad != std::string::npos)
-    return std::string("A name cannot contain the character ") + name[bad] +
-           " (none of / \\ < > : \" | ? * may be used).";
+  if (bad == std::string::npos) return "";
+  std::string listed;
+  for (const char c : forbidden) listed += std::string(listed.empty() ? "" : " ") + c;
+  return std::string("A name cannot contain the character ") + name[bad] + " (none of " + listed +
+         " may be used).";
+}
+
+const std::string separators = "/\\";
+const std::string forbiddenInNames = "<>:\"|?*";
+
+}  // namespace
+
+std::string checkNewName(const std::string& name) {
+  if (name.find_first_not_of(" \t") == std::string::npos) return "Please enter a name.";
+  if (name == "." || name == "..") return "A name cannot be \".\" or \"..\".";
+  if (std::string problem = characterProblem(name, separators + forbiddenInNames); !problem.empty())
+    return problem;
   if (name.back() == ' ' || name.back() == '.') return "A name cannot end with a blank or a dot.";
   // Entries whose names begin with a dot are hidden from every folder list.
   if (name.front() == '.') return "A name cannot begin with a dot.";
@@ -204,16 +218,9 @@ std::string checkNewName(const std::string& name) {
 
 std::string checkTypedFileName(const std::string& name) {
   if (name.find_first_not_of(" \t") == std::string::npos) return "Please enter a name.";
-  for (const char c : name) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 32 || byte == 127)
-      return "A name cannot contain control characters such as tabs or line breaks.";
-  }
-  const std::size_t bad = name.find_first_of("<>:\"|?*");
-  if (bad != std::string::npos)
-    return std::string("A name cannot contain the character ") + name[bad] +
-           " (none of < > : \" | ? * may be used).";
-  const std::size_t folderEnd = name.find_last_of("\\/");
+  if (std::string problem = characterProblem(name, forbiddenInNames); !problem.empty())
+    return problem;
+  const std::size_t folderEnd = name.find_last_of(separators);
   const std::string last = folderEnd == std::string::npos ? name : name.substr(folderEnd + 1);
   if (last.empty() || last == "." || last == "..")
     return "A file name must follow the last folder of the name.";
@@ -221,12 +228,7 @@ std::string checkTypedFileName(const std::string& name) {
 }
 
 bool isPortableName(const std::string& name) {
-  if (name.empty()) return false;
-  for (const char c : name) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 32 || byte == 127) return false;
-  }
-  return name.find_first_of("/\\<>:\"|?*") == std::string::npos;
+  return !name.empty() && characterProblem(name, separators + forbiddenInNames).empty();
 }
 
 bool exists(const std::string& pathText) {

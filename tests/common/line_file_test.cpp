@@ -408,7 +408,7 @@ TEST(WriteLines, ALinkIsRewrittenWhereItPointsAndStaysALink) {
   ASSERT_TRUE(writeLines(game.pathText("Data\\wrestlers.vl1"), {"new"}).ok);
   EXPECT_TRUE(fs::is_symlink(game.path("Data/wrestlers.vl1")));
   EXPECT_EQ(game.bytes("Data/real/wrestlers.vl1"), "new\r\n");
-  ASSERT_TRUE(common::writeBytes(game.pathText("Data\\second.vl1"), "chained\r\n").ok);
+  ASSERT_TRUE(writeLines(game.pathText("Data\\second.vl1"), {"chained"}).ok);
   EXPECT_TRUE(fs::is_symlink(game.path("Data/second.vl1")));
   EXPECT_EQ(game.bytes("Data/real/wrestlers.vl1"), "chained\r\n");
   EXPECT_TRUE(leftovers(game, "Data").empty());
