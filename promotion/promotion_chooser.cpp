@@ -144,17 +144,14 @@ void Form2::startediting(const std::string& name, const std::vector<std::string>
   loadpromotionpages(editor_, path);
   // The fill's own write-backs (a January without a big show gets the brand "All", ...) are part
   // of the promotion as opened, not changes of the user's.
-  markunchanged(path == FillPath::Open);
+  markunchanged();
   editor_.form3.show();
   from.hide();
 }
 
-void Form2::markunchanged(bool inFile) {
-  unchangedLines_ = List1.items();
-  inFile_ = inFile;
-}
+void Form2::markunchanged() { unchangedLines_ = List1.items(); }
 
-bool Form2::haschanges() const { return !inFile_ || List1.items() != unchangedLines_; }
+bool Form2::haschanges() const { return !fileStamp.present || List1.items() != unchangedLines_; }
 
 void Form2::Command2_Click() {
   editor_.form1.show();

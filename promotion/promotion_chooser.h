@@ -43,10 +43,10 @@ class Form2 : public ui::Form {
   void startediting(const std::string& name, const std::vector<std::string>& lines, FillPath path,
                     ui::Form& from);
   // Takes the open promotion's lines as they stand now as its unchanged state: when the fill of
-  // the pages has ended, and after a save. `inFile` tells whether the promotion has a file yet.
-  void markunchanged(bool inFile);
+  // the pages has ended, and after a save.
+  void markunchanged();
   // Whether the open promotion holds work that is not in its file: its lines differ from its
-  // unchanged state, or it was created and never saved.
+  // unchanged state, or it was created and has no file yet (no stamp).
   bool haschanges() const;
 
  private:
@@ -55,5 +55,4 @@ class Form2 : public ui::Form {
   void deletepromotion(const std::string& name);
   Editor& editor_;
   std::vector<std::string> unchangedLines_;
-  bool inFile_ = false;
 };

@@ -190,7 +190,7 @@ bool Form11::savepromotion() {
   }
   stamp = common::stampOf(path);
   editor_.form2.List1.setItems(std::move(tidied));
-  editor_.form2.markunchanged(true);
+  editor_.form2.markunchanged();
   ui::say(desktop, name + " saved OK.");
   return true;
 }
