@@ -401,8 +401,12 @@ IoStatus listFiles(const std::string& folderText, std::vector<std::string>& name
 IoStatus makeFolder(const std::string& pathText) {
   LocatedPath folder;
   if (IoStatus status = locate(pathText, folder); !status) return status;
-  if (const std::error_code error = native::makeFolder(folder.parts))
+  if (const std::error_code error = native::makeFolder(folder.parts)) {
+    // A link of that name that leads out of the game folder is named as such.
+    if (native::inspect(folder.parts).kind == native::Kind::Outside)
+      return outsideFailure(folder.shown);
     return folderFailure(folder.shown, "made", error);
+  }
   return IoStatus::success();
 }
 
