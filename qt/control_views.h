@@ -36,7 +36,9 @@ QColor toQColor(ui::Color color);
 // ASCII, digits, arrows, function keys ...), or 0 for a key without a simple code.
 int virtualKey(const QKeyEvent& event);
 
-// The font every window starts from: the designs' small sans-serif.
+// The font every window and dialog starts from: the designs' small sans-serif, the editor's own
+// Liberation Sans (metric-compatible with the Arial the windows were laid out for) at 11 pixels.
+// The first call registers it from the resources.
 QFont baseFont();
 
 class ControlView : public QObject {
