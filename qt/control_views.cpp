@@ -21,6 +21,7 @@
 #include <QTableView>
 #include <algorithm>
 #include <functional>
+#include <limits>
 
 #include "common/code_page.h"
 #include "common/line_file.h"
@@ -213,6 +214,7 @@ class TextView : public ControlView {
       });
     } else {
       auto* line = static_cast<QLineEdit*>(widget_);
+      takeAnyLength(line);
       QObject::connect(line, &QLineEdit::textEdited, this, [this, line](const QString& text) {
         if (refusedLine(line, text, toQ(box_.text()))) return;
         act([this, &text] { box_.type(fromQ(text)); });
@@ -281,6 +283,7 @@ class ComboView : public ControlView {
     QObject::connect(widget, &QComboBox::activated, this,
                      [this](int index) { act([this, index] { combo_.choose(index); }); });
     if (QLineEdit* line = widget->lineEdit()) {
+      takeAnyLength(line);
       QObject::connect(line, &QLineEdit::textEdited, this, [this, line](const QString& text) {
         if (refusedLine(line, text, toQ(combo_.text()))) return;
         act([this, &text] { combo_.type(fromQ(text)); });
@@ -694,6 +697,10 @@ int virtualKey(const QKeyEvent& event) {
     default:
       return 0;
   }
+}
+
+void takeAnyLength(QLineEdit* line) {
+  if (line) line->setMaxLength(std::numeric_limits<int>::max());
 }
 
 QFont baseFont() {

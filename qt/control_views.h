@@ -36,6 +36,10 @@ QColor toQColor(ui::Color color);
 // ASCII, digits, arrows, function keys ...), or 0 for a key without a simple code.
 int virtualKey(const QKeyEvent& event);
 
+// A line edit that keeps typed or pasted text of any length whole (a line edit's own limit is
+// 32,767 characters).
+void takeAnyLength(QLineEdit* line);
+
 // The font every window and dialog starts from: the designs' small sans-serif, the editor's own
 // Liberation Sans (metric-compatible with the Arial the windows were laid out for) at 11 pixels.
 // The first call registers it from the resources.

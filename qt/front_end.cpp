@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <map>
@@ -44,6 +45,21 @@ void FormWindow::closeEvent(QCloseEvent* event) {
   }
   event->ignore();
   front_.closeBoxClicked(form_);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+      !event->isAutoRepeat()) {
+    for (ui::Control* control : form_.controls()) {
+      auto* button = dynamic_cast<ui::CommandButton*>(control);
+      if (button && button->cancel() && button->visible() && button->enabled()) {
+        front_.click(*button);
+        event->accept();
+        return;
+      }
+    }
+  }
+  QWidget::keyPressEvent(event);
 }
 
 // --- FrontEnd --------------------------------------------------------------------------------
@@ -200,6 +216,13 @@ void FrontEnd::closeBoxClicked(ui::Form& form) {
   flush();
   // Never leave a process running with every window hidden.
   if (!ended_ && !anyWindowShown()) endProgram();
+}
+
+void FrontEnd::click(ui::CommandButton& button) {
+  if (flushing_) return;
+  actingOn(button.form());
+  button.click();
+  flush();
 }
 
 bool FrontEnd::anyWindowShown() const {

@@ -35,6 +35,8 @@ class FormWindow : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Escape that no control took clicks the window's cancel button, while it can be clicked.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   FrontEnd& front_;
@@ -71,6 +73,9 @@ class FrontEnd {
 
   // The user clicked a window's close box.
   void closeBoxClicked(ui::Form& form);
+  // The person clicked this button, by the mouse or by a key: its window is the one acted on,
+  // and every window is brought up to date afterwards.
+  void click(ui::CommandButton& button);
 
   // The person acts on this form's window: the dialogs its handlers show belong to that window.
   void actingOn(ui::Form& form) { actingOn_ = &form; }

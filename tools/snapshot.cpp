@@ -2,9 +2,10 @@
 // walks through its windows (tools/window_tour.cpp) and writes a picture of every window into
 // OUTDIR (form15-start_window.png, ...). Every dialog of the walk is answered at once (OK, No or
 // Cancel) and listed. Then a few dialogs are shown for real and pictured on the whole screen with
-// the windows under them: the widest prompt (screen-widest_prompt.png) and the two boxes of one
-// venue delete (screen-venue_delete-1.png, -2.png). Exits with 1 when a picture could not be
-// taken.
+// the windows under them: the widest prompt (screen-widest_prompt.png), the two prompts whose
+// texts hold blank lines (screen-tv_rating_prompt.png, screen-ppv_buy_rate_prompt.png) and the two
+// boxes of one venue delete (screen-venue_delete-1.png, -2.png). Exits with 1 when a picture could
+// not be taken.
 
 #include <QApplication>
 #include <QInputDialog>
@@ -173,6 +174,12 @@ int main(int argc, char** argv) {
   desktop.to = &real;
   shootScene(shots, 1, "screen-widest_prompt",
              [&] { tour::raiseWidestPrompt(editor, screen, std::cout); });
+  shootScene(shots, 1, "screen-tv_rating_prompt", [&] {
+    tour::raiseWizardPrompt(editor, screen, std::cout, editor.form4, editor.form4.tvrating);
+  });
+  shootScene(shots, 1, "screen-ppv_buy_rate_prompt", [&] {
+    tour::raiseWizardPrompt(editor, screen, std::cout, editor.form6, editor.form6.ppvbuyrate);
+  });
   shootScene(shots, 2, "screen-venue_delete",
              [&] { tour::raiseVenueDelete(editor, screen, std::cout); });
 

@@ -303,6 +303,44 @@ TEST_F(FrontEndTest, ReturnOnAFocusedButtonClicksIt) {
   EXPECT_EQ(clicks, 4);
 }
 
+// Escape that no control takes is the window's cancel button's click, while it can be clicked.
+TEST_F(FrontEndTest, EscapeClicksTheWindowsCancelButtonWhileItCanBeClicked) {
+  int clicks = 0;
+  form.button.onClick = [&] { ++clicks; };
+  QWidget* const places[] = {widgetOf<QLineEdit>(form.line), widgetOf<QComboBox>(form.combo),
+                             widgetOf<QScrollBar>(form.bar)};
+  for (QWidget* place : places) sendKey(place, Qt::Key_Escape);
+  EXPECT_EQ(clicks, 0);  // no cancel button yet
+
+  form.button.setCancel(true);
+  screen.flush();
+  for (QWidget* place : places) sendKey(place, Qt::Key_Escape);
+  EXPECT_EQ(clicks, 3);
+  form.button.setEnabled(false);
+  screen.flush();
+  sendKey(places[0], Qt::Key_Escape);
+  form.button.setEnabled(true);
+  form.button.setVisible(false);
+  screen.flush();
+  sendKey(places[0], Qt::Key_Escape);
+  EXPECT_EQ(clicks, 3);
+}
+
+// A line edit's own limit (32,767 characters) cuts nothing: typed, pasted or set from code, the
+// text of any length is kept whole.
+TEST_F(FrontEndTest, TextOfAnyLengthIsKeptWholeInTheBoxes) {
+  const QString longText(40000, QChar('x'));
+  auto* line = widgetOf<QLineEdit>(form.line);
+  line->insert(longText);
+  EXPECT_EQ(form.line.text().size(), 40000u);
+  auto* typed = widgetOf<QComboBox>(form.typed);
+  typed->lineEdit()->insert(longText);
+  EXPECT_EQ(form.typed.text().size(), 40000u);
+  form.line.setText(std::string(50000, 'y'));
+  screen.flush();
+  EXPECT_EQ(line->text().size(), 50000);
+}
+
 TEST_F(FrontEndTest, MultiLineBoxKeepsCrLfLineBreaks) {
   form.lines.setText("one\r\ntwo");
   screen.flush();

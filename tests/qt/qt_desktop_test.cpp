@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -201,6 +202,53 @@ TEST_F(QtDesktopTest, PromptAnswerTheGameCannotHoldIsShownAgainWithTheMessage) {
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(shownAgain, typed);
   }
+}
+
+// A short box or prompt is still as wide as its whole title in a title bar: the title in bold
+// and room for the bar's icon and buttons.
+TEST_F(QtDesktopTest, ShortBoxesAndPromptsAreWideEnoughForTheirWholeTitle) {
+  const struct {
+    bool prompt;
+    std::string title;
+  } cases[] = {{false, ""}, {false, "Date Calculator"}, {true, ""}, {true, "Which Show?"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title + (c.prompt ? " (prompt)" : ""));
+    int width = 0;
+    QString title;
+    whenDialogShows([&](QWidget* dialog) {
+      width = dialog->frameGeometry().width();
+      title = dialog->windowTitle();
+      if (auto* input = qobject_cast<QInputDialog*>(dialog))
+        input->reject();
+      else
+        asMessageBox(dialog)->button(QMessageBox::Ok)->click();
+    });
+    if (c.prompt)
+      desktop.prompt("Name?", c.title, "");
+    else
+      desktop.message("OK.", ui::Buttons::Ok, ui::Icon::None, c.title);
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_FALSE(title.isEmpty());
+    EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(title) + 100);
+  }
+}
+
+// An answer longer than a line edit's own limit (32,767 characters) comes back whole, and so does
+// a default of that length.
+TEST_F(QtDesktopTest, PromptKeepsAnAnswerOfAnyLengthWhole) {
+  const QString longText(40000, QChar('z'));
+  int shownDefault = 0;
+  whenDialogShows([&](QWidget* dialog) {
+    auto* input = qobject_cast<QInputDialog*>(dialog);
+    ASSERT_NE(input, nullptr);
+    shownDefault = static_cast<int>(input->textValue().size());
+    input->findChild<QLineEdit*>()->setText(longText);
+    input->accept();
+  });
+  const std::string answer = desktop.prompt("Name?", "", std::string(40000, 'a'));
+  EXPECT_EQ(shownDefault, 40000);
+  EXPECT_EQ(answer, std::string(40000, 'z'));
 }
 
 TEST_F(QtDesktopTest, EndProgramHidesEveryWindowForGood) {
