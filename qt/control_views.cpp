@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -28,6 +29,20 @@
 #include "qt/front_end.h"
 #include "qt/grid_model.h"
 #include "qt/qt_desktop.h"
+
+// The editor's font is compiled into this library; a static library must register it itself.
+// Returns the font's family, which every window and dialog draws its texts in.
+static QString registerEditorFont() {
+  Q_INIT_RESOURCE(fonts);
+  QString family = "Liberation Sans";
+  for (const char* face :
+       {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"}) {
+    const QStringList families =
+        QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(face));
+    if (!families.isEmpty()) family = families.front();
+  }
+  return family;
+}
 
 namespace front {
 
@@ -689,10 +704,8 @@ void takeAnyLength(QLineEdit* line) {
 }
 
 QFont baseFont() {
-  QFont font;
-  font.setFamilies(
-      {"Liberation Sans", "Arimo", "Arial", "Nimbus Sans", "Helvetica", "DejaVu Sans"});
-  font.setStyleHint(QFont::SansSerif);
+  static const QString family = registerEditorFont();
+  QFont font(family);
   font.setPixelSize(11);
   return font;
 }

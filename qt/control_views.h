@@ -40,7 +40,9 @@ int virtualKey(const QKeyEvent& event);
 // 32,767 characters).
 void takeAnyLength(QLineEdit* line);
 
-// The font every window starts from: the designs' small sans-serif.
+// The font every window and dialog starts from: the designs' small sans-serif, the editor's own
+// Liberation Sans (metric-compatible with the Arial the windows were laid out for) at 11 pixels.
+// The first call registers it from the resources.
 QFont baseFont();
 
 class ControlView : public QObject {

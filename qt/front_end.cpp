@@ -67,8 +67,9 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
 
 FrontEnd::FrontEnd(std::vector<ui::Form*> forms) {
   registerPictures();
-  // Dialogs and any window Qt makes on its own show the editor's icon too.
+  // Dialogs and any window Qt makes on its own show the editor's icon and draw in its font too.
   QApplication::setWindowIcon(windowIcon());
+  QApplication::setFont(baseFont());
   for (ui::Form* form : forms) {
     auto state = std::make_unique<FormState>();
     state->form = form;

@@ -51,6 +51,10 @@ class Snapshots {
   // Writes a picture of the whole screen as it is with this dialog up: the shown windows at their
   // places, the dialog over them.
   void captureScreen(QWidget* dialog, const std::string& name) {
+    // The dialog is pictured as the person sees it, the active window with its focus shown,
+    // however far the platform has got with activating it.
+    QApplication::setActiveWindow(dialog);
+    QApplication::processEvents();
     const QRect area = dialog->screen()->availableGeometry();
     QImage picture(area.size(), QImage::Format_RGB32);
     picture.fill(QColor(0x2f, 0x4f, 0x6f));
