@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <map>
 
 #include "app/editor.h"
@@ -179,14 +180,27 @@ void FrontEnd::flush() {
       if (target) target->setFocus();
     }
   }
+  // A window opened by the person's action on another window that stays up is a pop-up of that
+  // window (the date calculator over Step 6, the image picker over its page).
+  FormState* acted = stateOf(actingOn_);
+  if (acted && (!acted->form->visible() || !acted->window)) acted = nullptr;
+  std::vector<FormState*> opened, cameUp;
+  for (auto& state : forms_) {
+    if (!state->window || !state->form->visible() || ended_) continue;
+    if (state->form->shows() == state->shows) continue;
+    state->shows = state->form->shows();
+    opened.push_back(state.get());
+    if (acted && acted != state.get()) own(*state, acted);
+  }
   // Show the windows that come up before hiding those that go, so the screen is never empty.
   for (auto& state : forms_) {
     FormWindow* window = state->window.get();
     if (window && state->form->visible() && !ended_ && !window->isVisible()) {
       window->show();
       state->shownAt = ++windowsShown_;
+      cameUp.push_back(state.get());
       // The offscreen platform used by the tests has no stacking of its own windows.
-      if (QGuiApplication::platformName() != "offscreen") {
+      if (!state->owner && QGuiApplication::platformName() != "offscreen") {
         window->raise();
         window->activateWindow();
       }
@@ -196,7 +210,47 @@ void FrontEnd::flush() {
     FormWindow* window = state->window.get();
     if (window && (!state->form->visible() || ended_) && window->isVisible()) window->hide();
   }
+  // A pop-up whose window went passes to the window the person acted on, or else to the one that
+  // came up in its place (the page after "Next >>>"), and stays above it; with neither it is a
+  // window of its own.
+  for (auto& state : forms_) {
+    if (!state->owner || !state->window || !state->window->isVisible()) continue;
+    if (state->owner->form->visible()) continue;
+    FormState* heir = acted && !acted->owner ? acted : nullptr;
+    for (FormState* shown : cameUp) {
+      if (!heir && !shown->owner && shown != state.get()) heir = shown;
+    }
+    own(*state, heir);
+    if (heir) bringForward(*state);
+  }
+  // A pop-up opened again comes to the front, and so does one that just came up.
+  for (FormState* state : opened) {
+    if (state->owner && state->window->isVisible()) bringForward(*state);
+  }
   flushing_ = false;
+}
+
+FrontEnd::FormState* FrontEnd::stateOf(const ui::Form* form) const {
+  for (const auto& state : forms_) {
+    if (state->form == form) return state.get();
+  }
+  return nullptr;
+}
+
+void FrontEnd::own(FormState& popUp, FormState* owner) {
+  popUp.owner = owner;
+  popUp.window->winId();  // the platform's window, which knows the window it stays above
+  QWindow* above = nullptr;
+  if (owner && owner->window) {
+    owner->window->winId();
+    above = owner->window->windowHandle();
+  }
+  popUp.window->windowHandle()->setTransientParent(above);
+}
+
+void FrontEnd::bringForward(FormState& popUp) {
+  popUp.window->raise();
+  popUp.window->activateWindow();
 }
 
 void FrontEnd::endProgram() {

@@ -99,12 +99,19 @@ class FrontEnd {
     ui::Control* focused = nullptr;
     bool placed = false;   // the window has had its first place on the screen
     int shownAt = 0;       // when the window last came up, counted in windows shown
+    int shows = 0;         // the form's shows() when last looked at
     std::string backdrop;  // the background picture it shows
+    // A pop-up's window: the one it stays above, nullptr for a main window.
+    FormState* owner = nullptr;
   };
 
   void createWindow(FormState& state);
   void syncWindow(FormState& state);
   void watchPointer(const void* owner, ui::Pointer pointer);
+  FormState* stateOf(const ui::Form* form) const;
+  // The pop-up stays above owner's window (nullptr: it is a main window again).
+  void own(FormState& popUp, FormState* owner);
+  void bringForward(FormState& popUp);
   bool anyWindowShown() const;
 
   std::vector<std::unique_ptr<FormState>> forms_;
