@@ -7,10 +7,12 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <map>
 
 #include "app/editor.h"
 #include "qt/control_views.h"
+#include "qt/focus_ring.h"
 
 // The pictures are compiled into this library; a static library must register them itself.
 static void registerPictures() { Q_INIT_RESOURCE(resources); }
@@ -20,7 +22,7 @@ namespace front {
 // --- FormWindow ------------------------------------------------------------------------------
 
 FormWindow::FormWindow(FrontEnd& front, ui::Form& form)
-    : QWidget(nullptr), front_(front), form_(form) {
+    : QWidget(nullptr), front_(front), form_(form), focusRing_(new FocusRing(this)) {
   setFont(baseFont());
   setWindowIcon(FrontEnd::windowIcon());
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -70,6 +72,14 @@ FrontEnd::FrontEnd(std::vector<ui::Form*> forms) {
   // Dialogs and any window Qt makes on its own show the editor's icon and draw in its font too.
   QApplication::setWindowIcon(windowIcon());
   QApplication::setFont(baseFont());
+  focusWatch_ = std::make_unique<QObject>();
+  QObject::connect(
+      qApp, &QApplication::focusChanged, focusWatch_.get(), [](QWidget* before, QWidget* now) {
+        if (auto* window = before ? qobject_cast<FormWindow*>(before->window()) : nullptr)
+          window->focusRing()->follow(nullptr);
+        if (auto* window = now ? qobject_cast<FormWindow*>(now->window()) : nullptr)
+          window->focusRing()->follow(now);
+      });
   for (ui::Form* form : forms) {
     auto state = std::make_unique<FormState>();
     state->form = form;
@@ -171,9 +181,13 @@ void FrontEnd::flush() {
     if (state->dirty) syncWindow(*state);
     // A hidden window's controls wait until it is shown again.
     if (!state->form->visible()) continue;
+    bool synced = false;
     for (auto& control : state->controls) {
-      if (control->dirty && control->view) control->dirty = !control->view->sync();
+      if (!control->dirty || !control->view) continue;
+      control->dirty = !control->view->sync();
+      synced = true;
     }
+    if (synced) orderTabs(*state);
     if (state->form->focused() != state->focused) {
       state->focused = state->form->focused();
       QWidget* target = state->focused ? widget(*state->focused) : nullptr;
@@ -228,6 +242,30 @@ void FrontEnd::flush() {
     if (state->owner && state->window->isVisible()) bringForward(*state);
   }
   flushing_ = false;
+}
+
+// Tab goes round a window's controls in reading order: row by row from the top, each row from the
+// left. Controls whose tops lie within half the height of a row's first control are on its row.
+void FrontEnd::orderTabs(FormState& state) {
+  std::vector<const ControlState*> stops;
+  for (const auto& control : state.controls) {
+    if (control->view && control->view->widget()->focusPolicy() & Qt::TabFocus)
+      stops.push_back(control.get());
+  }
+  const auto top = [](const ControlState* c) { return c->control->top(); };
+  std::stable_sort(stops.begin(), stops.end(),
+                   [&](const ControlState* a, const ControlState* b) { return top(a) < top(b); });
+  for (auto row = stops.begin(); row != stops.end();) {
+    const int reach = top(*row) + std::max(1, (*row)->control->height() / 2);
+    auto end =
+        std::find_if(row, stops.end(), [&](const ControlState* c) { return top(c) >= reach; });
+    std::stable_sort(row, end, [](const ControlState* a, const ControlState* b) {
+      return a->control->left() < b->control->left();
+    });
+    row = end;
+  }
+  for (std::size_t i = 1; i < stops.size(); ++i)
+    QWidget::setTabOrder(stops[i - 1]->view->widget(), stops[i]->view->widget());
 }
 
 FrontEnd::FormState* FrontEnd::stateOf(const ui::Form* form) const {

@@ -127,12 +127,10 @@ ui::CommandButton& buttonCaptioned(ui::Form& form, const std::string& caption) {
 TEST(EditorWindowsTest, PopUpsStayOverTheirPageAndComeForwardWhenOpenedAgain) {
   for (const PopUp& p : popUps) {
     SCOPED_TRACE(p.name);
-    std::ostringstream log;
-    tour::ScratchGame game(tour::sampleGame(), log);
-    front::QtDesktop desktop;
-    Editor editor(desktop);
-    front::FrontEnd screen(front::windowsOf(editor));
-    desktop.attach(screen);
+    qttest::SampleGameEditor sample;
+    Editor& editor = sample.editor;
+    front::FrontEnd& screen = sample.screen;
+    std::ostringstream& log = sample.log;
     qttest::DialogScript person({});  // no dialog comes up
     ui::Form& page = p.page(editor);
     ui::Form& popUp = p.popUp(editor);
