@@ -149,7 +149,7 @@ void FrontEnd::createWindow(FormState& state) {
 void FrontEnd::syncWindow(FormState& state) {
   ui::Form& form = *state.form;
   FormWindow* window = state.window.get();
-  window->setWindowTitle(toQ(form.caption()));
+  window->setWindowTitle(shownText(form.caption()));
   window->setFixedSize(form.width(), form.height());
   if (!state.placed || state.backdrop != form.backdrop()) {
     state.backdrop = form.backdrop();

@@ -23,8 +23,9 @@ namespace front {
 
 namespace {
 
+// A message's or a prompt's text, or a title, as the dialog shows it.
 QString shown(const std::string& bytes) {
-  QString text = toQ(bytes);
+  QString text = shownText(bytes);
   text.replace("\r\n", "\n");
   return text;
 }
@@ -206,18 +207,33 @@ std::string QtDesktop::prompt(const std::string& text, const std::string& title,
                               const std::string& defaultAnswer) {
   flush();
   QWidget* parent = dialogParent();
-  QString answer = toQ(defaultAnswer);
+  // A default too long to type in is not put in the field: an empty answer changes nothing, so
+  // the field left empty keeps it, and the prompt says so.
+  const bool defaultShown = defaultAnswer.size() <= static_cast<std::size_t>(editableLength);
+  QString label = shown(text);
+  if (!defaultShown)
+    label += QString(
+                 "\n\n(The present answer is %1 characters long, too long to show here. Leave "
+                 "the box empty to keep it.)")
+                 .arg(defaultAnswer.size());
+  const QString start = defaultShown ? toQ(defaultAnswer) : QString();
+  QString answer = start;
   for (;;) {
     QInputDialog dialog(parent);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setInputMode(QInputDialog::TextInput);
     takeAnyLength(dialog.findChild<QLineEdit*>());
     dialog.setWindowTitle(titleOf(title));
-    dialog.setLabelText(shown(text));
+    dialog.setLabelText(label);
     dialog.setTextValue(answer);
     fitPrompt(dialog, parent);
     if (dialog.exec() != QDialog::Accepted) return "";
     answer = dialog.textValue();
+    if (answer.size() > editableLength) {
+      sayTooLong(parent, answer.size());
+      answer = start;  // the prompt comes back as it first came up
+      continue;
+    }
     const std::u32string unfit = unfitCharacters(answer);
     if (unfit.empty()) break;
     sayUnfit(parent, unfit);

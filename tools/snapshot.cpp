@@ -9,11 +9,8 @@
 // not be taken.
 
 #include <QApplication>
-#include <QInputDialog>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
 #include <QScreen>
 #include <filesystem>
 #include <iostream>
@@ -114,23 +111,6 @@ class SwitchedDesktop : public ui::Desktop {
   ui::Desktop* to;
 };
 
-// Answers a real dialog the way that changes least: Cancel, No or OK.
-void answerLeast(QWidget* dialog) {
-  if (auto* prompt = qobject_cast<QInputDialog*>(dialog)) {
-    prompt->reject();
-    return;
-  }
-  if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
-    for (const auto button : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok}) {
-      if (QAbstractButton* shown = box->button(button)) {
-        shown->click();
-        return;
-      }
-    }
-  }
-  dialog->close();
-}
-
 // Runs a scene on the real desktop; each dialog it raises is pictured on the screen as
 // `name`-1, -2 ... (or `name` alone for a scene of one dialog), then answered.
 void shootScene(Snapshots& shots, int dialogs, const std::string& name,
@@ -139,7 +119,7 @@ void shootScene(Snapshots& shots, int dialogs, const std::string& name,
   tour::DialogWatch watch([&](QWidget* dialog) {
     ++seen;
     shots.captureScreen(dialog, dialogs == 1 ? name : name + "-" + std::to_string(seen));
-    answerLeast(dialog);
+    tour::answerLeast(dialog);
   });
   scene();
   if (seen != dialogs)

@@ -102,6 +102,9 @@ class DialogWatch {
   QTimer timer_;
 };
 
+// Answers a real dialog the way that changes least: Cancel, No or OK.
+void answerLeast(QWidget* dialog);
+
 // Dialog scenes. Each starts on the start window with "Edit Data For New Games", leads as a
 // person does to one click on the screen that raises dialogs, and returns once they have been
 // answered (on the real desktop, by a DialogWatch). The steps go to the log.

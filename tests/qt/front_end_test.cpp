@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include <functional>
 #include <string>
 
+#include "qt/control_views.h"
 #include "tests/qt/dialog_script.h"
 #include "tests/support/game_folder.h"
 #include "ui/ui.h"
@@ -374,6 +376,78 @@ TEST_F(FrontEndTest, ClickableLabelsAreTabStopsInReadingOrderAndKeysClickThem) {
   EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
 }
 
+// A value longer than a screen shows is drawn cut, its head, "..." and its tail, in a label, a
+// list, a combo box and a box; the controls keep it whole. A box holding such a value takes no
+// typing, and says why.
+TEST_F(FrontEndTest, LongValuesAreShownCutAndKeptWhole) {
+  const std::string value = "Head" + std::string(1000000, 'x') + "Tail";
+  const auto isCut = [](const QString& shown) {
+    return shown.size() <= static_cast<qsizetype>(front::shownLength) &&
+           shown.startsWith("Headxxx") && shown.endsWith("xxxTail") && shown.contains("x...x");
+  };
+  form.label.setCaption(value);
+  form.list.addItem(value);
+  form.combo.addItem(value);
+  form.line.setText(value);
+  form.lines.setText(value);
+  screen.flush();
+  EXPECT_TRUE(isCut(widgetOf<QLabel>(form.label)->text()));
+  EXPECT_TRUE(isCut(widgetOf<QListWidget>(form.list)->item(0)->text()));
+  EXPECT_TRUE(isCut(widgetOf<QComboBox>(form.combo)->itemText(3)));
+  auto* line = widgetOf<QLineEdit>(form.line);
+  EXPECT_TRUE(isCut(line->text()));
+  EXPECT_TRUE(line->isReadOnly());
+  auto* lines = widgetOf<QPlainTextEdit>(form.lines);
+  EXPECT_TRUE(isCut(lines->toPlainText()));
+  EXPECT_TRUE(lines->isReadOnly());
+  EXPECT_EQ(form.label.caption(), value);
+  EXPECT_EQ(form.list.list(0), value);
+  EXPECT_EQ(form.line.text(), value);
+  EXPECT_EQ(form.lines.text(), value);
+
+  QString told;
+  {
+    qttest::DialogScript person({[&](QWidget* dialog) {
+      if (auto* box = qobject_cast<QMessageBox*>(dialog)) told = box->text();
+      qttest::clickButton(dialog, QMessageBox::Ok);
+    }});
+    sendKey(line, Qt::Key_A, "a");
+  }
+  EXPECT_EQ(told,
+            "The text is 1,000,008 characters long; a box holds at most 100,000 characters.\n\n"
+            "Please type a shorter text.");
+  EXPECT_EQ(form.line.text(), value);
+
+  // A short text again: shown whole, and typed in.
+  form.line.setText("Short");
+  screen.flush();
+  EXPECT_EQ(line->text(), "Short");
+  EXPECT_FALSE(line->isReadOnly());
+}
+
+// Typed or pasted text longer than a box holds is refused with a message saying how long it may
+// be; the box keeps what it held.
+TEST_F(FrontEndTest, TextLongerThanABoxHoldsIsRefusedWithAMessage) {
+  form.line.setText("Before");
+  form.typed.setText("Before");
+  screen.flush();
+  std::vector<QString> told;
+  const auto person = [&](QWidget* dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) told.push_back(box->text());
+    qttest::clickButton(dialog, QMessageBox::Ok);
+  };
+  {
+    qttest::DialogScript script({person, person});
+    widgetOf<QLineEdit>(form.line)->insert(QString(150000, 'p'));
+    widgetOf<QComboBox>(form.typed)->lineEdit()->insert(QString(150000, 'p'));
+  }
+  ASSERT_EQ(told.size(), 2u);
+  for (const QString& text : told) EXPECT_TRUE(text.startsWith("The text is 150,006 characters"));
+  EXPECT_EQ(form.line.text(), "Before");
+  EXPECT_EQ(form.typed.text(), "Before");
+  EXPECT_EQ(widgetOf<QLineEdit>(form.line)->text(), "Before");
+}
+
 TEST_F(FrontEndTest, MultiLineBoxKeepsCrLfLineBreaks) {
   form.lines.setText("one\r\ntwo");
   screen.flush();
@@ -607,6 +681,22 @@ TEST(GridViewTest, OpensAtItsTopRowThoughItsCurrentCellIsTheLast) {
   auto* view = qobject_cast<QTableView*>(screen.widget(form.grid));
   ASSERT_NE(view, nullptr);
   EXPECT_EQ(view->verticalScrollBar()->value(), 0);
+}
+
+// A cell's text longer than a screen shows is drawn cut; the grid keeps it whole.
+TEST(GridViewTest, LongCellIsShownCut) {
+  GridForm form;
+  const std::string value(1000000, 'w');
+  form.grid.setTextMatrix(3, 1, value);
+  front::FrontEnd screen({&form});
+  form.show();
+  screen.flush();
+  auto* view = qobject_cast<QTableView*>(screen.widget(form.grid));
+  ASSERT_NE(view, nullptr);
+  const QString shown = view->model()->index(2, 0).data().toString();
+  EXPECT_LE(shown.size(), static_cast<qsizetype>(front::shownLength));
+  EXPECT_TRUE(shown.contains("w...w"));
+  EXPECT_EQ(form.grid.textMatrix(3, 1), value);
 }
 
 TEST(GridViewTest, HundredThousandRowsWithoutAWidgetPerRow) {

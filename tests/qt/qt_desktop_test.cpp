@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "qt/control_views.h"
 #include "qt/front_end.h"
 #include "tests/qt/dialog_script.h"
 #include "ui/ui.h"
@@ -249,6 +250,58 @@ TEST_F(QtDesktopTest, PromptKeepsAnAnswerOfAnyLengthWhole) {
   const std::string answer = desktop.prompt("Name?", "", std::string(40000, 'a'));
   EXPECT_EQ(shownDefault, 40000);
   EXPECT_EQ(answer, std::string(40000, 'z'));
+}
+
+// A message quoting a value longer than a screen shows it cut, and the message's end stays.
+TEST_F(QtDesktopTest, MessageQuotingALongValueShowsItCutWithTheMessagesEnd) {
+  const std::string value(10000000, 'X');
+  QString text;
+  whenDialogShows([&](QWidget* dialog) {
+    text = asMessageBox(dialog)->text();
+    asMessageBox(dialog)->button(QMessageBox::Ok)->click();
+  });
+  desktop.message("The start date's day of the week in maindata.vl1, \"" + value +
+                      "\", is not one of Monday to Sunday.",
+                  ui::Buttons::Ok, ui::Icon::Exclamation, "");
+  EXPECT_LE(text.size(), static_cast<qsizetype>(front::shownLength));
+  EXPECT_TRUE(text.startsWith("The start date's day of the week in maindata.vl1, \"XXX"));
+  EXPECT_TRUE(text.contains("X...X"));
+  EXPECT_TRUE(text.endsWith("XXX\", is not one of Monday to Sunday."));
+}
+
+// A default answer too long to type in is not put in the field: the prompt says so, and the
+// field left empty gives "", which changes nothing. An answer typed too long is refused with a
+// message and the prompt comes back.
+TEST_F(QtDesktopTest, PromptWithADefaultTooLongToTypeInLeavesTheFieldEmpty) {
+  QString label, field;
+  QString told;
+  qttest::DialogScript person({
+      [&](QWidget* dialog) {
+        auto* input = qobject_cast<QInputDialog*>(dialog);
+        ASSERT_NE(input, nullptr);
+        label = input->labelText();
+        field = input->textValue();
+        input->findChild<QLineEdit*>()->setText(QString(150000, 'q'));
+        input->accept();
+      },
+      [&](QWidget* dialog) {
+        told = asMessageBox(dialog)->text();
+        qttest::clickButton(dialog, QMessageBox::Ok);
+      },
+      [&](QWidget* dialog) {
+        auto* input = qobject_cast<QInputDialog*>(dialog);
+        ASSERT_NE(input, nullptr);
+        EXPECT_EQ(input->textValue(), "");
+        input->accept();
+      },
+  });
+  EXPECT_EQ(desktop.prompt("Please enter the name of this promotion.", "Promotion Name",
+                           std::string(10000000, 'N')),
+            "");
+  EXPECT_EQ(field, "");
+  EXPECT_TRUE(label.startsWith("Please enter the name of this promotion.\n\n"));
+  EXPECT_TRUE(label.contains("10000000 characters long"));
+  EXPECT_TRUE(told.startsWith("The text is 150,000 characters long"));
 }
 
 TEST_F(QtDesktopTest, EndProgramHidesEveryWindowForGood) {
