@@ -122,8 +122,10 @@ void fitPrompt(QInputDialog& dialog, QWidget* parent) {
       std::max(1, std::min(std::max(natural + 1, title - margins.left() - margins.right()), room)));
   // The dialog's margins come on top of the text; the text gives them room.
   if (const int over = dialog.width() - room; over > 0) fitText(std::max(1, label->width() - over));
-  // Too tall for the screen: the text scrolls in the height the screen leaves it.
-  if (const int over = dialog.frameGeometry().height() - area.height(); over > 0) {
+  // Too tall for the screen, with room for the title bar and the borders a window manager adds:
+  // the text scrolls in the height the screen leaves it.
+  constexpr int frameRoom = 48;
+  if (const int over = dialog.height() + frameRoom - area.height(); over > 0) {
     auto* scroll = new QScrollArea(&dialog);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -7,9 +7,13 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <functional>
 
@@ -250,6 +254,35 @@ TEST_F(QtDesktopTest, PromptKeepsAnAnswerOfAnyLengthWhole) {
   const std::string answer = desktop.prompt("Name?", "", std::string(40000, 'a'));
   EXPECT_EQ(shownDefault, 40000);
   EXPECT_EQ(answer, std::string(40000, 'z'));
+}
+
+// A prompt whose text is taller than the 800 x 600 screen scrolls it: the whole prompt, OK and
+// Cancel with it, stays on the screen, and the text's last line can be scrolled to.
+TEST_F(QtDesktopTest, PromptTallerThanTheScreenScrollsItsText) {
+  std::string text = "First line.";
+  for (int i = 2; i <= 80; ++i) text += "\r\nLine " + std::to_string(i) + ".";
+  QRect place, screenArea;
+  bool buttonsOnScreen = false, scrolls = false;
+  whenDialogShows([&](QWidget* dialog) {
+    place = dialog->frameGeometry();
+    screenArea = dialog->screen()->availableGeometry();
+    buttonsOnScreen = true;
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+      buttonsOnScreen &=
+          screenArea.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size()));
+    auto* scroll = dialog->findChild<QScrollArea*>();
+    auto* label = dialog->findChild<QLabel*>();
+    scrolls = scroll && label && scroll->widget() == label &&
+              label->height() >= label->heightForWidth(label->width()) &&
+              scroll->verticalScrollBar()->maximum() > 0;
+    qobject_cast<QDialog*>(dialog)->reject();
+  });
+  desktop.prompt(text, "Tall", "");
+  EXPECT_EQ(screenArea.size(), QSize(800, 600));
+  EXPECT_TRUE(screenArea.contains(place))
+      << place.x() << "," << place.y() << " " << place.width() << "x" << place.height();
+  EXPECT_TRUE(buttonsOnScreen);
+  EXPECT_TRUE(scrolls);
 }
 
 // A message quoting a value longer than a screen shows it cut, and the message's end stays.
