@@ -234,8 +234,17 @@ void FrontEnd::flush() {
     for (FormState* shown : cameUp) {
       if (!heir && !shown->owner && shown != state.get()) heir = shown;
     }
+    // The platform tells the window manager whose the window is when it comes up: the pop-up
+    // comes up again, where it was, over its new window.
+    FormWindow* popUp = state->window.get();
+    const QRect place = popUp->geometry();
+    popUp->hide();
     own(*state, heir);
-    if (heir) bringForward(*state);
+    popUp->setGeometry(place);
+    popUp->show();
+    popUp->raise();
+    // The keyboard stays on the window that came up.
+    if (heir && QGuiApplication::platformName() != "offscreen") heir->window->activateWindow();
   }
   // A pop-up opened again comes to the front, and so does one that just came up.
   for (FormState* state : opened) {
@@ -277,6 +286,9 @@ FrontEnd::FormState* FrontEnd::stateOf(const ui::Form* form) const {
 
 void FrontEnd::own(FormState& popUp, FormState* owner) {
   popUp.owner = owner;
+  // Window managers keep a dialog above the window it belongs to; a plain window they stack on
+  // its own. The kind can change only while the window is hidden.
+  if (!popUp.window->isVisible()) popUp.window->setWindowFlag(Qt::Dialog, owner != nullptr);
   popUp.window->winId();  // the platform's window, which knows the window it stays above
   QWindow* above = nullptr;
   if (owner && owner->window) {

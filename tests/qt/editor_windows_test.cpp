@@ -142,6 +142,9 @@ TEST(EditorWindowsTest, PopUpsStayOverTheirPageAndComeForwardWhenOpenedAgain) {
     ASSERT_TRUE(pageWindow && popUpWindow);
     EXPECT_TRUE(pageWindow->isVisible());
     EXPECT_EQ(popUpWindow->windowHandle()->transientParent(), pageWindow->windowHandle());
+    // A window manager keeps a dialog, not a plain window, above the window it belongs to.
+    EXPECT_EQ(popUpWindow->windowType(), Qt::Dialog);
+    EXPECT_EQ(pageWindow->windowType(), Qt::Window);
     EXPECT_EQ(QApplication::activeWindow(), popUpWindow);
 
     pageWindow->activateWindow();  // the person clicks on the page
@@ -163,6 +166,7 @@ TEST(EditorWindowsTest, PopUpsStayOverTheirPageAndComeForwardWhenOpenedAgain) {
     }
     ASSERT_NE(next, nullptr);
     EXPECT_EQ(popUpWindow->windowHandle()->transientParent(), next->windowHandle());
+    EXPECT_EQ(popUpWindow->windowType(), Qt::Dialog);
   }
 }
 
