@@ -106,6 +106,7 @@ class LabelView : public ControlView {
     setColors(widget, QPalette::Window, label_.backColor(), QPalette::WindowText,
               label_.foreColor());
     widget->setAutoFillBackground(label_.backColor() != ui::noColor);
+    widget->setFocusPolicy(label_.onClick ? Qt::StrongFocus : Qt::NoFocus);
     widget->setFrameStyle(label_.border() ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     widget->setLineWidth(1);
     // The caption's lines are broken here, not by the label, so what is measured is what is drawn.
@@ -121,12 +122,21 @@ class LabelView : public ControlView {
                          (severalLines ? Qt::AlignTop : Qt::AlignVCenter));
   }
 
+  // A label that does something when clicked takes the focus, and Space or Return on it is the
+  // click.
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::MouseButtonRelease) {
       auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() == Qt::LeftButton &&
           widget_->rect().contains(mouse->position().toPoint()))
         act([this] { label_.click(); });
+    } else if (event->type() == QEvent::KeyPress && label_.onClick) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      const int code = virtualKey(*key);
+      if ((code == ui::KeyEnter || code == ' ') && !(key->modifiers() & ~Qt::KeypadModifier)) {
+        if (!key->isAutoRepeat()) act([this] { label_.click(); });
+        return true;
+      }
     }
     return false;
   }
@@ -398,6 +408,7 @@ class ScrollView : public ControlView {
   ScrollView(FrontEnd& front, ui::HScrollBar& bar, QWidget* parent)
       : ControlView(front, bar, new QScrollBar(Qt::Horizontal, parent)), bar_(bar) {
     auto* widget = static_cast<QScrollBar*>(widget_);
+    widget->setFocusPolicy(Qt::StrongFocus);  // the arrow keys move it
     // Arrows, the track, keys and the wheel: the value the bar is about to take.
     QObject::connect(widget, &QScrollBar::actionTriggered, this, [this, widget](int action) {
       if (action == QAbstractSlider::SliderNoAction) return;
@@ -470,10 +481,37 @@ class ImageView : public ControlView {
 // go to the first and last row, Return acts on the current row, and Tab leaves the grid.
 class GridTable : public QTableView {
  public:
-  explicit GridTable(QWidget* parent) : QTableView(parent) { setTabKeyNavigation(false); }
+  explicit GridTable(QWidget* parent) : QTableView(parent) {
+    setTabKeyNavigation(false);
+    showFocus(false);
+  }
   std::function<void(int viewRow)> onReturn;
 
  protected:
+  // The current cell is drawn bright while the keyboard is on the grid, and grey, as an inactive
+  // selection, while the focus is elsewhere: the person sees which control the keys go to.
+  void focusInEvent(QFocusEvent* event) override {
+    showFocus(true);
+    QTableView::focusInEvent(event);
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    showFocus(false);
+    QTableView::focusOutEvent(event);
+  }
+  void showFocus(bool focused) {
+    QPalette colours = palette();
+    const QPalette standard = QApplication::palette(this);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+      colours.setColor(group, QPalette::Highlight,
+                       focused ? standard.color(QPalette::Active, QPalette::Highlight)
+                               : QColor(0xC0, 0xC0, 0xC0));
+      colours.setColor(group, QPalette::HighlightedText,
+                       focused ? standard.color(QPalette::Active, QPalette::HighlightedText)
+                               : standard.color(QPalette::Active, QPalette::Text));
+    }
+    setPalette(colours);
+  }
+
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
     const QModelIndex current = currentIndex();
     if ((action == MoveHome || action == MoveEnd) && current.isValid() && model()->rowCount() > 0)

@@ -1,8 +1,9 @@
 // snapshot OUTDIR [GAMEFOLDER]: runs the editor headless on a scratch copy of a game folder,
 // walks through its windows (tools/window_tour.cpp) and writes a picture of every window into
-// OUTDIR (form15-start_window.png, ...). Every dialog of the walk is answered at once (OK, No or
-// Cancel) and listed. Then a few dialogs are shown for real and pictured on the whole screen with
-// the windows under them: the widest prompt (screen-widest_prompt.png), the two prompts whose
+// OUTDIR (form15-start_window.png, ...), and one of a focused button on the dark backdrop
+// (form14-data_set_menu-focused_button.png). Every dialog of the walk is answered at once (OK, No
+// or Cancel) and listed. Then a few dialogs are shown for real and pictured on the whole screen
+// with the windows under them: the widest prompt (screen-widest_prompt.png), the two prompts whose
 // texts hold blank lines (screen-tv_rating_prompt.png, screen-ppv_buy_rate_prompt.png) and the two
 // boxes of one venue delete (screen-venue_delete-1.png, -2.png). Exits with 1 when a picture could
 // not be taken.
@@ -172,6 +173,18 @@ int main(int argc, char** argv) {
   Snapshots shots(editor, screen, out);
   tour::walk(editor, screen, std::cout,
              [&shots](int index, const std::string& state) { shots.capture(index, state); });
+
+  // The keyboard on a button over the dark backdrop: the hub, its "Edit The Wrestlers File"
+  // focused.
+  for (ui::Form* form : front::windowsOf(editor)) form->hide();
+  editor.form14.show();
+  screen.flush();
+  if (QWidget* hub = screen.window(editor.form14)) {
+    hub->activateWindow();
+    QApplication::processEvents();
+    if (QWidget* button = screen.widget(editor.form14.Command2)) button->setFocus();
+    shots.capture(13, "focused_button");
+  }
 
   front::QtDesktop real;
   real.attach(screen);

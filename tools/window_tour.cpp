@@ -347,7 +347,7 @@ bool newGameData(Editor& editor, Walker& go) {
 }  // namespace
 
 void raiseWizardPrompt(Editor& editor, front::FrontEnd& screen, std::ostream& log, ui::Form& page,
-                       ui::Label& value) {
+                       ui::Control& value) {
   Walker go(editor, screen, log, lookAtNothing);
   if (!newGameData(editor, go) || !openPromotion(editor, go, "gcf.fed")) return;
   ui::Form* const pages[] = {&editor.form3, &editor.form4, &editor.form5,  &editor.form6,

@@ -26,14 +26,7 @@
 
 namespace {
 
-// The editor on the real desktop. The front end comes after the editor: it lets go of the windows
-// before they go.
-struct RealEditor {
-  front::QtDesktop desktop;
-  Editor editor{desktop};
-  front::FrontEnd screen{front::windowsOf(editor)};
-  RealEditor() { desktop.attach(screen); }
-};
+using qttest::RealEditor;
 
 QRect screenArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 

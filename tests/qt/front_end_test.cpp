@@ -341,6 +341,39 @@ TEST_F(FrontEndTest, TextOfAnyLengthIsKeptWholeInTheBoxes) {
   EXPECT_EQ(line->text().size(), 50000);
 }
 
+// A label that does something when clicked is a stop of Tab, in reading order with the other
+// controls, and Space or Return on it is its click; a label that does nothing is no stop.
+TEST_F(FrontEndTest, ClickableLabelsAreTabStopsInReadingOrderAndKeysClickThem) {
+  int clicks = 0;
+  form.label.onClick = [&] { ++clicks; };
+  form.label.setCaption("Initials");  // the label shown again, now clickable
+  screen.flush();
+  QWidget* window = screen.window(form);
+  window->activateWindow();
+  QApplication::processEvents();
+  widgetOf<QLabel>(form.label)->setFocus();
+  std::vector<std::string> stops;
+  for (int i = 0; i < 11; ++i) {
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    stops.push_back(focused->objectName().toStdString());
+    sendKey(focused, Qt::Key_Tab);
+  }
+  // Row by row from the top, each row from the left; the picture takes no focus.
+  const std::vector<std::string> reading = {"label", "button", "list",  "line",    "combo", "lines",
+                                            "typed", "bar",    "files", "folders", "label"};
+  EXPECT_EQ(stops, reading);
+
+  auto* label = widgetOf<QLabel>(form.label);
+  sendKey(label, Qt::Key_Space, " ");
+  sendKey(label, Qt::Key_Return, "\r");
+  EXPECT_EQ(clicks, 2);
+  form.label.onClick = nullptr;
+  form.label.setCaption("Plain");
+  screen.flush();
+  EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+}
+
 TEST_F(FrontEndTest, MultiLineBoxKeepsCrLfLineBreaks) {
   form.lines.setText("one\r\ntwo");
   screen.flush();
@@ -657,6 +690,42 @@ std::pair<int, int> rowsInView(QTableView* view) {
 
 bool currentInView(QTableView* view) {
   return view->viewport()->rect().contains(view->visualRect(view->currentIndex()));
+}
+
+// The grid's current cell is drawn bright while the grid has the focus, and grey while the
+// keyboard is on another control.
+TEST(GridKeyboardTest, CurrentCellIsDrawnInactiveWhileTheFocusIsElsewhere) {
+  GridForm form;
+  form.grid.setRows(5);
+  form.grid.setCols(3);
+  form.grid.setRow(2);
+  form.grid.setCol(1);
+  front::FrontEnd screen({&form});
+  form.show();
+  screen.flush();
+  auto* grid = qobject_cast<QTableView*>(screen.widget(form.grid));
+  ASSERT_NE(grid, nullptr);
+  QWidget* window = screen.window(form);
+  window->activateWindow();
+  QApplication::processEvents();
+  const auto cellColour = [&] {
+    const QRect cell = grid->visualRect(grid->currentIndex());
+    return grid->viewport()->grab().toImage().pixelColor(cell.center());
+  };
+  grid->setFocus();
+  const QColor focused = cellColour();
+  window->setFocus();
+  const QColor elsewhere = cellColour();
+  const auto near = [](const QColor& a, const QColor& b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue()) <
+           8;
+  };
+  EXPECT_TRUE(near(focused, QApplication::palette().color(QPalette::Active, QPalette::Highlight)))
+      << focused.name().toStdString();
+  EXPECT_TRUE(near(elsewhere, QColor(0xC0, 0xC0, 0xC0))) << elsewhere.name().toStdString();
+  grid->setFocus();
+  EXPECT_EQ(cellColour(), focused);
 }
 
 TEST(GridKeyboardTest, TheViewFollowsTheCurrentCell) {

@@ -23,6 +23,7 @@
 #include "qt/caption_fit.h"
 #include "qt/control_views.h"
 #include "qt/front_end.h"
+#include "tests/qt/dialog_script.h"
 #include "tools/window_tour.h"
 #include "ui/ui.h"
 
@@ -134,12 +135,11 @@ TEST(EditorFontTest, EveryTextAndDialogIsDrawnInTheEditorsOwnFont) {
 // --- whole captions --------------------------------------------------------------------------
 
 TEST(WholeTextsTest, EveryCaptionIsWholeInEveryWindowOfTheWalk) {
-  std::ostringstream log;
-  tour::ScratchGame game(tour::sampleGame(), log);
-  tour::AnsweringDesktop desktop(log);
-  Editor editor(desktop);
-  front::FrontEnd screen(front::windowsOf(editor));
-  const std::vector<ui::Form*> windows = front::windowsOf(editor);
+  qttest::WalkedEditor walked;
+  Editor& editor = walked.editor;
+  front::FrontEnd& screen = walked.screen;
+  std::ostringstream& log = walked.log;
+  const std::vector<ui::Form*>& windows = walked.windows;
 
   std::set<int> looked;
   std::set<std::string> cut;  // "form17-start_date_window Label2: ..." for each caption cut off
