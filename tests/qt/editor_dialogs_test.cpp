@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -113,7 +114,8 @@ TEST(EditorKeyboardTest, EscapeInTheStatEditorCancelsTheEdit) {
   const struct {
     int row;
     ui::Control* editor;
-  } rows[] = {{8, &sheet.Text1}, {21, &sheet.HScroll1}};  // contract expiry, condition
+  } rows[] = {{8, &sheet.Text1}, {13, &sheet.Combo1}, {21, &sheet.HScroll1}};
+  // Contract expiry, role and condition: a text, a choice and a scale.
   for (const auto& r : rows) {
     SCOPED_TRACE(r.editor->name());
     const std::string before = sheet.MSFlexGrid1.textMatrix(r.row, 1);
@@ -121,7 +123,9 @@ TEST(EditorKeyboardTest, EscapeInTheStatEditorCancelsTheEdit) {
     real.screen.flush();
     ASSERT_TRUE(r.editor->visible());
     if (r.editor == &sheet.Text1) sheet.Text1.type("2099");
-    qttest::pressKey(real.screen.widget(*r.editor), Qt::Key_Escape);
+    QWidget* widget = real.screen.widget(*r.editor);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) widget = combo->lineEdit();
+    qttest::pressKey(widget, Qt::Key_Escape);
     EXPECT_FALSE(r.editor->visible());
     EXPECT_FALSE(sheet.Command1.visible());
     EXPECT_EQ(sheet.Label1.caption(), idle);
