@@ -92,6 +92,11 @@ void CommandButton::setPointer(Pointer pointer) {
   changed();
 }
 
+void CommandButton::setCancel(bool cancel) {
+  cancel_ = cancel;
+  changed();
+}
+
 void CommandButton::click() {
   if (canAct()) raise(onClick);
 }

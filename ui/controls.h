@@ -33,6 +33,9 @@ class CommandButton : public Control {  // caption, back colour, pointer; click
   void setCaption(std::string);
   Pointer pointer() const { return pointer_; }
   void setPointer(Pointer);
+  // The window's cancel button: Escape anywhere on the window clicks it while it can be clicked.
+  bool cancel() const { return cancel_; }
+  void setCancel(bool);
 
   std::function<void()> onClick;
   void click();  // user
@@ -40,6 +43,7 @@ class CommandButton : public Control {  // caption, back colour, pointer; click
  private:
   std::string caption_;
   Pointer pointer_ = Pointer::Normal;
+  bool cancel_ = false;
 };
 
 class TextBox : public Control {
