@@ -68,7 +68,9 @@ bool isReservedName(const std::string& name);
 bool isPortableName(const std::string& name);
 
 // Each is false when the path can't be resolved.
-bool exists(const std::string& pathText);       // a file or a folder
+// Anything is there: a file, a folder, or a link that leads out of the game folder (never
+// followed, but its name is taken).
+bool exists(const std::string& pathText);
 bool isFile(const std::string& pathText);       // a regular file (or a link to one)
 bool isPlainFile(const std::string& pathText);  // a regular file that is not a link
 bool isFolder(const std::string& pathText);
