@@ -182,9 +182,12 @@ class FileListBox : public ChoiceList {
   const std::string& pattern() const { return pattern_; }
   void refresh();  // reads the folder again; the choice is cleared; a missing folder lists nothing
   std::string fileName() const { return chosen(); }  // the selected name, "" when none
+  // Why the last refresh listed nothing though the folder is there (it could not be read), in
+  // words for a message box; "" when the folder was listed, or is missing.
+  const std::string& readError() const { return readError_; }
 
  private:
-  std::string path_, pattern_ = "*.*";
+  std::string path_, pattern_ = "*.*", readError_;
 };
 
 // The subfolders of a folder, each as a full path text: the folder's path text, a backslash
@@ -198,9 +201,10 @@ class DirListBox : public Control {
   int listCount() const { return static_cast<int>(entries_.size()); }
   std::string list(int i) const;  // "" outside the list
   const std::vector<std::string>& items() const { return entries_; }
+  const std::string& readError() const { return readError_; }  // as FileListBox's
 
  private:
-  std::string path_;
+  std::string path_, readError_;
   std::vector<std::string> entries_;
 };
 
