@@ -68,7 +68,6 @@ TEST(IoStatus, WindowsCodesInTheSameWords) {
       {ERROR_ACCESS_DENIED, "permission was denied"},
       {ERROR_DISK_FULL, "the disk is full"},
       {ERROR_HANDLE_DISK_FULL, "the disk is full"},
-      {ERROR_DISK_QUOTA_EXCEEDED, "the disk is full"},
       {ERROR_WRITE_PROTECT, "the disk is read-only"},
       {ERROR_DIRECTORY, "part of the path is not a folder"},
       {ERROR_DIR_NOT_EMPTY, "the folder is not empty"},
