@@ -4,7 +4,8 @@ JOBS ?= $(shell nproc)
 SAMPLE = $(BUILD)/sample-game
 GAME ?=
 
-.PHONY: all setup configure build test test-sanitize fuzz bench run snapshot format-check clean
+.PHONY: all setup configure build test test-sanitize windows test-windows fuzz bench run snapshot \
+  format-check clean
 
 all: build
 
@@ -46,6 +47,21 @@ test-sanitize: setup
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# The core and its tests cross-built for 64-bit Windows with MinGW-w64 (build-windows/), and run
+# there under Wine, headless, in a Wine prefix of the build's own. The Qt front end is not built.
+WINDOWS_BUILD ?= build-windows
+windows:
+	@scripts/setup windows
+	@if [ ! -f "$(WINDOWS_BUILD)/build.ninja" ]; then \
+	  cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DWERROR=$(WERROR); fi
+	@grep -q "^WERROR:BOOL=$(WERROR)$$" $(WINDOWS_BUILD)/CMakeCache.txt || \
+	  cmake $(WINDOWS_BUILD) -DWERROR=$(WERROR) >/dev/null
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+test-windows: windows
+	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS)
+
 # Fuzzes each reader of the game's files for FUZZ_SECONDS (clang's libFuzzer, with AddressSanitizer
 # and UndefinedBehaviorSanitizer), in a build folder of its own. Inputs that found new paths are
 # kept in $(FUZZ_BUILD)/corpus; a crash stops the run and leaves its input in $(FUZZ_BUILD).
@@ -84,4 +100,4 @@ snapshot: build
 	$(BUILD)/tools/snapshot $(BUILD)/snapshots
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

@@ -3,8 +3,12 @@
 #include "common/line_file.h"
 
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
@@ -144,6 +148,9 @@ TEST(ReadFirstLines, ReadsAtMostTheLinesAskedFor) {
 TEST(ReadLines, WhatIsNoPlainFileIsRefusedAtOnce) {
   // A pipe whose writer stays open, a device that never ends, a socket: each is refused with a
   // message that names it, by every reader, without waiting and without reading it.
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no FIFOs; its devices are tested on their own";
+#else
   GameFolder game;
   ASSERT_EQ(::mkfifo(game.path("Data/pipe").c_str(), 0600), 0);
   fs::create_symlink("/dev/zero", game.path("Data/zero"));
@@ -174,6 +181,7 @@ TEST(ReadLines, WhatIsNoPlainFileIsRefusedAtOnce) {
   }
   EXPECT_FALSE(writer.finish()) << "a reader waited for the pipe";
   EXPECT_FALSE(game.exists("Data/copy"));
+#endif
 }
 
 TEST(ReadLines, AFileTooLargeForTheGameIsRefused) {
@@ -251,6 +259,9 @@ TEST(ReadLines, FailuresNameTheFileAndLeaveNoLines) {
 }
 
 TEST(ReadLines, AnUnreadableFileFails) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no permission bits that make a file unreadable";
+#endif
   GameFolder game;
   game.write("Data/secret.txt", {"hidden"});
   fs::permissions(game.path("Data/secret.txt"), fs::perms::none);
@@ -301,6 +312,9 @@ TEST(WriteLines, TakesItsLinesFromASource) {
 }
 
 TEST(WriteLines, ReplacesTheFileAndKeepsItsPermissions) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no permission bits; its attributes are tested on their own";
+#endif
   GameFolder game;
   game.write("Data/venues.txt", {"old", "lines", "that", "are", "longer"});
   fs::permissions(game.path("Data/venues.txt"),
@@ -354,7 +368,7 @@ TEST(WriteLines, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
   common::IoStatus status;
   {
     FileSizeLimit limit(4096);
-    ASSERT_TRUE(limit.ok());
+    if (!limit.ok()) GTEST_SKIP() << "the file size limit can't be lowered here";
     status = writeLines(game.pathText("Data\\maindata.vl1"), Lines(2000, "a line of the new file"));
   }
 
@@ -369,6 +383,9 @@ TEST(WriteLines, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
 }
 
 TEST(WriteLines, AReadOnlyFolderRefusesTheWriteAndChangesNothing) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no permission bits that make a folder read-only";
+#endif
   GameFolder game;
   game.makeFolder("Scenarios/Locked");
   const std::string old = "Title\r\nDescription\r\nCreator\r\n";
@@ -396,6 +413,9 @@ TEST(WriteLines, AReadOnlyFolderRefusesTheWriteAndChangesNothing) {
 namespace {
 
 TEST(WriteLines, ALinkIsRewrittenWhereItPointsAndStaysALink) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows makes symbolic links only with a privilege tests lack";
+#endif
   GameFolder game;
   game.write("Data/real/wrestlers.vl1", {"old"});
   fs::create_symlink("real/wrestlers.vl1", game.path("Data/wrestlers.vl1"));  // relative link
@@ -424,8 +444,13 @@ TEST(WriteLines, AReadOnlyFileIsRefusedAndStaysAsItWas) {
   game.writeBytes("Data/maindata.vl1", old);
   fs::permissions(game.path("Data/maindata.vl1"),
                   fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+#ifdef _WIN32
+  const char* const names[] = {"maindata.vl1"};  // no symbolic link a test could make
+#else
   fs::create_symlink("maindata.vl1", game.path("Data/link.vl1"));
-  for (const char* name : {"maindata.vl1", "link.vl1"}) {
+  const char* const names[] = {"maindata.vl1", "link.vl1"};
+#endif
+  for (const char* name : names) {
     const common::IoStatus status =
         writeLines(game.pathText(std::string("Data\\") + name), {"new"});
     EXPECT_FALSE(status.ok) << name;
@@ -437,6 +462,7 @@ TEST(WriteLines, AReadOnlyFileIsRefusedAndStaysAsItWas) {
   EXPECT_TRUE(leftovers(game, "Data").empty());
 
   // A file only its owner may write is refused to another user.
+#ifndef _WIN32
   fs::permissions(game.path("Data/maindata.vl1"), fs::perms::owner_read | fs::perms::owner_write |
                                                       fs::perms::group_read |
                                                       fs::perms::others_read);
@@ -447,6 +473,7 @@ TEST(WriteLines, AReadOnlyFileIsRefusedAndStaysAsItWas) {
   ASSERT_TRUE(other.has_value());
   EXPECT_NE(other->find(": permission was denied."), std::string::npos) << *other;
   EXPECT_EQ(game.bytes("Data/maindata.vl1"), old);
+#endif
 }
 
 TEST(WriteLines, CreateNewNeverOverwrites) {

@@ -3,10 +3,15 @@
 // announced, and what was there before is left exactly as it was.
 
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -206,11 +211,8 @@ const std::vector<Rewrite>& rewrites() {
 std::optional<std::string> snapshot(const fs::path& path) {
   if (!fs::exists(path)) return std::nullopt;
   if (!fs::is_directory(path)) {
-    std::string bytes;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    for (int c; file && (c = std::fgetc(file)) != EOF;) bytes.push_back(static_cast<char>(c));
-    if (file) std::fclose(file);
-    return bytes;
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
   }
   std::string listing = "folder:";
   for (const auto& entry : fs::directory_iterator(path))
@@ -236,6 +238,9 @@ void expectToldAndUnchanged(const std::string& failure, const Rewrite& rewrite,
 }
 
 TEST(FaultInjection, AReadOnlyFolderRefusesTheWrite) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no permission bits";
+#endif
   for (const Rewrite& rewrite : rewrites()) {
     SCOPED_TRACE(rewrite.what);
     Session s;
@@ -274,6 +279,9 @@ TEST(FaultInjection, AFolderInTheWayOfTheTargetIsLeftAlone) {
 }
 
 TEST(FaultInjection, AReadOnlyFileIsRefusedInAWritableFolder) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no permission bits";
+#endif
   for (const Rewrite& rewrite : rewrites()) {
     if (!rewrite.replaces) continue;
     SCOPED_TRACE(rewrite.what);
@@ -296,6 +304,9 @@ TEST(FaultInjection, AReadOnlyFileIsRefusedInAWritableFolder) {
 }
 
 TEST(FaultInjection, ALinkedFileIsSavedWhereTheLinkPointsAndStaysALink) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows makes symbolic links only with a privilege tests lack";
+#else
   for (const Rewrite& rewrite : rewrites()) {
     if (!rewrite.replaces) continue;
     SCOPED_TRACE(rewrite.what);
@@ -321,6 +332,7 @@ TEST(FaultInjection, ALinkedFileIsSavedWhereTheLinkPointsAndStaysALink) {
     EXPECT_EQ(temporaryFiles(real.parent_path()), std::vector<std::string>{});
     EXPECT_EQ(temporaryFiles(target.parent_path()), std::vector<std::string>{});
   }
+#endif
 }
 
 }  // namespace
@@ -458,6 +470,9 @@ TEST(FaultInjection, AMergeTargetChangedWhileTheQuestionsAreAskedIsReplacedOnlyO
 enum class LinkOut { Absolute, Climbing, DanglingAbsolute, DanglingClimbing };
 
 TEST(FaultInjection, ALinkOutOfTheGameFolderIsNeverFollowed) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows makes symbolic links only with a privilege tests lack";
+#else
   const struct {
     const char* what;
     LinkOut link;
@@ -510,6 +525,7 @@ TEST(FaultInjection, ALinkOutOfTheGameFolderIsNeverFollowed) {
     }
   }
   common::native::setUseOpenat2(true);
+#endif
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -419,13 +419,13 @@ TEST(CheckScenario, OddPictureNamesFailedCopiesAndShortFilesMakeTheScenarioNotRe
                                         {pf::monthLine(1, pf::MonthField::logo), "big.jpg"}})},
                    {"b.fed", shortFile}});
   s.folder.write(scenario + "fresh.fed", promotion({}));
-  std::remove(s.folder.path(scenario + "maindata.vl1").c_str());
+  std::filesystem::remove(s.folder.path(scenario + "maindata.vl1"));
   Form14& hub = s.editor.form14;
 
   {
     // The copy of big.jpg fails part-way: the disk will take no file past 4 KiB.
     FileSizeLimit limit(4096);
-    ASSERT_TRUE(limit.ok());
+    if (!limit.ok()) GTEST_SKIP() << "the file size limit can't be lowered here";
     hub.Command7.click();
   }
 

@@ -1,29 +1,50 @@
 #include "tests/support/game_folder.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <system_error>
 
 #include "common/line_file.h"
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// A new folder of the system's temporary folder, "game-folder-" and six letters, that only this
+// user may enter; empty (and the test failed) when none could be made.
+fs::path makeTemporaryFolder() {
+  std::error_code error;
+  const fs::path temporary = fs::temp_directory_path(error);
+  std::mt19937_64 random(std::random_device{}());
+  for (int attempt = 0; !error && attempt < 100; ++attempt) {
+    std::string name = "game-folder-";
+    for (int k = 0; k < 6; ++k) name += static_cast<char>('a' + random() % 26);
+    const fs::path folder = temporary / name;
+    if (fs::create_directory(folder, error)) {
+      fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
+      return folder;
+    }
+  }
+  ADD_FAILURE() << "cannot make a temporary game folder in " << temporary.string() << ": "
+                << error.message();
+  return {};
+}
+
+}  // namespace
+
 GameFolder::GameFolder(Layout layout) {
   std::error_code error;
   previous_ = fs::current_path(error);
-  std::string pattern = (fs::temp_directory_path(error) / "game-folder-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) {
-    ADD_FAILURE() << "cannot make a temporary game folder from " << pattern;
-    return;
-  }
-  fs::current_path(pattern, error);
+  const fs::path made = makeTemporaryFolder();
+  if (made.empty()) return;
+  fs::current_path(made, error);
   if (error) {
-    ADD_FAILURE() << "cannot change into " << pattern << ": " << error.message();
-    root_ = pattern;
+    ADD_FAILURE() << "cannot change into " << made.string() << ": " << error.message();
+    root_ = made;
     return;
   }
   // The folder as the process sees it, so path texts built here equal the editor's own.
@@ -49,7 +70,10 @@ GameFolder::~GameFolder() {
   }
 }
 
-fs::path GameFolder::path(const std::string& relative) const { return root_ / relative; }
+// As the system shows it: "\\" between the names on Windows.
+fs::path GameFolder::path(const std::string& relative) const {
+  return (root_ / relative).make_preferred();
+}
 
 std::string GameFolder::pathText(const std::string& relativeWithBackslashes) const {
   std::string text = root_.string();
