@@ -1,5 +1,6 @@
 #include "common/code_page.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -94,6 +95,45 @@ std::string utf8ToCp1252(std::string_view utf8) {
     out.push_back(valid ? byteFor(c) : '?');
   }
   return out;
+}
+
+bool isUtf8(std::string_view bytes) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    std::size_t length = 1;
+    char32_t c = lead, least = 0;
+    if (lead >= 0x80) {
+      if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, c = lead & 0x1F, least = 0x80;
+      } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, c = lead & 0x0F, least = 0x800;
+      } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, c = lead & 0x07, least = 0x10000;
+      } else {
+        return false;
+      }
+      if (i + length > bytes.size()) return false;
+      for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(bytes[i + k]);
+        if (!isContinuation(next)) return false;
+        c = (c << 6) | (next & 0x3F);
+      }
+      if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+std::optional<std::string> exactCp1252(std::string_view utf8) {
+  if (!isUtf8(utf8)) return std::nullopt;
+  std::string bytes = utf8ToCp1252(utf8);
+  // Every character without a byte becomes a "?" of its own: more of them than the text had
+  // means one was lost.
+  if (std::count(bytes.begin(), bytes.end(), '?') != std::count(utf8.begin(), utf8.end(), '?'))
+    return std::nullopt;
+  return bytes;
 }
 
 std::u32string charactersWithoutByte(std::u16string_view utf16) {

@@ -52,7 +52,6 @@ std::string wordsForSystemCode(int code) {
       return wordsForErrno(EACCES);
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-    case ERROR_DISK_QUOTA_EXCEEDED:
       return wordsForErrno(ENOSPC);
     case ERROR_WRITE_PROTECT:
       return wordsForErrno(EROFS);

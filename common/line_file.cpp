@@ -1,60 +1,27 @@
 #include "common/line_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <string_view>
 #include <system_error>
 
+#include "common/located_path.h"
+#include "common/native_files.h"
 #include "common/paths.h"
-#include "common/random.h"
 
 namespace common {
 
 namespace {
 
-std::string reason(int error) {
-  return failureReason(std::error_code(error, std::generic_category()));
+IoStatus cannotRead(const std::string& shown, const std::error_code& error) {
+  return IoStatus::failure("The file \"" + shown + "\" could not be read: " + failureReason(error) +
+                           ".");
 }
 
-IoStatus cannotRead(const std::string& native, int error) {
-  return IoStatus::failure("The file \"" + native + "\" could not be read: " + reason(error) + ".");
-}
-
-IoStatus tooLarge(const std::string& native) {
-  return IoStatus::failure("The file \"" + native +
+IoStatus tooLarge(const std::string& shown) {
+  return IoStatus::failure("The file \"" + shown +
                            "\" is too large to be one of the game's files (it is larger than "
                            "256 MB), so the editor does not read it.");
 }
-
-// Closes a descriptor when it goes out of scope, unless it was closed before.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  void reset(int fd) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = fd;
-  }
-  // Closes now and reports whether the close succeeded (a late write error shows up here).
-  bool close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
 
 // The one rule of the game's line files: a line ends at CR LF, LF or CR; a last line without an
 // end still counts, and a final line end adds no empty line. The bytes may come in pieces (a CR LF
@@ -132,64 +99,69 @@ class LineSplitter {
   bool bare_ = false;
 };
 
-// Reads every byte of an open file, at most largestFile of them; gives 0 or the error number
-// (EFBIG when the file grew past the limit while it was read).
-int readAll(int fd, const struct stat& info, std::string& bytes) {
-  bytes.resize(info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : 64 * 1024);
+// Reads every byte of an open file, at most largestFile of them; false with the error when the
+// file could not be read, and with `grew` when it grew past the limit while it was read.
+std::error_code readAll(native::Reader& file, std::string& bytes, bool& grew) {
+  grew = false;
+  bytes.resize(file.size() > 0 ? static_cast<std::size_t>(file.size()) + 1 : 64 * 1024);
   std::size_t filled = 0;
   for (;;) {
     if (filled == bytes.size()) {  // the file grew meanwhile
-      if (filled > largestFile) return EFBIG;
+      if (filled > largestFile) {
+        grew = true;
+        return {};
+      }
       bytes.resize(bytes.size() * 2);
     }
-    const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
+    std::size_t got = 0;
+    if (std::error_code error = file.read(bytes.data() + filled, bytes.size() - filled, got))
+      return error;
     if (got == 0) break;
-    filled += static_cast<std::size_t>(got);
+    filled += got;
   }
-  if (filled > largestFile) return EFBIG;
+  grew = filled > largestFile;
   bytes.resize(filled);
-  return 0;
+  return {};
 }
 
 // Opens the file a path text names for reading, without waiting: a pipe or a device is refused
 // after the open, never read. On failure gives the status that says why.
-IoStatus openForReading(const std::string& pathText, Descriptor& file, struct stat& info,
-                        std::string& native) {
-  std::filesystem::path resolved;
-  if (IoStatus status = resolvePath(pathText, resolved); !status) return status;
-  native = resolved.string();
-  file.reset(::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (file.get() < 0) {
-    const int error = errno;
-    if (error == ENOENT || error == ENOTDIR)
-      return IoStatus::failure("The file \"" + native + "\" could not be found.");
-    return cannotRead(native, error);
+IoStatus openForReading(const std::string& pathText, native::Reader& file, std::string& shown) {
+  LocatedPath path;
+  if (IoStatus status = locate(pathText, path); !status) return status;
+  shown = path.shown;
+  if (const std::error_code error = file.open(path.parts)) {
+    if (error == native::Refused::outside) return IoStatus::failure(outsideMessage(shown));
+    if (error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory)
+      return IoStatus::failure("The file \"" + shown + "\" could not be found.");
+    if (error == native::Refused::isFolder)
+      return IoStatus::failure("\"" + shown + "\" is a folder, not a file.");
+    if (error == native::Refused::notPlainFile)
+      return IoStatus::failure("\"" + shown +
+                               "\" is not a plain file (it is a pipe, a device or a socket), so "
+                               "the editor can't read it.");
+    return cannotRead(shown, error);
   }
-  if (::fstat(file.get(), &info) != 0) return cannotRead(native, errno);
-  if (S_ISDIR(info.st_mode))
-    return IoStatus::failure("\"" + native + "\" is a folder, not a file.");
-  if (!S_ISREG(info.st_mode))
-    return IoStatus::failure("\"" + native +
-                             "\" is not a plain file (it is a pipe, a device or a socket), so "
-                             "the editor can't read it.");
-  if (static_cast<std::uint64_t>(info.st_size) > largestFile) return tooLarge(native);
+  if (file.size() > largestFile) return tooLarge(shown);
   return IoStatus::success();
 }
 
 // Reads the whole file's bytes.
-IoStatus readAllBytes(const std::string& pathText, std::string& bytes, struct stat& info) {
+IoStatus readAllBytes(const std::string& pathText, std::string& bytes, FileStamp* stamp) {
   bytes.clear();
-  Descriptor file(-1);
-  std::string native;
-  if (IoStatus status = openForReading(pathText, file, info, native); !status) return status;
-  if (const int error = readAll(file.get(), info, bytes); error != 0) {
+  native::Reader file;
+  std::string shown;
+  if (IoStatus status = openForReading(pathText, file, shown); !status) return status;
+  bool grew = false;
+  if (const std::error_code error = readAll(file, bytes, grew)) {
     bytes.clear();
-    return error == EFBIG ? tooLarge(native) : cannotRead(native, error);
+    return cannotRead(shown, error);
   }
+  if (grew) {
+    bytes.clear();
+    return tooLarge(shown);
+  }
+  if (stamp != nullptr) *stamp = file.stamp();
   return IoStatus::success();
 }
 
@@ -197,8 +169,8 @@ IoStatus readAllBytes(const std::string& pathText, std::string& bytes, struct st
 template <typename Expect, typename Take>
 IoStatus readWhole(const std::string& pathText, Expect&& expect, Take&& take, ReadInfo* info) {
   std::string bytes;
-  struct stat stat {};
-  if (IoStatus status = readAllBytes(pathText, bytes, stat); !status) return status;
+  FileStamp stamp;
+  if (IoStatus status = readAllBytes(pathText, bytes, &stamp); !status) return status;
   // The reader is told first how many lines follow, so it can make room for them at once: a line
   // for each LF, and one for a last line without one (only a bare CR before the last line makes
   // more). Then one pass hands them over.
@@ -209,7 +181,7 @@ IoStatus readWhole(const std::string& pathText, Expect&& expect, Take&& take, Re
   splitter.feed(bytes.data(), bytes.size());
   splitter.finish();
   if (info != nullptr) {
-    info->stamp = stampOf(stat);
+    info->stamp = stamp;
     info->mixedLineEndAt = splitter.mixedLineEndAt();
   }
   return IoStatus::success();
@@ -217,159 +189,41 @@ IoStatus readWhole(const std::string& pathText, Expect&& expect, Take&& take, Re
 
 IoStatus readUpTo(const std::string& pathText, std::size_t limit, std::vector<std::string>& lines) {
   lines.clear();
-  Descriptor file(-1);
-  struct stat info {};
-  std::string native;
-  if (IoStatus status = openForReading(pathText, file, info, native); !status) return status;
+  native::Reader file;
+  std::string shown;
+  if (IoStatus status = openForReading(pathText, file, shown); !status) return status;
 
   LineSplitter splitter([&lines](std::string_view line) { lines.emplace_back(line); }, limit);
   std::string buffer(64 * 1024, '\0');
   std::uint64_t total = 0;
   while (!splitter.full()) {
-    const ssize_t got = ::read(file.get(), buffer.data(), buffer.size());
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      const int error = errno;
+    std::size_t got = 0;
+    if (const std::error_code error = file.read(buffer.data(), buffer.size(), got)) {
       lines.clear();
-      return cannotRead(native, error);
+      return cannotRead(shown, error);
     }
     if (got == 0) {
       splitter.finish();
       break;
     }
-    total += static_cast<std::uint64_t>(got);
+    total += got;
     if (total > largestFile) {
       lines.clear();
-      return tooLarge(native);
+      return tooLarge(shown);
     }
-    splitter.feed(buffer.data(), static_cast<std::size_t>(got));
+    splitter.feed(buffer.data(), got);
   }
   return IoStatus::success();
 }
 
-bool writeAll(int fd, const char* bytes, std::size_t size, int& error) {
-  while (size > 0) {
-    const ssize_t done = ::write(fd, bytes, size);
-    if (done < 0) {
-      if (errno == EINTR) continue;
-      error = errno;
-      return false;
-    }
-    bytes += done;
-    size -= static_cast<std::size_t>(done);
-  }
-  return true;
-}
-
-// Six letters or digits for a temporary file name; unpredictable enough that two writers, or two
-// test processes, never pick the same one twice in a row.
-std::string uniqueSuffix() {
-  static Random source;
-  static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  std::string suffix(6, 'x');
-  for (char& c : suffix) c = letters[source.below(static_cast<int>(sizeof letters - 1))];
-  return suffix;
-}
-
-// The file a link points at, through any chain of links; the path itself when it is no link.
-// False when the links go round in a circle.
-bool followLinks(std::filesystem::path& path) {
-  for (int hop = 0; hop < 40; ++hop) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return true;
-    std::error_code error;
-    const std::filesystem::path target = std::filesystem::read_symlink(path, error);
-    if (error) return true;
-    path = target.is_absolute() ? target : path.parent_path() / target;
-  }
-  return false;
-}
-
-// Puts a new file at `native` whose contents `fill` writes to the descriptor it is handed
-// (returning false with the error number on a failed write). `failed` starts each message.
-template <typename Fill>
-IoStatus putFile(const std::filesystem::path& native, WriteMode mode, const std::string& failed,
-                 Fill&& fill) {
-  std::filesystem::path target = native;
-  struct stat existing {};
-  if (mode == WriteMode::CreateNew) {
-    if (::lstat(target.c_str(), &existing) == 0)
-      return IoStatus::failure(failed +
-                               "a file of that name is already there, so nothing was "
-                               "overwritten.");
-  } else if (!followLinks(target)) {
-    return IoStatus::failure(failed + "it is a link that leads round in a circle.");
-  }
-  const std::string real = target.string();
-  const bool replacing = mode == WriteMode::Replace && ::stat(real.c_str(), &existing) == 0;
-  if (replacing) {
-    if (S_ISDIR(existing.st_mode))
-      return IoStatus::failure(failed + "a folder of that name is in the way.");
-    if (!S_ISREG(existing.st_mode))
-      return IoStatus::failure(failed +
-                               "it is not a plain file (it is a pipe, a device or a "
-                               "socket).");
-    // A file nobody may write is left alone, also by a user whom permissions don't stop.
-    if ((existing.st_mode & 0222) == 0) return IoStatus::failure(failed + "the file is read-only.");
-    if (::access(real.c_str(), W_OK) != 0) return IoStatus::failure(failed + reason(errno) + ".");
-  }
-
-  // The new contents go into a temporary file beside the target, which is renamed over it only
-  // once every byte is safely on disk: the old file stays whole until that moment.
-  std::string temporary;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temporary = real + ".tmp-" + uniqueSuffix();
-    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) break;
-  }
-  if (fd < 0) return IoStatus::failure(failed + reason(errno) + ".");
-  Descriptor file(fd);
-
-  int error = 0;
-  if (replacing) ::fchmod(file.get(), existing.st_mode & 07777);  // keep the file's permissions
-  bool ok = fill(file.get(), error);
-  if (ok && ::fsync(file.get()) != 0) {
-    error = errno;
-    ok = false;
-  }
-  if (ok) {
-    ok = file.close();
-    if (!ok) error = errno;
-  }
-  bool appeared = false;
-  if (ok && mode == WriteMode::CreateNew) {
-    // Only where nothing is: a file that appeared meanwhile is never overwritten.
-    if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, real.c_str(), RENAME_NOREPLACE) != 0) {
-      error = errno;
-      if (error == EINVAL || error == ENOSYS) {  // a file system without it: link, then unlink
-        error = ::link(temporary.c_str(), real.c_str()) == 0 ? 0 : errno;
-        if (error == 0) ::unlink(temporary.c_str());
-      }
-      ok = error == 0;
-      appeared = error == EEXIST;
-    }
-  } else if (ok && ::rename(temporary.c_str(), real.c_str()) != 0) {
-    error = errno;
-    ok = false;
-  }
-  if (!ok) {
-    ::unlink(temporary.c_str());
-    if (appeared)
-      return IoStatus::failure(failed +
-                               "a file of that name appeared meanwhile, so nothing was "
-                               "overwritten.");
-    return IoStatus::failure(failed + reason(error) + ".");
-  }
-
-  // Make the rename itself durable; the file is already complete, so a failure here is not one.
-  const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
-  const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folderFd >= 0) {
-    ::fsync(folderFd);
-    ::close(folderFd);
-  }
-  return IoStatus::success();
+// Puts a new file at the path text whose contents `fill` writes; `failed` names what could not be
+// done ("The file "X" could not be saved: ") and starts every message.
+IoStatus putFile(const LocatedPath& path, WriteMode mode, const std::string& failed,
+                 const std::function<std::error_code(native::Sink&)>& fill) {
+  const std::error_code error = native::put(path.parts, mode, fill);
+  if (!error) return IoStatus::success();
+  if (error == native::Refused::outside) return IoStatus::failure(outsideMessage(path.shown));
+  return IoStatus::failure(failed + failureReason(error) + ".");
 }
 
 }  // namespace
@@ -403,8 +257,7 @@ IoStatus readFirstLines(const std::string& pathText, std::size_t count,
 }
 
 IoStatus readBytes(const std::string& pathText, std::string& bytes) {
-  struct stat info {};
-  return readAllBytes(pathText, bytes, info);
+  return readAllBytes(pathText, bytes, nullptr);
 }
 
 IoStatus writeLines(const std::string& pathText, const std::vector<std::string>& lines,
@@ -416,41 +269,40 @@ IoStatus writeLines(const std::string& pathText, const std::vector<std::string>&
 
 IoStatus writeLines(const std::string& pathText, std::size_t count,
                     const std::function<const std::string&(std::size_t)>& lineAt, WriteMode mode) {
-  std::filesystem::path native;
-  if (IoStatus status = resolvePath(pathText, native); !status) return status;
-  return putFile(native, mode, "The file \"" + native.string() + "\" could not be saved: ",
-                 [&](int fd, int& error) {
+  LocatedPath path;
+  if (IoStatus status = locate(pathText, path); !status) return status;
+  return putFile(path, mode,
+                 "The file \"" + path.shown + "\" could not be saved: ", [&](native::Sink& sink) {
                    std::string chunk;
                    chunk.reserve(64 * 1024);
                    for (std::size_t k = 0; k < count; ++k) {
                      chunk.append(lineAt(k));
                      chunk.append("\r\n");
                      if (chunk.size() >= 64 * 1024) {
-                       if (!writeAll(fd, chunk.data(), chunk.size(), error)) return false;
+                       if (std::error_code error = sink.write(chunk.data(), chunk.size()))
+                         return error;
                        chunk.clear();
                      }
                    }
-                   return writeAll(fd, chunk.data(), chunk.size(), error);
+                   return sink.write(chunk.data(), chunk.size());
                  });
 }
 
 IoStatus copyFile(const std::string& fromText, const std::string& toText) {
-  std::filesystem::path from, to;
-  if (IoStatus status = resolvePath(fromText, from); !status) return status;
-  if (IoStatus status = resolvePath(toText, to); !status) return status;
+  LocatedPath from, to;
+  if (IoStatus status = locate(fromText, from); !status) return status;
+  if (IoStatus status = locate(toText, to); !status) return status;
   const std::string failed =
-      "The file \"" + from.string() + "\" could not be copied to \"" + to.string() + "\": ";
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(from, error))
-    return IoStatus::failure(failed + "it does not exist.");
-  if (std::filesystem::exists(std::filesystem::symlink_status(to, error)))
+      "The file \"" + from.shown + "\" could not be copied to \"" + to.shown + "\": ";
+  const native::Info source = native::inspect(from.parts);
+  if (source.kind == native::Kind::Outside) return IoStatus::failure(outsideMessage(from.shown));
+  if (source.kind != native::Kind::File) return IoStatus::failure(failed + "it does not exist.");
+  if (native::inspect(to.parts).kind != native::Kind::Missing)
     return IoStatus::failure(failed + "something of that name already exists there.");
   std::string bytes;
-  struct stat info {};
-  if (IoStatus read = readAllBytes(fromText, bytes, info); !read) return read;
-  return putFile(to, WriteMode::CreateNew, failed, [&](int fd, int& writeError) {
-    return writeAll(fd, bytes.data(), bytes.size(), writeError);
-  });
+  if (IoStatus read = readAllBytes(fromText, bytes, nullptr); !read) return read;
+  return putFile(to, WriteMode::CreateNew, failed,
+                 [&](native::Sink& sink) { return sink.write(bytes.data(), bytes.size()); });
 }
 
 }  // namespace common

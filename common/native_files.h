@@ -110,6 +110,11 @@ std::error_code makeFolder(const Parts& parts);         // fails when anything i
 std::error_code removeFile(const Parts& parts);         // a file or a link, never a folder
 std::error_code removeEmptyFolder(const Parts& parts);  // fails when the folder is not empty
 
+#ifndef _WIN32
+// For tests: walk every path by hand, as on a kernel without openat2 (true: the kernel's own).
+void setUseOpenat2(bool use);
+#endif
+
 }  // namespace common::native
 
 template <>

@@ -1,38 +1,88 @@
 #include "common/paths.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <algorithm>
+#include <optional>
 #include <string_view>
 #include <system_error>
 
+#include "common/code_page.h"
+#include "common/located_path.h"
+#include "common/native_files.h"
 #include "common/text.h"
 
 namespace common {
 
 namespace fs = std::filesystem;
 
+namespace native {
+
+namespace {
+
+class RefusedCategory : public std::error_category {
+ public:
+  const char* name() const noexcept override { return "editor"; }
+  std::string message(int value) const override {
+    switch (static_cast<Refused>(value)) {
+      case Refused::outside:
+        return "it lies outside the game folder";
+      case Refused::notPlainFile:
+        return "it is not a plain file (it is a pipe, a device or a socket)";
+      case Refused::isFolder:
+        return "a folder of that name is in the way";
+      case Refused::readOnly:
+        return "the file is read-only";
+      case Refused::alreadyThere:
+        return "a file of that name is already there, so nothing was overwritten";
+      case Refused::appearedMeanwhile:
+        return "a file of that name appeared meanwhile, so nothing was overwritten";
+      case Refused::linkLoop:
+        return "it is a link that leads round in a circle";
+      case Refused::heldOpen:
+        return "another program has the file open";
+    }
+    return "it could not be used";
+  }
+};
+
+}  // namespace
+
+const std::error_category& refusedCategory() {
+  static const RefusedCategory category;
+  return category;
+}
+
+std::error_code make_error_code(Refused refused) {
+  return {static_cast<int>(refused), refusedCategory()};
+}
+
+}  // namespace native
+
 namespace {
 
 bool isSeparator(char c) { return c == '\\' || c == '/'; }
 
-bool present(const fs::path& path) {
-  struct ::stat info {};
-  return ::lstat(path.c_str(), &info) == 0;
+// How the game names a name found on disk: a UTF-8 name in Windows-1252, a name that is not UTF-8
+// as the Windows-1252 bytes it is. Nothing for a UTF-8 name with a character Windows-1252 has not:
+// the game could not name it.
+std::optional<std::string> gameName(const std::string& diskName) {
+  if (isUtf8(diskName)) return exactCp1252(diskName);
+  return diskName;
 }
 
-// A path text split into the game folder and the names below it, "." and ".." followed by name.
+// A name on disk as a message shows it: as gameName, with "?" for what the code page has not.
+std::string shownName(const std::string& diskName) {
+  return isUtf8(diskName) ? utf8ToCp1252(diskName) : diskName;
+}
+
+// A path text split into the names below the game folder, "." and ".." followed by name.
 struct SplitPath {
-  fs::path root;                   // the game folder, as the real path it is
-  std::vector<std::string> parts;  // the names below it, in order
+  std::vector<std::string> parts;  // the names below the game folder, in order
   bool outside = false;            // the text leads above or away from the game folder
 };
 
 SplitPath split(const std::string& pathText) {
   SplitPath result;
   const std::string root = workingFolder();
-  result.root = root;
   std::string_view rest;
   if (!root.empty() && pathText.compare(0, root.size(), root) == 0 &&
       (pathText.size() == root.size() || isSeparator(pathText[root.size()]) ||
@@ -64,85 +114,79 @@ SplitPath split(const std::string& pathText) {
   return result;
 }
 
-fs::path joined(const SplitPath& path) {
-  fs::path native = path.root;
-  for (const std::string& part : path.parts) native /= part;
-  return native;
+std::string shownOf(const native::Parts& parts) {
+  std::string shown = workingFolder();
+  for (const std::string& part : parts) (shown += native::separator()) += shownName(part);
+  return shown;
 }
 
-// The names in a folder that equal `name` ignoring letter case.
-std::vector<std::string> namesLike(const fs::path& folder, const std::string& name) {
+fs::path fromDiskName(const std::string& name) {
+  return fs::path(std::u8string(name.begin(), name.end()));
+}
+
+// The entries of a folder whose game names equal `name` ignoring letter case.
+std::vector<std::string> namesLike(const native::Parts& folder, const std::string& name) {
   std::vector<std::string> found;
-  DIR* listing = ::opendir(folder.c_str());
-  if (listing == nullptr) return found;
+  std::vector<native::Entry> entries;
+  if (native::list(folder, entries)) return found;
   const std::string wanted = lowerText(name);
-  while (const dirent* entry = ::readdir(listing)) {
-    const std::string_view entryName = entry->d_name;
-    if (entryName == "." || entryName == "..") continue;
-    if (entryName.size() == name.size() && lowerText(entryName) == wanted)
-      found.emplace_back(entryName);
+  for (const native::Entry& entry : entries) {
+    const std::optional<std::string> game = gameName(entry.name);
+    if (game && game->size() == name.size() && lowerText(*game) == wanted)
+      found.push_back(entry.name);
   }
-  ::closedir(listing);
   std::sort(found.begin(), found.end());
   return found;
 }
 
-enum class EntryKind { Folder, File };
+bool present(const native::Parts& parts) {
+  return native::inspect(parts).kind != native::Kind::Missing;
+}
 
-IoStatus listEntries(const std::string& folderText, EntryKind kind,
-                     std::vector<std::string>& names) {
-  names.clear();
-  fs::path folder;
-  if (IoStatus status = resolvePath(folderText, folder); !status) return status;
-  std::error_code error;
-  if (!fs::is_directory(folder, error)) {
-    if (error || !fs::exists(folder, error))
-      return IoStatus::failure("The folder \"" + shownPath(folderText) + "\" could not be found.");
-    return IoStatus::failure("\"" + shownPath(folderText) + "\" is not a folder.");
-  }
-  fs::directory_iterator entry(folder, error);
-  std::vector<std::string> found;
-  for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
-    std::string name = entry->path().filename().string();
-    if (name.empty() || name[0] == '.' || !isPortableName(name)) continue;
-    std::error_code kindError;
-    const bool wanted = kind == EntryKind::Folder ? entry->is_directory(kindError)
-                                                  : entry->is_regular_file(kindError);
-    if (wanted && !kindError) found.push_back(std::move(name));
-  }
-  if (error)
-    return IoStatus::failure("The folder \"" + shownPath(folderText) +
-                             "\" could not be read: " + failureReason(error) + ".");
-  std::sort(found.begin(), found.end(),
-            [](const std::string& x, const std::string& y) { return lessIgnoringCase(x, y); });
-  names = std::move(found);
-  return IoStatus::success();
+IoStatus outsideFailure(const std::string& shown) {
+  return IoStatus::failure(outsideMessage(shown));
+}
+
+// "The folder "X" could not be <verb>: <reason>." for a failed folder operation.
+IoStatus folderFailure(const std::string& shown, const std::string& verb,
+                       const std::error_code& error) {
+  if (error == native::Refused::outside) return outsideFailure(shown);
+  return IoStatus::failure("The folder \"" + shown + "\" could not be " + verb + ": " +
+                           failureReason(error) + ".");
 }
 
 }  // namespace
 
-std::string workingFolder() {
-  std::error_code error;
-  const fs::path current = fs::current_path(error);
-  return error ? std::string() : current.string();
+std::string outsideMessage(const std::string& shown) {
+  return "\"" + shown + "\" lies outside the game folder, so the editor does not use it.";
 }
 
-IoStatus resolvePath(const std::string& pathText, fs::path& native) {
-  native.clear();
-  const SplitPath path = split(pathText);
-  if (path.outside)
-    return IoStatus::failure("\"" + shownPath(pathText) +
-                             "\" lies outside the game folder, so the editor does not use it.");
-  // The exact name first: only a miss looks through the folders for the name in another case.
-  native = joined(path);
-  if (present(native)) return IoStatus::success();
+std::string workingFolder() { return shownName(native::currentFolder()); }
 
-  fs::path found = path.root;
-  for (std::size_t k = 0; k < path.parts.size(); ++k) {
-    const std::string& part = path.parts[k];
-    if (present(found / part)) {
-      found /= part;
-      continue;
+IoStatus locate(const std::string& pathText, LocatedPath& path) {
+  path = {};
+  const SplitPath named = split(pathText);
+  if (named.outside) return outsideFailure(shownPath(pathText));
+  // Every name by its UTF-8 spelling first: only a miss looks through the folders for a name
+  // spelt as Windows-1252 bytes, or in another case.
+  native::Parts spelled;
+  for (const std::string& part : named.parts) spelled.push_back(cp1252ToUtf8(part));
+  if (present(spelled)) {
+    path.parts = std::move(spelled);
+    path.shown = shownOf(path.parts);
+    return IoStatus::success();
+  }
+
+  native::Parts& found = path.parts;
+  for (std::size_t k = 0; k < named.parts.size(); ++k) {
+    const std::string& part = named.parts[k];
+    found.push_back(spelled[k]);
+    if (present(found)) continue;
+    found.pop_back();
+    if (!isUtf8(part)) {  // folders unpacked as Windows-1252 keep the bytes as they are
+      found.push_back(part);
+      if (present(found)) continue;
+      found.pop_back();
     }
     const std::vector<std::string> matches = namesLike(found, part);
     if (matches.size() > 1) {
@@ -151,30 +195,42 @@ IoStatus resolvePath(const std::string& pathText, fs::path& native) {
         listed += (m == 0                    ? "\""
                    : m + 1 == matches.size() ? " and \""
                                              : ", \"") +
-                  matches[m] + "\"";
-      native.clear();
-      return IoStatus::failure("The folder \"" + found.string() + "\" holds " + listed +
+                  shownName(matches[m]) + "\"";
+      const std::string folder = shownOf(found);
+      path = {};
+      return IoStatus::failure("The folder \"" + folder + "\" holds " + listed +
                                ", which differ only in letter case. The game can't tell them "
                                "apart, so the editor uses none of them: rename all but one.");
     }
-    if (matches.empty()) {  // nothing of that name: the rest is kept as written
-      for (; k < path.parts.size(); ++k) found /= path.parts[k];
+    if (matches.empty()) {  // nothing of that name: the rest is kept as written, in UTF-8
+      for (; k < named.parts.size(); ++k) found.push_back(spelled[k]);
       break;
     }
-    found /= matches.front();
+    found.push_back(matches.front());
   }
-  native = std::move(found);
+  path.shown = shownOf(found);
+  return IoStatus::success();
+}
+
+IoStatus resolvePath(const std::string& pathText, fs::path& native) {
+  native.clear();
+  LocatedPath path;
+  if (IoStatus status = locate(pathText, path); !status) return status;
+  native = fromDiskName(native::currentFolder());
+  for (const std::string& part : path.parts) native /= fromDiskName(part);
   return IoStatus::success();
 }
 
 std::string shownPath(const std::string& pathText) {
   const SplitPath path = split(pathText);
   if (path.outside) {
-    std::string native = pathText;
-    std::replace(native.begin(), native.end(), '\\', '/');
-    return native;
+    std::string shown = pathText;
+    std::replace(shown.begin(), shown.end(), '\\', '/');
+    return shown;
   }
-  return joined(path).string();
+  std::string shown = workingFolder();
+  for (const std::string& part : path.parts) (shown += native::separator()) += part;
+  return shown;
 }
 
 std::string dataFilePath(const std::string& dataSetDir, const std::string& name) {
@@ -203,7 +259,35 @@ std::string characterProblem(const std::string& name, const std::string& forbidd
 const std::string separators = "/\\";
 const std::string forbiddenInNames = "<>:\"|?*";
 
+// A file system holds names of at most 255 bytes, and every file the editor writes is first
+// written beside it under its name + ".tmp-" + six letters.
+constexpr std::size_t longestName = 255 - 11;
+
+// Why a name can't be given to a file or folder on any of the game's machines: a device name, or
+// a name too long. "" when neither.
+std::string nameProblem(const std::string& name) {
+  if (isReservedName(name))
+    return "\"" + name +
+           "\" is a name Windows keeps for a device, so no file or folder can be given it. "
+           "Please choose another name.";
+  if (cp1252ToUtf8(name).size() > longestName)
+    return "A name can be at most " + std::to_string(longestName) +
+           " characters long (an accented letter or a sign counts as two or three).";
+  return "";
+}
+
 }  // namespace
+
+bool isReservedName(const std::string& name) {
+  std::string stem = lowerText(name.substr(0, name.find('.')));
+  while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+  if (stem == "con" || stem == "prn" || stem == "aux" || stem == "nul") return true;
+  if (stem.size() != 4 || (stem.compare(0, 3, "com") != 0 && stem.compare(0, 3, "lpt") != 0))
+    return false;
+  // COM1 to COM9 and LPT1 to LPT9, and the superscript digits Windows counts as digits too.
+  const char digit = stem[3];
+  return (digit >= '1' && digit <= '9') || digit == '\xB9' || digit == '\xB2' || digit == '\xB3';
+}
 
 std::string checkNewName(const std::string& name) {
   if (name.find_first_not_of(" \t") == std::string::npos) return "Please enter a name.";
@@ -211,9 +295,8 @@ std::string checkNewName(const std::string& name) {
   if (std::string problem = characterProblem(name, separators + forbiddenInNames); !problem.empty())
     return problem;
   if (name.back() == ' ' || name.back() == '.') return "A name cannot end with a blank or a dot.";
-  // Entries whose names begin with a dot are hidden from every folder list.
   if (name.front() == '.') return "A name cannot begin with a dot.";
-  return "";
+  return nameProblem(name);
 }
 
 std::string checkTypedFileName(const std::string& name) {
@@ -224,6 +307,16 @@ std::string checkTypedFileName(const std::string& name) {
   const std::string last = folderEnd == std::string::npos ? name : name.substr(folderEnd + 1);
   if (last.empty() || last == "." || last == "..")
     return "A file name must follow the last folder of the name.";
+  std::size_t start = 0;
+  while (start <= name.size()) {
+    std::size_t end = name.find_first_of(separators, start);
+    if (end == std::string::npos) end = name.size();
+    const std::string part = name.substr(start, end - start);
+    if (part != "." && part != "..") {
+      if (std::string problem = nameProblem(part); !problem.empty()) return problem;
+    }
+    start = end + 1;
+  }
   return "";
 }
 
@@ -231,100 +324,120 @@ bool isPortableName(const std::string& name) {
   return !name.empty() && characterProblem(name, separators + forbiddenInNames).empty();
 }
 
-bool exists(const std::string& pathText) {
-  fs::path native;
-  std::error_code error;
-  return resolvePath(pathText, native).ok && fs::exists(native, error);
+namespace {
+
+native::Info infoOf(const std::string& pathText) {
+  LocatedPath path;
+  if (!locate(pathText, path)) return {};
+  return native::inspect(path.parts);
 }
 
-bool isFile(const std::string& pathText) {
-  fs::path native;
-  std::error_code error;
-  return resolvePath(pathText, native).ok && fs::is_regular_file(native, error);
-}
+}  // namespace
+
+bool exists(const std::string& pathText) { return infoOf(pathText).kind != native::Kind::Missing; }
+
+bool isFile(const std::string& pathText) { return infoOf(pathText).kind == native::Kind::File; }
 
 bool isPlainFile(const std::string& pathText) {
-  fs::path native;
-  std::error_code error;
-  return resolvePath(pathText, native).ok && fs::is_regular_file(fs::symlink_status(native, error));
+  const native::Info info = infoOf(pathText);
+  return info.kind == native::Kind::File && !info.link;
 }
 
-bool isFolder(const std::string& pathText) {
-  fs::path native;
-  std::error_code error;
-  return resolvePath(pathText, native).ok && fs::is_directory(native, error);
+bool isFolder(const std::string& pathText) { return infoOf(pathText).kind == native::Kind::Folder; }
+
+bool isLink(const std::string& pathText) { return infoOf(pathText).link; }
+
+IoStatus listEntries(const std::string& folderText, std::vector<FolderEntry>& entries) {
+  entries.clear();
+  LocatedPath folder;
+  if (IoStatus status = locate(folderText, folder); !status) return status;
+  std::vector<native::Entry> found;
+  if (const std::error_code error = native::list(folder.parts, found)) {
+    if (error == std::errc::no_such_file_or_directory)
+      return IoStatus::failure("The folder \"" + folder.shown + "\" could not be found.");
+    if (error == std::errc::not_a_directory)
+      return IoStatus::failure("\"" + folder.shown + "\" is not a folder.");
+    return folderFailure(folder.shown, "read", error);
+  }
+  for (const native::Entry& entry : found) {
+    std::optional<std::string> name = gameName(entry.name);
+    if (!name || !isPortableName(*name)) continue;
+    FolderEntry listed;
+    listed.name = std::move(*name);
+    listed.file = entry.info.kind == native::Kind::File;
+    listed.folder = entry.info.kind == native::Kind::Folder;
+    listed.link = entry.info.link;
+    listed.outside = entry.info.kind == native::Kind::Outside;
+    entries.push_back(std::move(listed));
+  }
+  std::sort(entries.begin(), entries.end(), [](const FolderEntry& x, const FolderEntry& y) {
+    return lessIgnoringCase(x.name, y.name);
+  });
+  return IoStatus::success();
 }
+
+namespace {
+
+template <typename Wanted>
+IoStatus listNames(const std::string& folderText, std::vector<std::string>& names, Wanted wanted) {
+  names.clear();
+  std::vector<FolderEntry> entries;
+  if (IoStatus status = listEntries(folderText, entries); !status) return status;
+  for (FolderEntry& entry : entries)
+    if (wanted(entry)) names.push_back(std::move(entry.name));
+  return IoStatus::success();
+}
+
+}  // namespace
 
 IoStatus listFolders(const std::string& folderText, std::vector<std::string>& names) {
-  return listEntries(folderText, EntryKind::Folder, names);
+  return listNames(folderText, names, [](const FolderEntry& entry) { return entry.folder; });
 }
 
 IoStatus listFiles(const std::string& folderText, std::vector<std::string>& names) {
-  return listEntries(folderText, EntryKind::File, names);
+  return listNames(folderText, names, [](const FolderEntry& entry) { return entry.file; });
 }
 
 IoStatus makeFolder(const std::string& pathText) {
-  fs::path folder;
-  if (IoStatus status = resolvePath(pathText, folder); !status) return status;
-  std::error_code error;
-  if (fs::exists(fs::symlink_status(folder, error)))
-    return IoStatus::failure("The folder \"" + folder.string() +
-                             "\" could not be made: something of that name already exists.");
-  if (!fs::create_directory(folder, error) || error)
-    return IoStatus::failure(
-        "The folder \"" + folder.string() + "\" could not be made: " +
-        failureReason(error ? error : std::make_error_code(std::errc::file_exists)) + ".");
+  LocatedPath folder;
+  if (IoStatus status = locate(pathText, folder); !status) return status;
+  if (const std::error_code error = native::makeFolder(folder.parts)) {
+    // A link of that name that leads out of the game folder is named as such.
+    if (native::inspect(folder.parts).kind == native::Kind::Outside)
+      return outsideFailure(folder.shown);
+    return folderFailure(folder.shown, "made", error);
+  }
   return IoStatus::success();
 }
 
 IoStatus removeFile(const std::string& pathText) {
-  fs::path file;
-  if (IoStatus status = resolvePath(pathText, file); !status) return status;
-  std::error_code error;
-  const fs::file_status status = fs::symlink_status(file, error);
-  if (!fs::exists(status))
-    return IoStatus::failure("The file \"" + file.string() +
+  LocatedPath file;
+  if (IoStatus status = locate(pathText, file); !status) return status;
+  const std::error_code error = native::removeFile(file.parts);
+  if (!error) return IoStatus::success();
+  if (error == native::Refused::outside) return outsideFailure(file.shown);
+  if (error == std::errc::no_such_file_or_directory)
+    return IoStatus::failure("The file \"" + file.shown +
                              "\" could not be deleted: it does not exist.");
-  if (fs::is_directory(status))
-    return IoStatus::failure("\"" + file.string() + "\" is a folder, not a file.");
-  if (!fs::remove(file, error) || error)
-    return IoStatus::failure("The file \"" + file.string() +
-                             "\" could not be deleted: " + failureReason(error) + ".");
-  return IoStatus::success();
+  if (error == native::Refused::isFolder)
+    return IoStatus::failure("\"" + file.shown + "\" is a folder, not a file.");
+  return IoStatus::failure("The file \"" + file.shown +
+                           "\" could not be deleted: " + failureReason(error) + ".");
 }
 
 IoStatus removeEmptyFolder(const std::string& pathText) {
-  fs::path folder;
-  if (IoStatus status = resolvePath(pathText, folder); !status) return status;
-  std::error_code error;
-  const fs::file_status status = fs::symlink_status(folder, error);
-  if (!fs::exists(status))
-    return IoStatus::failure("The folder \"" + folder.string() +
+  LocatedPath folder;
+  if (IoStatus status = locate(pathText, folder); !status) return status;
+  const std::error_code error = native::removeEmptyFolder(folder.parts);
+  if (!error) return IoStatus::success();
+  if (error == std::errc::no_such_file_or_directory)
+    return IoStatus::failure("The folder \"" + folder.shown +
                              "\" could not be deleted: it does not exist.");
-  if (!fs::is_directory(status))
-    return IoStatus::failure("\"" + folder.string() + "\" is not a folder.");
-  if (!fs::remove(folder, error) || error)
-    return IoStatus::failure("The folder \"" + folder.string() +
-                             "\" could not be deleted: " + failureReason(error) + ".");
-  return IoStatus::success();
+  if (error == std::errc::not_a_directory)
+    return IoStatus::failure("\"" + folder.shown + "\" is not a folder.");
+  return folderFailure(folder.shown, "deleted", error);
 }
 
-FileStamp stampOf(const struct ::stat& info) {
-  FileStamp stamp;
-  stamp.present = true;
-  stamp.device = static_cast<std::uint64_t>(info.st_dev);
-  stamp.inode = static_cast<std::uint64_t>(info.st_ino);
-  stamp.size = static_cast<std::uint64_t>(info.st_size);
-  stamp.modifiedSeconds = static_cast<std::int64_t>(info.st_mtim.tv_sec);
-  stamp.modifiedNanoseconds = static_cast<std::int64_t>(info.st_mtim.tv_nsec);
-  return stamp;
-}
-
-FileStamp stampOf(const std::string& pathText) {
-  fs::path native;
-  struct ::stat info {};
-  if (!resolvePath(pathText, native) || ::stat(native.c_str(), &info) != 0) return {};
-  return stampOf(info);
-}
+FileStamp stampOf(const std::string& pathText) { return infoOf(pathText).stamp; }
 
 }  // namespace common

@@ -77,6 +77,7 @@ void Form16::openfor(const std::string& key) {
   File1.setPath(common::picturePath(""));
   Image1.setPicture(File1.listCount() > 0 ? common::picturePath(File1.list(0)) : "");
   show();
+  ui::tellReadError(editor_.desktop, File1.readError());
 }
 
 void Form16::File1_Click() {

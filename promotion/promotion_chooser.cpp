@@ -54,6 +54,7 @@ void Form2::setmode(bool deleting) {
   Label2.setCaption(prompttext());
   File1.setPattern(promotion_file::pattern);
   File1.setPath(editor_.dataFile(""));
+  ui::tellReadError(editor_.desktop, File1.readError());
 }
 
 void Form2::showdataset() {
@@ -61,6 +62,7 @@ void Form2::showdataset() {
   File1.setPattern(promotion_file::pattern);
   File1.setPath(editor_.dataFile(""));
   Label2.setCaption(prompttext());
+  ui::tellReadError(editor_.desktop, File1.readError());
 }
 
 std::string Form2::prompttext() const {

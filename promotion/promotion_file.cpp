@@ -16,8 +16,6 @@ std::array<std::size_t, 17> imageSlotLines() {
 
 std::string checkFileName(const std::string& name) {
   if (std::string reason = common::checkNewName(name); !reason.empty()) return reason;
-  // A file system takes names of at most 255 bytes; a longer one could never be saved.
-  if (name.size() > 255) return "A file name can be at most 255 characters long.";
   const std::string ending = ".fed";
   if (name.size() >= ending.size() &&
       name.compare(name.size() - ending.size(), ending.size(), ending) == 0 &&

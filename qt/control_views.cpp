@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -20,6 +21,7 @@
 #include <QTableView>
 #include <algorithm>
 #include <functional>
+#include <limits>
 
 #include "common/code_page.h"
 #include "common/line_file.h"
@@ -27,6 +29,20 @@
 #include "qt/front_end.h"
 #include "qt/grid_model.h"
 #include "qt/qt_desktop.h"
+
+// The editor's font is compiled into this library; a static library must register it itself.
+// Returns the font's family, which every window and dialog draws its texts in.
+static QString registerEditorFont() {
+  Q_INIT_RESOURCE(fonts);
+  QString family = "Liberation Sans";
+  for (const char* face :
+       {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"}) {
+    const QStringList families =
+        QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(face));
+    if (!families.isEmpty()) family = families.front();
+  }
+  return family;
+}
 
 namespace front {
 
@@ -90,12 +106,13 @@ class LabelView : public ControlView {
     setColors(widget, QPalette::Window, label_.backColor(), QPalette::WindowText,
               label_.foreColor());
     widget->setAutoFillBackground(label_.backColor() != ui::noColor);
+    widget->setFocusPolicy(label_.onClick ? Qt::StrongFocus : Qt::NoFocus);
     widget->setFrameStyle(label_.border() ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     widget->setLineWidth(1);
     // The caption's lines are broken here, not by the label, so what is measured is what is drawn.
     widget->setWordWrap(false);
     const FittedCaption& fitted =
-        fitter_.fit(toQ(label_.caption()), controlFont(), widget->contentsRect().size(), 0);
+        fitter_.fit(shownText(label_.caption()), controlFont(), widget->contentsRect().size(), 0);
     widget->setFont(fitted.font);
     widget->setText(fitted.text);
     // A one-line label sits in the middle of its box; a label for several lines starts at the top.
@@ -105,12 +122,21 @@ class LabelView : public ControlView {
                          (severalLines ? Qt::AlignTop : Qt::AlignVCenter));
   }
 
+  // A label that does something when clicked takes the focus, and Space or Return on it is the
+  // click.
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::MouseButtonRelease) {
       auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() == Qt::LeftButton &&
           widget_->rect().contains(mouse->position().toPoint()))
         act([this] { label_.click(); });
+    } else if (event->type() == QEvent::KeyPress && label_.onClick) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      const int code = virtualKey(*key);
+      if ((code == ui::KeyEnter || code == ' ') && !(key->modifiers() & ~Qt::KeypadModifier)) {
+        if (!key->isAutoRepeat()) act([this] { label_.click(); });
+        return true;
+      }
     }
     return false;
   }
@@ -152,7 +178,7 @@ class ButtonView : public ControlView {
     const QRect room =
         widget->style()->subElementRect(QStyle::SE_PushButtonContents, &option, widget);
     const FittedCaption& fitted =
-        fitter_.fit(toQ(button_.caption()), controlFont(), room.size(), Qt::TextShowMnemonic);
+        fitter_.fit(shownText(button_.caption()), controlFont(), room.size(), Qt::TextShowMnemonic);
     widget->setFont(fitted.font);
     widget->setText(fitted.text);
     const ui::Color back =
@@ -180,8 +206,9 @@ class TextView : public ControlView {
       QObject::connect(lines, &QPlainTextEdit::textChanged, this, [this, lines] {
         if (front_.flushing()) return;
         const QString text = lines->toPlainText();
-        const std::u32string unfit = unfitCharacters(text);
-        if (!unfit.empty()) {
+        const bool tooLong = text.size() > editableLength;
+        const std::u32string unfit = tooLong ? std::u32string() : unfitCharacters(text);
+        if (tooLong || !unfit.empty()) {
           const QString before = toQLines(box_.text());
           const int cursor = lines->textCursor().position() - (text.size() - before.size());
           {
@@ -191,13 +218,17 @@ class TextView : public ControlView {
             at.setPosition(std::clamp(cursor, 0, static_cast<int>(before.size())));
             lines->setTextCursor(at);
           }
-          refuse(unfit);
+          if (tooLong)
+            refuseLength(text.size());
+          else
+            refuse(unfit);
           return;
         }
         act([this, &text] { box_.type(fromQLines(text)); });
       });
     } else {
       auto* line = static_cast<QLineEdit*>(widget_);
+      takeAnyLength(line);
       QObject::connect(line, &QLineEdit::textEdited, this, [this, line](const QString& text) {
         if (refusedLine(line, text, toQ(box_.text()))) return;
         act([this, &text] { box_.type(fromQ(text)); });
@@ -208,25 +239,30 @@ class TextView : public ControlView {
  protected:
   void syncContent() override {
     setColors(widget_, QPalette::Base, box_.backColor(), QPalette::Text, box_.foreColor());
+    // A text too long to type in is shown cut, and the box takes no typing.
+    whole_ = box_.text().size() <= static_cast<std::size_t>(editableLength);
     if (auto* lines = qobject_cast<QPlainTextEdit*>(widget_)) {
-      const QString text = toQLines(box_.text());
+      const QString text = whole_ ? toQLines(box_.text()) : shownText(box_.text());
       if (lines->toPlainText() != text) lines->setPlainText(text);
-      lines->setReadOnly(box_.locked());
+      lines->setReadOnly(box_.locked() || !whole_);
       lines->setVerticalScrollBarPolicy(box_.verticalScrollBar() ? Qt::ScrollBarAlwaysOn
                                                                  : Qt::ScrollBarAlwaysOff);
     } else {
       auto* line = static_cast<QLineEdit*>(widget_);
-      const QString text = toQ(box_.text());
+      const QString text = whole_ ? toQ(box_.text()) : shownText(box_.text());
       if (line->text() != text) line->setText(text);
-      line->setReadOnly(box_.locked());
+      line->setReadOnly(box_.locked() || !whole_);
       line->setAlignment(horizontal(box_.alignment()) | Qt::AlignVCenter);
     }
   }
 
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::KeyPress) {
-      if (const int key = virtualKey(*static_cast<QKeyEvent*>(event)))
-        act([this, key] { box_.pressKey(key); });
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (const int code = virtualKey(*key)) act([this, code] { box_.pressKey(code); });
+      // Typing into a text too long to type in: the person is told why nothing happens.
+      if (!whole_ && !box_.locked() && !key->text().isEmpty() && key->text().front().isPrint())
+        refuseLength(static_cast<qsizetype>(box_.text().size()));
     } else if (event->type() == QEvent::MouseButtonDblClick) {
       act([this] { box_.doubleClick(); });
     }
@@ -235,6 +271,7 @@ class TextView : public ControlView {
 
  private:
   ui::TextBox& box_;
+  bool whole_ = true;
 };
 
 // --- combo boxes -----------------------------------------------------------------------------
@@ -243,7 +280,7 @@ class TextView : public ControlView {
 template <typename Widget>
 void syncItems(Widget* widget, std::vector<std::string>& shown,
                const std::vector<std::string>& items,
-               QString (*display)(const std::string&) = toQ) {
+               QString (*display)(const std::string&) = shownText) {
   if (shown == items) return;
   QStringList texts;
   texts.reserve(static_cast<qsizetype>(items.size()));
@@ -266,6 +303,7 @@ class ComboView : public ControlView {
     QObject::connect(widget, &QComboBox::activated, this,
                      [this](int index) { act([this, index] { combo_.choose(index); }); });
     if (QLineEdit* line = widget->lineEdit()) {
+      takeAnyLength(line);
       QObject::connect(line, &QLineEdit::textEdited, this, [this, line](const QString& text) {
         if (refusedLine(line, text, toQ(combo_.text()))) return;
         act([this, &text] { combo_.type(fromQ(text)); });
@@ -279,8 +317,11 @@ class ComboView : public ControlView {
     syncItems(widget, shown_, combo_.items());
     if (widget->currentIndex() != combo_.listIndex()) widget->setCurrentIndex(combo_.listIndex());
     if (widget->isEditable()) {
-      const QString text = toQ(combo_.text());
+      // A text too long to type in is shown cut, and takes no typing.
+      const bool whole = combo_.text().size() <= static_cast<std::size_t>(editableLength);
+      const QString text = whole ? toQ(combo_.text()) : shownText(combo_.text());
       if (widget->currentText() != text) widget->setEditText(text);
+      widget->lineEdit()->setReadOnly(!whole);
     }
     setColors(widget, QPalette::Base, combo_.backColor(), QPalette::Text, combo_.foreColor());
   }
@@ -352,7 +393,7 @@ class ChoiceView : public ControlView {
 // The last part of a folder list's full path text, as a folder list shows its entries.
 QString folderName(const std::string& pathText) {
   const auto slash = pathText.find_last_of('\\');
-  return toQ(slash == std::string::npos ? pathText : pathText.substr(slash + 1));
+  return shownText(slash == std::string::npos ? pathText : pathText.substr(slash + 1));
 }
 
 // A folder list: it shows the folders' own names and has no choice of its own.
@@ -380,6 +421,7 @@ class ScrollView : public ControlView {
   ScrollView(FrontEnd& front, ui::HScrollBar& bar, QWidget* parent)
       : ControlView(front, bar, new QScrollBar(Qt::Horizontal, parent)), bar_(bar) {
     auto* widget = static_cast<QScrollBar*>(widget_);
+    widget->setFocusPolicy(Qt::StrongFocus);  // the arrow keys move it
     // Arrows, the track, keys and the wheel: the value the bar is about to take.
     QObject::connect(widget, &QScrollBar::actionTriggered, this, [this, widget](int action) {
       if (action == QAbstractSlider::SliderNoAction) return;
@@ -452,10 +494,37 @@ class ImageView : public ControlView {
 // go to the first and last row, Return acts on the current row, and Tab leaves the grid.
 class GridTable : public QTableView {
  public:
-  explicit GridTable(QWidget* parent) : QTableView(parent) { setTabKeyNavigation(false); }
+  explicit GridTable(QWidget* parent) : QTableView(parent) {
+    setTabKeyNavigation(false);
+    showFocus(false);
+  }
   std::function<void(int viewRow)> onReturn;
 
  protected:
+  // The current cell is drawn bright while the keyboard is on the grid, and grey, as an inactive
+  // selection, while the focus is elsewhere: the person sees which control the keys go to.
+  void focusInEvent(QFocusEvent* event) override {
+    showFocus(true);
+    QTableView::focusInEvent(event);
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    showFocus(false);
+    QTableView::focusOutEvent(event);
+  }
+  void showFocus(bool focused) {
+    QPalette colours = palette();
+    const QPalette standard = QApplication::palette(this);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+      colours.setColor(group, QPalette::Highlight,
+                       focused ? standard.color(QPalette::Active, QPalette::Highlight)
+                               : QColor(0xC0, 0xC0, 0xC0));
+      colours.setColor(group, QPalette::HighlightedText,
+                       focused ? standard.color(QPalette::Active, QPalette::HighlightedText)
+                               : standard.color(QPalette::Active, QPalette::Text));
+    }
+    setPalette(colours);
+  }
+
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
     const QModelIndex current = currentIndex();
     if ((action == MoveHome || action == MoveEnd) && current.isValid() && model()->rowCount() > 0)
@@ -614,6 +683,14 @@ QString toQ(const std::string& bytes) {
 
 std::string fromQ(const QString& text) { return common::utf8ToCp1252(text.toStdString()); }
 
+QString shownText(const std::string& bytes) {
+  if (bytes.size() <= shownLength) return toQ(bytes);
+  // Each byte is one character of the code page: the cut falls between characters.
+  constexpr std::size_t tail = 200;
+  return toQ(bytes.substr(0, shownLength - tail - 3)) + "..." +
+         toQ(bytes.substr(bytes.size() - tail));
+}
+
 Qt::Alignment horizontal(ui::Align align) {
   switch (align) {
     case ui::Align::Center:
@@ -681,11 +758,27 @@ int virtualKey(const QKeyEvent& event) {
   }
 }
 
+void takeAnyLength(QLineEdit* line) {
+  if (line) line->setMaxLength(std::numeric_limits<int>::max());
+}
+
+void sayTooLong(QWidget* parent, qsizetype length) {
+  // Thousands apart, as the person reads a long number.
+  const auto grouped = [](qsizetype number) {
+    QString digits = QString::number(number);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3) digits.insert(at, ',');
+    return digits;
+  };
+  messageBox(parent,
+             QString("The text is %1 characters long; a box holds at most %2 characters.\n\n"
+                     "Please type a shorter text.")
+                 .arg(grouped(length), grouped(editableLength)),
+             ui::Buttons::Ok, ui::Icon::Exclamation, toQ(ui::programTitle));
+}
+
 QFont baseFont() {
-  QFont font;
-  font.setFamilies(
-      {"Liberation Sans", "Arimo", "Arial", "Nimbus Sans", "Helvetica", "DejaVu Sans"});
-  font.setStyleHint(QFont::SansSerif);
+  static const QString family = registerEditorFont();
+  QFont font(family);
   font.setPixelSize(11);
   return font;
 }
@@ -711,16 +804,25 @@ void ControlView::refuse(const std::u32string& characters) {
   sayUnfit(front_.dialogParent(), characters);
 }
 
+void ControlView::refuseLength(qsizetype length) {
+  front_.actingOn(control_.form());
+  sayTooLong(front_.dialogParent(), length);
+}
+
 bool ControlView::refusedLine(QLineEdit* line, const QString& typed, const QString& before) {
-  const std::u32string unfit = unfitCharacters(typed);
-  if (unfit.empty()) return false;
+  const bool tooLong = typed.size() > editableLength;
+  const std::u32string unfit = tooLong ? std::u32string() : unfitCharacters(typed);
+  if (!tooLong && unfit.empty()) return false;
   const int cursor = line->cursorPosition() - static_cast<int>(typed.size() - before.size());
   {
     const QSignalBlocker quiet(line);
     line->setText(before);
     line->setCursorPosition(std::clamp(cursor, 0, static_cast<int>(before.size())));
   }
-  refuse(unfit);
+  if (tooLong)
+    refuseLength(typed.size());
+  else
+    refuse(unfit);
   return true;
 }
 

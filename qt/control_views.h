@@ -26,6 +26,13 @@ class FrontEnd;
 QString toQ(const std::string& bytes);
 std::string fromQ(const QString& text);
 
+// What a window shows of a text it does not edit (a caption, an item, a cell, a message): the
+// text itself, or, for a text longer than a screen can show, its first few thousand characters,
+// "..." and its last line's worth, so that a long value quoted in a message leaves the message's
+// end in view. Only what is drawn is cut; the text stays whole where it is kept.
+QString shownText(const std::string& bytes);
+inline constexpr std::size_t shownLength = 3000;
+
 // The horizontal part of a widget's alignment.
 Qt::Alignment horizontal(ui::Align align);
 
@@ -36,7 +43,21 @@ QColor toQColor(ui::Color color);
 // ASCII, digits, arrows, function keys ...), or 0 for a key without a simple code.
 int virtualKey(const QKeyEvent& event);
 
-// The font every window starts from: the designs' small sans-serif.
+// A line edit that cuts nothing typed or pasted itself (its own limit is 32,767 characters): what
+// it holds is checked against editableLength instead, and refused with a message when longer.
+void takeAnyLength(QLineEdit* line);
+
+// The longest text a box, or a prompt's answer field, holds while it can be typed in: a longer
+// one takes seconds to draw. A typed text longer than this is refused with a message saying so;
+// a box whose own text is longer shows it cut (shownText) and takes no typing.
+inline constexpr int editableLength = 100000;
+// Tells the person, in a message box over parent, that a typed text of `length` characters is
+// longer than a box holds.
+void sayTooLong(QWidget* parent, qsizetype length);
+
+// The font every window and dialog starts from: the designs' small sans-serif, the editor's own
+// Liberation Sans (metric-compatible with the Arial the windows were laid out for) at 11 pixels.
+// The first call registers it from the resources.
 QFont baseFont();
 
 class ControlView : public QObject {
@@ -67,10 +88,12 @@ class ControlView : public QObject {
   // itself changes the widgets.
   template <typename Action>
   void act(Action action);
-  // Typed text that holds characters the game's files can't hold is not taken into the control:
-  // refuse tells the person which; refusedLine, when the typed text holds any, puts the line
-  // back to the text before (the cursor where it was) and refuses them.
+  // Typed text that holds characters the game's files can't hold, or more characters than a box
+  // holds, is not taken into the control: refuse tells the person which characters; refusedLine,
+  // when the typed text holds any or is too long, puts the line back to the text before (the
+  // cursor where it was) and tells the person why.
   void refuse(const std::u32string& characters);
+  void refuseLength(qsizetype length);
   bool refusedLine(QLineEdit* line, const QString& typed, const QString& before);
 
   FrontEnd& front_;

@@ -22,6 +22,7 @@ class Editor;
 namespace front {
 
 class ControlView;
+class FocusRing;
 class FrontEnd;
 
 // The top-level window of one form: its design size, its caption and its background picture.
@@ -31,15 +32,20 @@ class FormWindow : public QWidget {
   FormWindow(FrontEnd& front, ui::Form& form);
   ui::Form& form() const { return form_; }
   void setBackdrop(const QPixmap& picture);
+  // The ring round the focused control, while the window is the active one.
+  FocusRing* focusRing() const { return focusRing_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Escape that no control took clicks the window's cancel button, while it can be clicked.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   FrontEnd& front_;
   ui::Form& form_;
   QPixmap backdrop_;
+  FocusRing* focusRing_;
 };
 
 class FrontEnd {
@@ -71,6 +77,9 @@ class FrontEnd {
 
   // The user clicked a window's close box.
   void closeBoxClicked(ui::Form& form);
+  // The person clicked this button, by the mouse or by a key: its window is the one acted on,
+  // and every window is brought up to date afterwards.
+  void click(ui::CommandButton& button);
 
   // The person acts on this form's window: the dialogs its handlers show belong to that window.
   void actingOn(ui::Form& form) { actingOn_ = &form; }
@@ -94,12 +103,20 @@ class FrontEnd {
     ui::Control* focused = nullptr;
     bool placed = false;   // the window has had its first place on the screen
     int shownAt = 0;       // when the window last came up, counted in windows shown
+    int shows = 0;         // the form's shows() when last looked at
     std::string backdrop;  // the background picture it shows
+    // A pop-up's window: the one it stays above, nullptr for a main window.
+    FormState* owner = nullptr;
   };
 
   void createWindow(FormState& state);
   void syncWindow(FormState& state);
   void watchPointer(const void* owner, ui::Pointer pointer);
+  FormState* stateOf(const ui::Form* form) const;
+  void orderTabs(FormState& state);
+  // The pop-up stays above owner's window (nullptr: it is a main window again).
+  void own(FormState& popUp, FormState* owner);
+  void bringForward(FormState& popUp);
   bool anyWindowShown() const;
 
   std::vector<std::unique_ptr<FormState>> forms_;
@@ -108,6 +125,7 @@ class FrontEnd {
   bool flushing_ = false;
   ui::Form* actingOn_ = nullptr;
   int windowsShown_ = 0;
+  std::unique_ptr<QObject> focusWatch_;  // moves the focus rings while the front end lives
 };
 
 // The editor's 19 windows, in the order form1 ... form19.

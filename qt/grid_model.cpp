@@ -47,7 +47,7 @@ QVariant GridModel::cellData(int row, int col, int role) const {
   const bool fixed = row < fixedRows_ || col < fixedCols_;
   switch (role) {
     case Qt::DisplayRole:
-      return toQ(grid_.textMatrix(row, col));
+      return shownText(grid_.textMatrix(row, col));
     case Qt::BackgroundRole:
       if (format.backColor != ui::noColor) return toQColor(format.backColor);
       if (fixed) return QApplication::palette().color(QPalette::Button);

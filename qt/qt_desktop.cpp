@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +11,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "common/code_page.h"
@@ -20,8 +23,9 @@ namespace front {
 
 namespace {
 
+// A message's or a prompt's text, or a title, as the dialog shows it.
 QString shown(const std::string& bytes) {
-  QString text = toQ(bytes);
+  QString text = shownText(bytes);
   text.replace("\r\n", "\n");
   return text;
 }
@@ -76,26 +80,62 @@ QRect screenArea(QWidget* parent) {
   return screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
 }
 
+// The width a dialog needs for its whole title in the title bar: the title in a bold font (as
+// window managers draw titles) and room for the bar's icon and its buttons; never wider than the
+// screen.
+int titleBarWidth(const QString& title, const QRect& area) {
+  QFont font = QApplication::font();
+  font.setBold(true);
+  constexpr int iconAndButtons = 140;
+  return std::min(QFontMetrics(font).horizontalAdvance(title) + iconAndButtons, area.width());
+}
+
 // A prompt's text wraps at the width of the window it belongs to (at least a comfortable reading
-// width), never wider than the screen leaves room for; the answer field spans the prompt, so it is
-// as wide as the text.
+// width and the width of its title), never wider than the screen leaves room for; the answer
+// field spans the prompt, so it is as wide as the text. The text is given the height it takes at
+// that width, blank lines included; a text too tall for the screen scrolls, so OK and Cancel
+// stay on the screen.
 void fitPrompt(QInputDialog& dialog, QWidget* parent) {
   auto* label = dialog.findChild<QLabel*>();
   if (!label) return;
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   const QRect area = screenArea(parent);
   constexpr int readingWidth = 360;
-  const int room = std::min(parent ? std::max(parent->width(), readingWidth) : area.width() * 2 / 3,
-                            area.width());
+  const int title = titleBarWidth(dialog.windowTitle(), area);
+  const int room = std::min(
+      std::max(parent ? std::max(parent->width(), readingWidth) : area.width() * 2 / 3, title),
+      area.width());
   const QFontMetrics metrics(label->font());
   const int natural =
       metrics.boundingRect(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), 0, label->text()).width();
-  label->setFixedWidth(std::min(natural + 1, room));
-  dialog.adjustSize();
+  const auto fitText = [&](int width) {
+    label->setMinimumSize(0, 0);
+    label->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    label->setFixedSize(width, label->heightForWidth(width));
+    dialog.adjustSize();
+  };
+  // The layout sizes the dialog from its contents: the text is as wide as the title needs.
+  const QMargins margins = dialog.layout() ? dialog.layout()->contentsMargins() : QMargins();
+  fitText(
+      std::max(1, std::min(std::max(natural + 1, title - margins.left() - margins.right()), room)));
   // The dialog's margins come on top of the text; the text gives them room.
-  if (const int over = dialog.width() - room; over > 0) {
-    label->setFixedWidth(std::max(1, label->width() - over));
+  if (const int over = dialog.width() - room; over > 0) fitText(std::max(1, label->width() - over));
+  // Too tall for the screen, with room for the title bar and the borders a window manager adds:
+  // the text scrolls in the height the screen leaves it.
+  constexpr int frameRoom = 48;
+  if (const int over = dialog.height() + frameRoom - area.height(); over > 0) {
+    auto* scroll = new QScrollArea(&dialog);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int shown = std::max(metrics.lineSpacing(), label->height() - over);
+    const int barWidth = scroll->verticalScrollBar()->sizeHint().width();
+    delete dialog.layout()->replaceWidget(label, scroll);
+    label->setFixedSize(label->width() - barWidth,
+                        label->heightForWidth(label->width() - barWidth));
+    scroll->setWidget(label);
+    scroll->setFixedSize(label->width() + barWidth, shown);
     dialog.adjustSize();
   }
 }
@@ -107,6 +147,10 @@ ui::Answer messageBox(QWidget* parent, const QString& text, ui::Buttons buttons,
   MessageBox box(iconOf(icon), title, text, QMessageBox::NoButton, parent);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
+  // The box is as wide as its text needs and no less than its whole title needs.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(titleBarWidth(title, screenArea(parent)), 0), grid->rowCount(), 0,
+                  1, grid->columnCount());
   if (buttons == ui::Buttons::YesNoCancel) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Yes);
@@ -165,17 +209,33 @@ std::string QtDesktop::prompt(const std::string& text, const std::string& title,
                               const std::string& defaultAnswer) {
   flush();
   QWidget* parent = dialogParent();
-  QString answer = toQ(defaultAnswer);
+  // A default too long to type in is not put in the field: an empty answer changes nothing, so
+  // the field left empty keeps it, and the prompt says so.
+  const bool defaultShown = defaultAnswer.size() <= static_cast<std::size_t>(editableLength);
+  QString label = shown(text);
+  if (!defaultShown)
+    label += QString(
+                 "\n\n(The present answer is %1 characters long, too long to show here. Leave "
+                 "the box empty to keep it.)")
+                 .arg(defaultAnswer.size());
+  const QString start = defaultShown ? toQ(defaultAnswer) : QString();
+  QString answer = start;
   for (;;) {
     QInputDialog dialog(parent);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setInputMode(QInputDialog::TextInput);
+    takeAnyLength(dialog.findChild<QLineEdit*>());
     dialog.setWindowTitle(titleOf(title));
-    dialog.setLabelText(shown(text));
+    dialog.setLabelText(label);
     dialog.setTextValue(answer);
     fitPrompt(dialog, parent);
     if (dialog.exec() != QDialog::Accepted) return "";
     answer = dialog.textValue();
+    if (answer.size() > editableLength) {
+      sayTooLong(parent, answer.size());
+      answer = start;  // the prompt comes back as it first came up
+      continue;
+    }
     const std::u32string unfit = unfitCharacters(answer);
     if (unfit.empty()) break;
     sayUnfit(parent, unfit);

@@ -46,6 +46,7 @@ Form13::Form13(Editor& editor) : editor_(editor) {
   scrollnum.setAlignment(ui::Align::Center);
   ui::styleButton(Command2, "OK", 184, 400, 209);
   ui::styleButton(Command1, "Cancel", 400, 400, 209);
+  Command1.setCancel(true);  // Escape in the stat editor abandons the edit
   infobox.place(184, 440, 425, 81);
   infobox.setForeColor(ui::white);
   infobox.setWordWrap(true);

@@ -579,12 +579,13 @@ bool Form12::checkRosterName(const std::string& name, ui::Icon icon, const std::
   // the game's platform; but it must lead to a folder that exists inside the game folder.
   std::string problem = common::checkTypedFileName(name);
   if (problem.empty()) {
-    std::filesystem::path target;
-    if (const common::IoStatus resolved = common::resolvePath(editor_.dataFile(name), target);
-        !resolved) {
+    const std::string target = editor_.dataFile(name);
+    const std::string folder = target.substr(0, target.find_last_of("\\/"));
+    std::filesystem::path found;
+    if (const common::IoStatus resolved = common::resolvePath(target, found); !resolved) {
       problem = resolved.error;
-    } else if (std::error_code error; !std::filesystem::is_directory(target.parent_path(), error)) {
-      problem = "The folder \"" + target.parent_path().string() +
+    } else if (!common::isFolder(folder)) {
+      problem = "The folder \"" + common::shownPath(folder) +
                 "\" does not exist, so no roster file can be written there.";
     }
   }

@@ -9,6 +9,7 @@
 #include "common/line_file.h"
 #include "common/number_text.h"
 #include "common/paths.h"
+#include "common/text.h"
 #include "common/wildcard.h"
 #include "promotion/promotion_file.h"
 #include "roster/roster_file.h"
@@ -195,6 +196,11 @@ std::string nextBigShows(Form14& hub, const std::string& dataSetDir,
   hub.File1.setPath(common::workingFolder() + dataSetDir);
   hub.File1.setPattern(promotion_file::pattern);
   hub.File1.refresh();
+  if (!hub.File1.readError().empty())
+    return lineBreak +
+           "* The dates of Next Big Shows were not checked: the promotion files could "
+           "not be listed. " +
+           hub.File1.readError() + " *";
   std::string report;
   bool ok = true;
   for (int i = 0; i < hub.File1.listCount(); ++i) {
@@ -213,17 +219,55 @@ std::string nextBigShows(Form14& hub, const std::string& dataSetDir,
 
 // --- Check Scenario ------------------------------------------------------------------------------
 
+// A scenario is zipped as the files its folder holds: a link would go out as a link, not as the
+// file it leads to (or, unzipped, lead into the receiver's machine).
+const std::string linkProblem = "** A LINK, NOT THE FILE ITSELF **";
+
 // Whether the scenario's folder has the picture, after copying it in from Images when only Images
-// has it. Only a bare file name is looked up: "", ".", ".." and names with a folder in them are
-// never found and never copied. Only a plain file counts: a link could lead to any file of the
-// machine, which must not go out with a scenario.
-bool pictureInScenario(const std::string& dataSetDir, const std::string& name) {
+// has it: "" when it has, else the report's words for why not. Only a bare file name is looked
+// up: "", ".", ".." and names with a folder in them are never found and never copied. Only a plain
+// file counts: a link could lead to any file of the machine, which must not go out with a
+// scenario.
+std::string pictureProblem(const std::string& dataSetDir, const std::string& name) {
+  const std::string missing = "** MISSING **";
   if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos)
-    return false;
+    return missing;
   const std::string target = common::dataFilePath(dataSetDir, name);
-  if (common::exists(target)) return common::isPlainFile(target);
+  if (common::exists(target)) return common::isPlainFile(target) ? "" : missing;
   const std::string shared = common::picturePath(name);
-  return common::isPlainFile(shared) && common::copyFile(shared, target).ok;
+  if (!common::exists(shared)) return missing;
+  if (!common::isPlainFile(shared))
+    return missing + " (the picture in the Images folder is not a plain file, so it is not copied)";
+  const common::IoStatus copied = common::copyFile(shared, target);
+  return copied ? "" : missing + " (" + copied.error + ")";
+}
+
+// The report lines for what in the scenario's folder would break once it is zipped and unpacked
+// on the game's platform: links (but those `told` of already), names that differ only in letter
+// case, names Windows keeps for its devices; and a folder that can't be read. Empty when there is
+// nothing to say.
+std::vector<std::string> folderProblems(const std::string& dataSetDir,
+                                        const std::vector<std::string>& told) {
+  std::vector<std::string> lines;
+  std::vector<common::FolderEntry> entries;
+  if (const common::IoStatus listed =
+          common::listEntries(common::workingFolder() + dataSetDir, entries);
+      !listed) {
+    lines.push_back("** THE SCENARIO'S FOLDER COULD NOT BE READ: " + listed.error + " **");
+    return lines;
+  }
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const std::string& name = entries[i].name;
+    const bool toldOf = std::find(told.begin(), told.end(), common::lowerText(name)) != told.end();
+    if (entries[i].link && !toldOf) lines.push_back("''" + name + "''..... " + linkProblem);
+    if (common::isReservedName(name))
+      lines.push_back("''" + name + "''..... ** A NAME WINDOWS KEEPS FOR A DEVICE **");
+    // The list is sorted without regard to case, so names that differ only in case meet here.
+    if (i > 0 && common::lowerText(entries[i - 1].name) == common::lowerText(name))
+      lines.push_back("''" + entries[i - 1].name + "'' and ''" + name +
+                      "''..... ** NAMES THAT DIFFER ONLY IN LETTER CASE: Windows keeps one **");
+  }
+  return lines;
 }
 
 // Adds the pictures one promotion file names to the hub's list, in line order: the logo unless it
@@ -239,6 +283,7 @@ std::string collectPictures(Form14& hub, const std::string& dataSetDir,
   const common::IoStatus status =
       common::readFirstLines(common::dataFilePath(dataSetDir, fileName), needed, lines);
   const std::string heading = "Promotion file: ''" + fileName + "''..... ";
+  if (common::isLink(common::dataFilePath(dataSetDir, fileName))) return heading + linkProblem;
   if (!status) return heading + "** COULD NOT BE READ **";
   if (lines.size() < needed)
     return heading + "** TOO SHORT: " + lineCount(lines.size()) + ", pictures not checked **";
@@ -284,9 +329,18 @@ void checkScenario(Form14& hub) {
   bool ok = true;
   const auto line = [&report](const std::string& text) { report += text + lineBreak; };
 
+  // The links already named in a line of their own, in lower case.
+  std::vector<std::string> links;
+  const auto isLink = [&](const std::string& name) {
+    const bool link = common::isLink(common::dataFilePath(dataSetDir, name));
+    if (link) links.push_back(common::lowerText(name));
+    return link;
+  };
   for (const std::string& file : {main_data::fileName, venuesFileName, roster_file::fileName}) {
-    const bool present = common::isFile(common::dataFilePath(dataSetDir, file));
-    line(file + " file....." + (present ? "OK" : "** MISSING **"));
+    const std::string path = common::dataFilePath(dataSetDir, file);
+    const bool link = isLink(file);
+    const bool present = !link && common::isFile(path);
+    line(file + " file....." + (link ? linkProblem : present ? "OK" : "** MISSING **"));
     ok = ok && present;
   }
 
@@ -294,7 +348,10 @@ void checkScenario(Form14& hub) {
   hub.File1.setPattern(promotion_file::pattern);
   hub.File1.refresh();
   const int promotions = hub.File1.listCount();
-  if (promotions == 0) {
+  if (!hub.File1.readError().empty()) {
+    line("promotion files.....** COULD NOT BE LISTED: " + hub.File1.readError() + " **");
+    ok = false;
+  } else if (promotions == 0) {
     line("promotion files.....** MISSING **");
     ok = false;
   } else {
@@ -303,6 +360,7 @@ void checkScenario(Form14& hub) {
 
   hub.List1.clear();
   for (int i = 0; i < promotions; ++i) {
+    (void)isLink(hub.File1.list(i));  // collectPictures names it
     if (const std::string problem = collectPictures(hub, dataSetDir, hub.File1.list(i));
         !problem.empty()) {
       line(problem);
@@ -312,9 +370,13 @@ void checkScenario(Form14& hub) {
   // The list keeps a name once per use, so a picture copied for one use is found at the next.
   for (int i = 0; i < hub.List1.listCount(); ++i) {
     const std::string name = hub.List1.list(i);
-    const bool found = pictureInScenario(dataSetDir, name);
-    line("Image: ''" + name + "''....." + (found ? " OK" : " ** MISSING **"));
-    ok = ok && found;
+    const std::string problem = isLink(name) ? linkProblem : pictureProblem(dataSetDir, name);
+    line("Image: ''" + name + "''..... " + (problem.empty() ? "OK" : problem));
+    ok = ok && problem.empty();
+  }
+  for (const std::string& problem : folderProblems(dataSetDir, links)) {
+    line(problem);
+    ok = false;
   }
 
   report += lineBreak;

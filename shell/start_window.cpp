@@ -124,6 +124,7 @@ void Form15::Command1_Click() {
   Dir1.setPath(prefix);
   for (int i = 0; i < Dir1.listCount(); ++i) List1.addItem(Dir1.list(i).substr(prefix.size()));
   choosermode(scenarioTitle);
+  ui::tellReadError(editor_.desktop, Dir1.readError());
 }
 
 void Form15::Command5_Click() {
@@ -141,6 +142,7 @@ void Form15::Command5_Click() {
     List1.addItem(lines.empty() ? "" : lines[0]);
   }
   choosermode(savedGameTitle);
+  ui::tellReadError(editor_.desktop, File1.readError());
 }
 
 void Form15::Command6_Click() {
@@ -242,20 +244,20 @@ void Form15::Command4_Click() {
                                      "Scenario Name", "KGU vs DRX 1995");
     if (name.empty()) return;
 
-    // The name is taken when a scenario folder matches it as a pattern ...
-    if (hassubfolder(scenarios, "*\\Scenarios\\" + name)) {
+    // The name is taken when anything of that very name, ignoring letter case, is there.
+    const std::string reason = common::checkNewName(name);
+    if (reason.empty() && common::exists(scenarios + name)) {
       ui::say(desktop, duplicateMessage, ui::Icon::Exclamation);
       continue;
     }
-    const std::string reason = common::checkNewName(name);
     if (!reason.empty()) {
       ui::say(desktop,
               "That name can't be used as the name of a scenario's folder.\r\n\r\n" + reason,
               ui::Icon::Exclamation);
       continue;
     }
-    // ... or when anything of exactly that name is there already: the folder is made only when
-    // nothing is, so an existing folder is never written into.
+    // The folder is made only where nothing is, so an existing folder is never written into,
+    // also one that appeared meanwhile.
     const std::string folder = scenarios + name;
     if (const common::IoStatus made = common::makeFolder(folder); !made) {
       ui::say(desktop,

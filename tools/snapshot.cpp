@@ -1,17 +1,16 @@
 // snapshot OUTDIR [GAMEFOLDER]: runs the editor headless on a scratch copy of a game folder,
 // walks through its windows (tools/window_tour.cpp) and writes a picture of every window into
-// OUTDIR (form15-start_window.png, ...). Every dialog of the walk is answered at once (OK, No or
-// Cancel) and listed. Then a few dialogs are shown for real and pictured on the whole screen with
-// the windows under them: the widest prompt (screen-widest_prompt.png) and the two boxes of one
-// venue delete (screen-venue_delete-1.png, -2.png). Exits with 1 when a picture could not be
-// taken.
+// OUTDIR (form15-start_window.png, ...), and one of a focused button on the dark backdrop
+// (form14-data_set_menu-focused_button.png). Every dialog of the walk is answered at once (OK, No
+// or Cancel) and listed. Then a few dialogs are shown for real and pictured on the whole screen
+// with the windows under them: the widest prompt (screen-widest_prompt.png), the two prompts whose
+// texts hold blank lines (screen-tv_rating_prompt.png, screen-ppv_buy_rate_prompt.png) and the two
+// boxes of one venue delete (screen-venue_delete-1.png, -2.png). Exits with 1 when a picture could
+// not be taken.
 
 #include <QApplication>
-#include <QInputDialog>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
 #include <QScreen>
 #include <filesystem>
 #include <iostream>
@@ -50,6 +49,10 @@ class Snapshots {
   // Writes a picture of the whole screen as it is with this dialog up: the shown windows at their
   // places, the dialog over them.
   void captureScreen(QWidget* dialog, const std::string& name) {
+    // The dialog is pictured as the person sees it, the active window with its focus shown,
+    // however far the platform has got with activating it.
+    QApplication::setActiveWindow(dialog);
+    QApplication::processEvents();
     const QRect area = dialog->screen()->availableGeometry();
     QImage picture(area.size(), QImage::Format_RGB32);
     picture.fill(QColor(0x2f, 0x4f, 0x6f));
@@ -108,23 +111,6 @@ class SwitchedDesktop : public ui::Desktop {
   ui::Desktop* to;
 };
 
-// Answers a real dialog the way that changes least: Cancel, No or OK.
-void answerLeast(QWidget* dialog) {
-  if (auto* prompt = qobject_cast<QInputDialog*>(dialog)) {
-    prompt->reject();
-    return;
-  }
-  if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
-    for (const auto button : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok}) {
-      if (QAbstractButton* shown = box->button(button)) {
-        shown->click();
-        return;
-      }
-    }
-  }
-  dialog->close();
-}
-
 // Runs a scene on the real desktop; each dialog it raises is pictured on the screen as
 // `name`-1, -2 ... (or `name` alone for a scene of one dialog), then answered.
 void shootScene(Snapshots& shots, int dialogs, const std::string& name,
@@ -133,7 +119,7 @@ void shootScene(Snapshots& shots, int dialogs, const std::string& name,
   tour::DialogWatch watch([&](QWidget* dialog) {
     ++seen;
     shots.captureScreen(dialog, dialogs == 1 ? name : name + "-" + std::to_string(seen));
-    answerLeast(dialog);
+    tour::answerLeast(dialog);
   });
   scene();
   if (seen != dialogs)
@@ -168,11 +154,29 @@ int main(int argc, char** argv) {
   tour::walk(editor, screen, std::cout,
              [&shots](int index, const std::string& state) { shots.capture(index, state); });
 
+  // The keyboard on a button over the dark backdrop: the hub, its "Edit The Wrestlers File"
+  // focused.
+  for (ui::Form* form : front::windowsOf(editor)) form->hide();
+  editor.form14.show();
+  screen.flush();
+  if (QWidget* hub = screen.window(editor.form14)) {
+    hub->activateWindow();
+    QApplication::processEvents();
+    if (QWidget* button = screen.widget(editor.form14.Command2)) button->setFocus();
+    shots.capture(13, "focused_button");
+  }
+
   front::QtDesktop real;
   real.attach(screen);
   desktop.to = &real;
   shootScene(shots, 1, "screen-widest_prompt",
              [&] { tour::raiseWidestPrompt(editor, screen, std::cout); });
+  shootScene(shots, 1, "screen-tv_rating_prompt", [&] {
+    tour::raiseWizardPrompt(editor, screen, std::cout, editor.form4, editor.form4.tvrating);
+  });
+  shootScene(shots, 1, "screen-ppv_buy_rate_prompt", [&] {
+    tour::raiseWizardPrompt(editor, screen, std::cout, editor.form6, editor.form6.ppvbuyrate);
+  });
   shootScene(shots, 2, "screen-venue_delete",
              [&] { tour::raiseVenueDelete(editor, screen, std::cout); });
 

@@ -102,14 +102,17 @@ class DialogWatch {
   QTimer timer_;
 };
 
+// Answers a real dialog the way that changes least: Cancel, No or OK.
+void answerLeast(QWidget* dialog);
+
 // Dialog scenes. Each starts on the start window with "Edit Data For New Games", leads as a
 // person does to one click on the screen that raises dialogs, and returns once they have been
 // answered (on the real desktop, by a DialogWatch). The steps go to the log.
 //
-// A prompt of a wizard page on gcf.fed: "Next >>>" from Step 1 to the page, then a click on the
-// value whose prompt it is.
+// A prompt or a pop-up of a wizard page on gcf.fed: "Next >>>" from Step 1 to the page, then a
+// click on the value whose prompt it is, or on the pop-up's opener.
 void raiseWizardPrompt(Editor& editor, front::FrontEnd& screen, std::ostream& log, ui::Form& page,
-                       ui::Label& value);
+                       ui::Control& value);
 // The editor's widest prompt: Step 8's "Brand 1 Talk Show Segment Name".
 void raiseWidestPrompt(Editor& editor, front::FrontEnd& screen, std::ostream& log);
 // "Delete" on the venue window, dragged to the top left corner of the screen, with its first venue

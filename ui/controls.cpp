@@ -92,6 +92,11 @@ void CommandButton::setPointer(Pointer pointer) {
   changed();
 }
 
+void CommandButton::setCancel(bool cancel) {
+  cancel_ = cancel;
+  changed();
+}
+
 void CommandButton::click() {
   if (canAct()) raise(onClick);
 }
@@ -324,6 +329,17 @@ void HScrollBar::dragTo(int value) {
 
 // --- FileListBox -----------------------------------------------------------------------------
 
+namespace {
+
+// What a folder list tells of a listing: nothing when it listed, or when there is no folder to
+// list (no path yet, or a missing folder, which simply lists nothing); otherwise why not.
+std::string listError(const std::string& path, const common::IoStatus& listed) {
+  if (listed || !common::exists(path)) return "";
+  return listed.error;
+}
+
+}  // namespace
+
 FileListBox::FileListBox(Form& owner, std::string name) : ChoiceList(owner, std::move(name)) {}
 
 void FileListBox::setPath(std::string pathText) {
@@ -340,12 +356,10 @@ void FileListBox::refresh() {
   items_.clear();
   listIndex_ = -1;
   std::vector<std::string> files;
-  // A folder that cannot be listed (missing, no path yet) simply lists nothing.
-  if (!path_.empty() && common::listFiles(path_, files)) {
-    const std::vector<common::Pattern> patterns = filePatterns(pattern_);
-    for (auto& file : files) {
-      if (matchesAny(patterns, file)) items_.push_back(std::move(file));
-    }
+  readError_ = path_.empty() ? "" : listError(path_, common::listFiles(path_, files));
+  const std::vector<common::Pattern> patterns = filePatterns(pattern_);
+  for (auto& file : files) {
+    if (matchesAny(patterns, file)) items_.push_back(std::move(file));
   }
   changed();
 }
@@ -362,10 +376,9 @@ void DirListBox::setPath(std::string pathText) {
 void DirListBox::refresh() {
   entries_.clear();
   std::vector<std::string> folders;
-  if (!path_.empty() && common::listFolders(path_, folders)) {
-    const std::string prefix = path_.back() == '\\' ? path_ : path_ + "\\";
-    for (const auto& folder : folders) entries_.push_back(prefix + folder);
-  }
+  readError_ = path_.empty() ? "" : listError(path_, common::listFolders(path_, folders));
+  const std::string prefix = !path_.empty() && path_.back() == '\\' ? path_ : path_ + "\\";
+  for (const auto& folder : folders) entries_.push_back(prefix + folder);
   changed();
 }
 

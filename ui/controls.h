@@ -33,6 +33,9 @@ class CommandButton : public Control {  // caption, back colour, pointer; click
   void setCaption(std::string);
   Pointer pointer() const { return pointer_; }
   void setPointer(Pointer);
+  // The window's cancel button: Escape anywhere on the window clicks it while it can be clicked.
+  bool cancel() const { return cancel_; }
+  void setCancel(bool);
 
   std::function<void()> onClick;
   void click();  // user
@@ -40,6 +43,7 @@ class CommandButton : public Control {  // caption, back colour, pointer; click
  private:
   std::string caption_;
   Pointer pointer_ = Pointer::Normal;
+  bool cancel_ = false;
 };
 
 class TextBox : public Control {
@@ -178,9 +182,12 @@ class FileListBox : public ChoiceList {
   const std::string& pattern() const { return pattern_; }
   void refresh();  // reads the folder again; the choice is cleared; a missing folder lists nothing
   std::string fileName() const { return chosen(); }  // the selected name, "" when none
+  // Why the last refresh listed nothing though the folder is there (it could not be read), in
+  // words for a message box; "" when the folder was listed, or is missing.
+  const std::string& readError() const { return readError_; }
 
  private:
-  std::string path_, pattern_ = "*.*";
+  std::string path_, pattern_ = "*.*", readError_;
 };
 
 // The subfolders of a folder, each as a full path text: the folder's path text, a backslash
@@ -194,9 +201,10 @@ class DirListBox : public Control {
   int listCount() const { return static_cast<int>(entries_.size()); }
   std::string list(int i) const;  // "" outside the list
   const std::vector<std::string>& items() const { return entries_; }
+  const std::string& readError() const { return readError_; }  // as FileListBox's
 
  private:
-  std::string path_;
+  std::string path_, readError_;
   std::vector<std::string> entries_;
 };
 

@@ -18,16 +18,16 @@ Answer askSaveBeforeClosing(Desktop& desktop, const UnsavedWork& work) {
 
 bool mayReplace(Desktop& desktop, const std::string& pathText, const common::FileStamp& readStamp) {
   if (common::stampOf(pathText) == readStamp) return true;
-  std::filesystem::path native;
-  const std::string name =
-      common::resolvePath(pathText, native)
-          ? native.filename().string()
-          : std::filesystem::path(common::shownPath(pathText)).filename().string();
+  const std::string name = pathText.substr(pathText.find_last_of("\\/") + 1);
   return askYesNo(desktop,
                   name +
                       " has been changed on disk since the editor read it.\r\n\r\n"
                       "Replace it with the editor's version?",
                   Icon::Exclamation);
+}
+
+void tellReadError(Desktop& desktop, const std::string& readError) {
+  if (!readError.empty()) say(desktop, readError, Icon::Exclamation);
 }
 
 void tellMixedLineEnds(Desktop& desktop, const std::string& pathText,

@@ -56,6 +56,10 @@ bool mayReplace(Desktop& desktop, const std::string& pathText, const common::Fil
 
 // After a file is loaded: tells the user when its line ends are mixed, naming the file and the
 // first odd line.
+// Tells the user why a folder list is empty though its folder is there (a FileListBox's or a
+// DirListBox's readError); nothing when the list was read.
+void tellReadError(Desktop& desktop, const std::string& readError);
+
 void tellMixedLineEnds(Desktop& desktop, const std::string& pathText, const common::ReadInfo& info);
 
 // A text prompt; "" for Cancel or an empty answer.

@@ -116,6 +116,7 @@ void Form::setCaption(std::string caption) {
 
 void Form::show() {
   visible_ = true;
+  ++shows_;
   changed();
 }
 

@@ -104,6 +104,9 @@ class Form {  // default-constructible; windows derive from it
   bool visible() const { return visible_; }
   void show();
   void hide();
+  // How many times show() was called, also while the window was shown already: the front end
+  // brings a window that is shown again to the front.
+  int shows() const { return shows_; }
   const std::vector<Control*>& controls() const { return controls_; }
   Control* find(const std::string& name) const;  // nullptr when no control has that name
 
@@ -134,6 +137,7 @@ class Form {  // default-constructible; windows derive from it
   void changed();
   std::string caption_;
   bool visible_ = false;
+  int shows_ = 0;
   int width_ = 640, height_ = 480;
   std::string backdrop_;
   Pointer pointer_ = Pointer::Normal;

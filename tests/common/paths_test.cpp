@@ -172,9 +172,9 @@ TEST(Paths, CheckNewNameRefusesWhatCannotNameAFileOrFolder) {
 TEST(Paths, ExistsIsFileAndIsFolder) {
   GameFolder game;
   game.write("Data/maindata.vl1", {"x"});
-  fs::create_symlink(game.path("Data/maindata.vl1"), game.path("Data/link.vl1"));
-  fs::create_symlink(game.path("Data/gone.vl1"), game.path("Data/broken.vl1"));
-  fs::create_directory_symlink(game.path("Images"), game.path("Pictures"));
+  fs::create_symlink("maindata.vl1", game.path("Data/link.vl1"));
+  fs::create_symlink("gone.vl1", game.path("Data/broken.vl1"));
+  fs::create_directory_symlink("Images", game.path("Pictures"));
   const struct {
     std::string text;
     bool exists, file, folder;
@@ -206,16 +206,19 @@ TEST(Paths, ListsArePlainAndSortedWithoutRegardToCase) {
   for (const char* file :
        {"zeta.fed", "Alpha.fed", "alpha.fed", ".hidden.fed", "Beta.FED", "alpha.fe"})
     game.write(file, {"x"});
-  fs::create_directory_symlink(game.path("a"), game.path("linked"));
-  fs::create_symlink(game.path("zeta.fed"), game.path("zlink.fed"));
+  fs::create_directory_symlink("a", game.path("linked"));
+  fs::create_symlink("zeta.fed", game.path("zlink.fed"));
+  // Links out of the game folder are never offered, wherever they lead.
+  fs::create_directory_symlink("/tmp", game.path("elsewhere"));
+  fs::create_symlink("../../outside.fed", game.path("out.fed"));
 
   Lines folders = {"stale"}, files = {"stale"};
   ASSERT_TRUE(common::listFolders(game.pathText(""), folders).ok);
   ASSERT_TRUE(common::listFiles(game.pathText(""), files).ok);
-  EXPECT_EQ(folders,
-            (Lines{"A", "a", "b", "C", "linked", "Old", "old school", "Old Schools", "Scenarios"}));
-  EXPECT_EQ(files,
-            (Lines{"alpha.fe", "Alpha.fed", "alpha.fed", "Beta.FED", "zeta.fed", "zlink.fed"}));
+  EXPECT_EQ(folders, (Lines{".git", "A", "a", "b", "C", "linked", "Old", "old school",
+                            "Old Schools", "Scenarios"}));
+  EXPECT_EQ(files, (Lines{".hidden.fed", "alpha.fe", "Alpha.fed", "alpha.fed", "Beta.FED",
+                          "zeta.fed", "zlink.fed"}));
 
   ASSERT_TRUE(common::listFiles(game.pathText("b"), files).ok);
   EXPECT_TRUE(files.empty());

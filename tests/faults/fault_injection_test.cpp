@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/editor.h"
+#include "common/native_files.h"
 #include "promotion/promotion_file.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/scripted_desktop.h"
@@ -308,7 +309,8 @@ TEST(FaultInjection, ALinkedFileIsSavedWhereTheLinkPointsAndStaysALink) {
     const fs::path real = s.folder.path("elsewhere") / target.filename();
     fs::create_directories(real.parent_path());
     fs::rename(target, real);
-    fs::create_symlink(real, target);
+    const fs::path link = fs::relative(real, target.parent_path());
+    fs::create_symlink(link, target);
     rewrite.open(s);
     struct ::stat before {};
     ASSERT_EQ(::stat(real.c_str(), &before), 0);
@@ -317,7 +319,7 @@ TEST(FaultInjection, ALinkedFileIsSavedWhereTheLinkPointsAndStaysALink) {
 
     EXPECT_EQ(s.shown().find(rewrite.failure), std::string::npos) << s.shown();
     EXPECT_TRUE(fs::is_symlink(target));
-    EXPECT_EQ(fs::read_symlink(target), real);
+    EXPECT_EQ(fs::read_symlink(target), link);
     struct ::stat after {};
     ASSERT_EQ(::stat(real.c_str(), &after), 0);
     EXPECT_NE(after.st_ino, before.st_ino) << "the file the link points to was not replaced";
@@ -455,6 +457,69 @@ TEST(FaultInjection, AMergeTargetChangedWhileTheQuestionsAreAskedIsReplacedOnlyO
     }
     EXPECT_TRUE(editor.form12.visible());
   }
+}
+
+// Where a link put in place of a file the editor rewrites leads: out of the game folder, in each
+// way a link can.
+enum class LinkOut { Absolute, Climbing, DanglingAbsolute, DanglingClimbing };
+
+TEST(FaultInjection, ALinkOutOfTheGameFolderIsNeverFollowed) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows makes symbolic links only with a privilege tests lack";
+#else
+  const struct {
+    const char* what;
+    LinkOut link;
+  } links[] = {{"absolute link", LinkOut::Absolute},
+               {"relative link climbing out", LinkOut::Climbing},
+               {"dangling absolute link", LinkOut::DanglingAbsolute},
+               {"dangling relative link climbing out", LinkOut::DanglingClimbing}};
+  const std::string secret = "a file of the machine's, not the game's\r\n";
+  // The kernel's own check of the way, and the walk by hand where the kernel has none.
+  for (const bool kernel : {true, false}) {
+    common::native::setUseOpenat2(kernel);
+    for (const auto& [what, link] : links) {
+      for (const Rewrite& rewrite : rewrites()) {
+        SCOPED_TRACE(std::string(rewrite.what) + ", " + what + (kernel ? "" : ", walked"));
+        GameFolder outside(GameFolder::Layout::Empty);
+        outside.writeBytes("secret.txt", secret);
+        Session s;
+        rewrite.open(s);
+        const fs::path target = s.folder.path(rewrite.target);
+        const bool dangling =
+            link == LinkOut::DanglingAbsolute || link == LinkOut::DanglingClimbing;
+        const fs::path aim = outside.path(dangling ? "nothing-yet" : "secret.txt");
+        fs::remove_all(target);
+        fs::create_symlink(link == LinkOut::Absolute || link == LinkOut::DanglingAbsolute
+                               ? aim
+                               : fs::relative(aim, target.parent_path()),
+                           target);
+        const std::vector<std::string> before = outside.entries("");
+        s.desktop.forget();
+
+        // The file the window read is gone: what stands there now is the link.
+        const bool asks = rewrite.replaces && rewrite.target != "Data/other.vl1";
+        rewrite.write(s, asks ? std::optional<bool>(true) : std::nullopt);
+
+        // An action that looks for its target before it writes says so in its own words.
+        const std::string shown = s.shown();
+        const std::string told =
+            rewrite.target == "Scenarios/S/logo.jpg" ? "** A LINK, NOT THE FILE ITSELF **"
+            : !rewrite.failureInTheWay.empty()
+                ? rewrite.failureInTheWay
+                : "lies outside the game folder, so the editor does not use it";
+        EXPECT_NE(shown.find(told), std::string::npos) << shown;
+        EXPECT_EQ(shown.find(rewrite.success), std::string::npos) << shown;
+        EXPECT_EQ(shown.find("machine's"), std::string::npos) << shown;
+        EXPECT_EQ(outside.entries(""), before);
+        EXPECT_EQ(outside.bytes("secret.txt"), secret);
+        EXPECT_TRUE(fs::is_symlink(target));
+        EXPECT_EQ(temporaryFiles(target.parent_path()), std::vector<std::string>{});
+      }
+    }
+  }
+  common::native::setUseOpenat2(true);
+#endif
 }
 
 }  // namespace

@@ -113,8 +113,17 @@ TEST(PromotionFileName, RefusesNamesThatAreNotOneBareFileName) {
       {"   .fed", false},
       {"..", false},
       {"   ", false},
-      {std::string(252, 'a') + ".fed", false},
-      {std::string(251, 'a') + ".fed", true},
+      // With the temporary file's ".tmp-" and six letters, a name must fit in 255 bytes.
+      {std::string(241, 'a') + ".fed", false},
+      {std::string(240, 'a') + ".fed", true},
+      {std::string(121, '\xE9') + ".fed", false},  // two bytes each on disk
+      {std::string(120, '\xE9') + ".fed", true},
+      {"con.fed", false},
+      {"NUL.fed", false},
+      {"Com1.fed", false},
+      {"lpt9.old.fed", false},
+      {"com10.fed", true},
+      {"console.fed", true},
   };
   for (const auto& [name, usable] : cases)
     EXPECT_EQ(checkFileName(name).empty(), usable) << "\"" << name << "\"";

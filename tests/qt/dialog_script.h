@@ -1,5 +1,6 @@
 #pragma once
-// The person at the real dialogs: what they do with each dialog as it comes up, in order.
+// The person at the real dialogs: what they do with each dialog as it comes up, in order; and the
+// editor as the tests run it, on the real desktop or along the walk.
 
 #include <gtest/gtest.h>
 
@@ -8,12 +9,46 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <functional>
+#include <sstream>
 #include <utility>
 #include <vector>
 
+#include "app/editor.h"
+#include "qt/front_end.h"
+#include "qt/qt_desktop.h"
 #include "tools/window_tour.h"
 
 namespace qttest {
+
+// The editor on the real desktop. The front end comes after the editor: it lets go of the windows
+// before they go.
+struct RealEditor {
+  front::QtDesktop desktop;
+  Editor editor{desktop};
+  front::FrontEnd screen{front::windowsOf(editor)};
+  RealEditor() { desktop.attach(screen); }
+};
+
+// The editor on the real desktop over a scratch copy of the sample game; the steps of the tour's
+// scenes go to the log.
+struct SampleGameEditor {
+  std::ostringstream log;
+  tour::ScratchGame game{tour::sampleGame(), log};
+  RealEditor real;
+  Editor& editor = real.editor;
+  front::FrontEnd& screen = real.screen;
+};
+
+// The editor on a scratch copy of the sample game, its dialogs answered by the walk's desktop, for
+// tour::walk; the walk's steps and dialogs go to the log.
+struct WalkedEditor {
+  std::ostringstream log;
+  tour::ScratchGame game{tour::sampleGame(), log};
+  tour::AnsweringDesktop desktop{log};
+  Editor editor{desktop};
+  front::FrontEnd screen{front::windowsOf(editor)};
+  const std::vector<ui::Form*> windows = front::windowsOf(editor);
+};
 
 // Runs one step for each dialog that comes up, in order. A dialog beyond the steps fails the test
 // and is closed; steps left over when the script goes fail it too.

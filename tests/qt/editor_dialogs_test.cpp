@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -26,14 +27,7 @@
 
 namespace {
 
-// The editor on the real desktop. The front end comes after the editor: it lets go of the windows
-// before they go.
-struct RealEditor {
-  front::QtDesktop desktop;
-  Editor editor{desktop};
-  front::FrontEnd screen{front::windowsOf(editor)};
-  RealEditor() { desktop.attach(screen); }
-};
+using qttest::RealEditor;
 
 QRect screenArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
@@ -99,6 +93,47 @@ TEST(EditorKeyboardTest, WrestlerListScrollsWithTheKeysAndReturnOpensTheWrestler
   EXPECT_EQ(editor.form13.MSFlexGrid1.textMatrix(0, 1), wrestlerName(115));
 }
 
+// Escape in the stat editor is its "Cancel": whichever editor is open, the edit is abandoned and
+// the sheet is idle again, its grid and buttons back.
+TEST(EditorKeyboardTest, EscapeInTheStatEditorCancelsTheEdit) {
+  std::ostringstream log;
+  tour::ScratchGame game(tour::sampleGame(), log);
+  RealEditor real;
+  qttest::DialogScript person({});  // no dialog comes up
+  Editor& editor = real.editor;
+  editor.form14.Text1.setText("\\Data\\");
+  editor.form14.show();
+  real.screen.flush();
+  tour::clickOnScreen(real.screen, editor.form14.Command2);  // "Edit The Wrestlers File"
+  ASSERT_TRUE(editor.form12.visible());
+  editor.form12.MSFlexGrid1.selectCell(1, 0);
+  real.screen.flush();
+  Form13& sheet = editor.form13;
+  ASSERT_TRUE(sheet.visible());
+  const std::string idle = sheet.Label1.caption();
+  const struct {
+    int row;
+    ui::Control* editor;
+  } rows[] = {{8, &sheet.Text1}, {13, &sheet.Combo1}, {21, &sheet.HScroll1}};
+  // Contract expiry, role and condition: a text, a choice and a scale.
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.editor->name());
+    const std::string before = sheet.MSFlexGrid1.textMatrix(r.row, 1);
+    sheet.MSFlexGrid1.selectCell(r.row, 1);
+    real.screen.flush();
+    ASSERT_TRUE(r.editor->visible());
+    if (r.editor == &sheet.Text1) sheet.Text1.type("2099");
+    QWidget* widget = real.screen.widget(*r.editor);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) widget = combo->lineEdit();
+    qttest::pressKey(widget, Qt::Key_Escape);
+    EXPECT_FALSE(r.editor->visible());
+    EXPECT_FALSE(sheet.Command1.visible());
+    EXPECT_EQ(sheet.Label1.caption(), idle);
+    EXPECT_TRUE(sheet.Command3.enabled());
+    EXPECT_EQ(sheet.MSFlexGrid1.textMatrix(r.row, 1), before);
+  }
+}
+
 // Both boxes of one click, the question and the answer to No, come up over the window that raised
 // them, also when the first has just closed.
 TEST(EditorDialogsTest, VenueDeleteBoxesAreBothCentredOverTheVenueWindow) {
@@ -139,7 +174,8 @@ TEST(EditorDialogsTest, VenueDeleteBoxesAreBothCentredOverTheVenueWindow) {
   }
 }
 
-// The prompts with the longest texts: the widest of the editor, and the one first found too wide.
+// The prompts with the longest texts: the widest of the editor, the one first found too wide, and
+// the two whose texts hold line breaks and blank lines.
 struct WidePrompt {
   const char* name;
   ui::Form& (*page)(Editor&);
@@ -150,6 +186,10 @@ const WidePrompt widePrompts[] = {
      [](Editor& e) -> ui::Label& { return e.form11.brand1talkshowname; }},
     {"Current Champion(s)", [](Editor& e) -> ui::Form& { return e.form8; },
      [](Editor& e) -> ui::Label& { return e.form8.currentchamp; }},
+    {"Average TV Rating/Buys", [](Editor& e) -> ui::Form& { return e.form4; },
+     [](Editor& e) -> ui::Label& { return e.form4.tvrating; }},
+    {"Average PPV Buy-Rate", [](Editor& e) -> ui::Form& { return e.form6; },
+     [](Editor& e) -> ui::Label& { return e.form6.ppvbuyrate; }},
 };
 
 TEST(EditorDialogsTest, WidestPromptsFitTheSmallScreenOverTheirPage) {
@@ -178,7 +218,14 @@ TEST(EditorDialogsTest, WidestPromptsFitTheSmallScreenOverTheirPage) {
         ASSERT_TRUE(label && field);
         labelPlace = label->geometry();
         fieldPlace = field->geometry();
-        textWhole = label->heightForWidth(label->width()) <= label->height();
+        // Every line of the text, the first and the last too, lies inside the label, and the
+        // label inside the prompt.
+        const QRect needs = label->fontMetrics().boundingRect(
+            label->contentsRect(), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, label->text());
+        textWhole =
+            label->contentsRect().contains(needs) &&
+            input->rect().contains(QRect(label->mapTo(input, QPoint(0, 0)), label->size())) &&
+            label->heightForWidth(label->width()) <= label->height();
         for (QPushButton* button :
              input->findChild<QDialogButtonBox*>()->findChildren<QPushButton*>())
           buttons.push_back(QRect(button->mapToGlobal(QPoint(0, 0)), button->size()));

@@ -13,13 +13,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <cstdlib>
 #include <functional>
+#include <string>
 
+#include "qt/control_views.h"
 #include "tests/qt/dialog_script.h"
 #include "tests/support/game_folder.h"
 #include "ui/ui.h"
@@ -301,6 +305,149 @@ TEST_F(FrontEndTest, ReturnOnAFocusedButtonClicksIt) {
   EXPECT_EQ(clicks, 4);
 }
 
+// Escape that no control takes is the window's cancel button's click, while it can be clicked.
+TEST_F(FrontEndTest, EscapeClicksTheWindowsCancelButtonWhileItCanBeClicked) {
+  int clicks = 0;
+  form.button.onClick = [&] { ++clicks; };
+  QWidget* const places[] = {widgetOf<QLineEdit>(form.line), widgetOf<QComboBox>(form.combo),
+                             widgetOf<QScrollBar>(form.bar)};
+  for (QWidget* place : places) sendKey(place, Qt::Key_Escape);
+  EXPECT_EQ(clicks, 0);  // no cancel button yet
+
+  form.button.setCancel(true);
+  screen.flush();
+  for (QWidget* place : places) sendKey(place, Qt::Key_Escape);
+  EXPECT_EQ(clicks, 3);
+  form.button.setEnabled(false);
+  screen.flush();
+  sendKey(places[0], Qt::Key_Escape);
+  form.button.setEnabled(true);
+  form.button.setVisible(false);
+  screen.flush();
+  sendKey(places[0], Qt::Key_Escape);
+  EXPECT_EQ(clicks, 3);
+}
+
+// A line edit's own limit (32,767 characters) cuts nothing: typed, pasted or set from code, the
+// text of any length is kept whole.
+TEST_F(FrontEndTest, TextOfAnyLengthIsKeptWholeInTheBoxes) {
+  const QString longText(40000, QChar('x'));
+  auto* line = widgetOf<QLineEdit>(form.line);
+  line->insert(longText);
+  EXPECT_EQ(form.line.text().size(), 40000u);
+  auto* typed = widgetOf<QComboBox>(form.typed);
+  typed->lineEdit()->insert(longText);
+  EXPECT_EQ(form.typed.text().size(), 40000u);
+  form.line.setText(std::string(50000, 'y'));
+  screen.flush();
+  EXPECT_EQ(line->text().size(), 50000);
+}
+
+// A label that does something when clicked is a stop of Tab, in reading order with the other
+// controls, and Space or Return on it is its click; a label that does nothing is no stop.
+TEST_F(FrontEndTest, ClickableLabelsAreTabStopsInReadingOrderAndKeysClickThem) {
+  int clicks = 0;
+  form.label.onClick = [&] { ++clicks; };
+  form.label.setCaption("Initials");  // the label shown again, now clickable
+  screen.flush();
+  QWidget* window = screen.window(form);
+  window->activateWindow();
+  QApplication::processEvents();
+  widgetOf<QLabel>(form.label)->setFocus();
+  std::vector<std::string> stops;
+  for (int i = 0; i < 11; ++i) {
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    stops.push_back(focused->objectName().toStdString());
+    sendKey(focused, Qt::Key_Tab);
+  }
+  // Row by row from the top, each row from the left; the picture takes no focus.
+  const std::vector<std::string> reading = {"label", "button", "list",  "line",    "combo", "lines",
+                                            "typed", "bar",    "files", "folders", "label"};
+  EXPECT_EQ(stops, reading);
+
+  auto* label = widgetOf<QLabel>(form.label);
+  sendKey(label, Qt::Key_Space, " ");
+  sendKey(label, Qt::Key_Return, "\r");
+  EXPECT_EQ(clicks, 2);
+  form.label.onClick = nullptr;
+  form.label.setCaption("Plain");
+  screen.flush();
+  EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+}
+
+// A value longer than a screen shows is drawn cut, its head, "..." and its tail, in a label, a
+// list, a combo box and a box; the controls keep it whole. A box holding such a value takes no
+// typing, and says why.
+TEST_F(FrontEndTest, LongValuesAreShownCutAndKeptWhole) {
+  const std::string value = "Head" + std::string(1000000, 'x') + "Tail";
+  const auto isCut = [](const QString& shown) {
+    return shown.size() <= static_cast<qsizetype>(front::shownLength) &&
+           shown.startsWith("Headxxx") && shown.endsWith("xxxTail") && shown.contains("x...x");
+  };
+  form.label.setCaption(value);
+  form.list.addItem(value);
+  form.combo.addItem(value);
+  form.line.setText(value);
+  form.lines.setText(value);
+  screen.flush();
+  EXPECT_TRUE(isCut(widgetOf<QLabel>(form.label)->text()));
+  EXPECT_TRUE(isCut(widgetOf<QListWidget>(form.list)->item(0)->text()));
+  EXPECT_TRUE(isCut(widgetOf<QComboBox>(form.combo)->itemText(3)));
+  auto* line = widgetOf<QLineEdit>(form.line);
+  EXPECT_TRUE(isCut(line->text()));
+  EXPECT_TRUE(line->isReadOnly());
+  auto* lines = widgetOf<QPlainTextEdit>(form.lines);
+  EXPECT_TRUE(isCut(lines->toPlainText()));
+  EXPECT_TRUE(lines->isReadOnly());
+  EXPECT_EQ(form.label.caption(), value);
+  EXPECT_EQ(form.list.list(0), value);
+  EXPECT_EQ(form.line.text(), value);
+  EXPECT_EQ(form.lines.text(), value);
+
+  QString told;
+  {
+    qttest::DialogScript person({[&](QWidget* dialog) {
+      if (auto* box = qobject_cast<QMessageBox*>(dialog)) told = box->text();
+      qttest::clickButton(dialog, QMessageBox::Ok);
+    }});
+    sendKey(line, Qt::Key_A, "a");
+  }
+  EXPECT_EQ(told,
+            "The text is 1,000,008 characters long; a box holds at most 100,000 characters.\n\n"
+            "Please type a shorter text.");
+  EXPECT_EQ(form.line.text(), value);
+
+  // A short text again: shown whole, and typed in.
+  form.line.setText("Short");
+  screen.flush();
+  EXPECT_EQ(line->text(), "Short");
+  EXPECT_FALSE(line->isReadOnly());
+}
+
+// Typed or pasted text longer than a box holds is refused with a message saying how long it may
+// be; the box keeps what it held.
+TEST_F(FrontEndTest, TextLongerThanABoxHoldsIsRefusedWithAMessage) {
+  form.line.setText("Before");
+  form.typed.setText("Before");
+  screen.flush();
+  std::vector<QString> told;
+  const auto person = [&](QWidget* dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) told.push_back(box->text());
+    qttest::clickButton(dialog, QMessageBox::Ok);
+  };
+  {
+    qttest::DialogScript script({person, person});
+    widgetOf<QLineEdit>(form.line)->insert(QString(150000, 'p'));
+    widgetOf<QComboBox>(form.typed)->lineEdit()->insert(QString(150000, 'p'));
+  }
+  ASSERT_EQ(told.size(), 2u);
+  for (const QString& text : told) EXPECT_TRUE(text.startsWith("The text is 150,006 characters"));
+  EXPECT_EQ(form.line.text(), "Before");
+  EXPECT_EQ(form.typed.text(), "Before");
+  EXPECT_EQ(widgetOf<QLineEdit>(form.line)->text(), "Before");
+}
+
 TEST_F(FrontEndTest, MultiLineBoxKeepsCrLfLineBreaks) {
   form.lines.setText("one\r\ntwo");
   screen.flush();
@@ -536,6 +683,22 @@ TEST(GridViewTest, OpensAtItsTopRowThoughItsCurrentCellIsTheLast) {
   EXPECT_EQ(view->verticalScrollBar()->value(), 0);
 }
 
+// A cell's text longer than a screen shows is drawn cut; the grid keeps it whole.
+TEST(GridViewTest, LongCellIsShownCut) {
+  GridForm form;
+  const std::string value(1000000, 'w');
+  form.grid.setTextMatrix(3, 1, value);
+  front::FrontEnd screen({&form});
+  form.show();
+  screen.flush();
+  auto* view = qobject_cast<QTableView*>(screen.widget(form.grid));
+  ASSERT_NE(view, nullptr);
+  const QString shown = view->model()->index(2, 0).data().toString();
+  EXPECT_LE(shown.size(), static_cast<qsizetype>(front::shownLength));
+  EXPECT_TRUE(shown.contains("w...w"));
+  EXPECT_EQ(form.grid.textMatrix(3, 1), value);
+}
+
 TEST(GridViewTest, HundredThousandRowsWithoutAWidgetPerRow) {
   GridForm form;
   front::FrontEnd screen({&form});
@@ -619,6 +782,42 @@ bool currentInView(QTableView* view) {
   return view->viewport()->rect().contains(view->visualRect(view->currentIndex()));
 }
 
+// The grid's current cell is drawn bright while the grid has the focus, and grey while the
+// keyboard is on another control.
+TEST(GridKeyboardTest, CurrentCellIsDrawnInactiveWhileTheFocusIsElsewhere) {
+  GridForm form;
+  form.grid.setRows(5);
+  form.grid.setCols(3);
+  form.grid.setRow(2);
+  form.grid.setCol(1);
+  front::FrontEnd screen({&form});
+  form.show();
+  screen.flush();
+  auto* grid = qobject_cast<QTableView*>(screen.widget(form.grid));
+  ASSERT_NE(grid, nullptr);
+  QWidget* window = screen.window(form);
+  window->activateWindow();
+  QApplication::processEvents();
+  const auto cellColour = [&] {
+    const QRect cell = grid->visualRect(grid->currentIndex());
+    return grid->viewport()->grab().toImage().pixelColor(cell.center());
+  };
+  grid->setFocus();
+  const QColor focused = cellColour();
+  window->setFocus();
+  const QColor elsewhere = cellColour();
+  const auto near = [](const QColor& a, const QColor& b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue()) <
+           8;
+  };
+  EXPECT_TRUE(near(focused, QApplication::palette().color(QPalette::Active, QPalette::Highlight)))
+      << focused.name().toStdString();
+  EXPECT_TRUE(near(elsewhere, QColor(0xC0, 0xC0, 0xC0))) << elsewhere.name().toStdString();
+  grid->setFocus();
+  EXPECT_EQ(cellColour(), focused);
+}
+
 TEST(GridKeyboardTest, TheViewFollowsTheCurrentCell) {
   for (const int wrestlers : {120, 32767}) {
     SCOPED_TRACE(wrestlers);
@@ -686,6 +885,30 @@ TEST(GridKeyboardTest, ReturnIsAClickOnTheRowsFirstCellAndTabLeavesTheGrid) {
   EXPECT_EQ(selected.size(), 1u);
 }
 
+// How far a picture is from another: "" when they have the same size and no channel of any pixel
+// is more than one step apart, as the rounding of premultiplied alpha differs from processor to
+// processor; otherwise the first pixel that differs more.
+std::string pictureDifference(const QImage& shown, const QImage& expected) {
+  if (shown.isNull() || shown.size() != expected.size()) return "another size, or no picture";
+  const QImage a = shown.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  const QImage b = expected.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      for (const int shift : {24, 16, 8, 0}) {  // alpha, red, green, blue
+        if (std::abs(int(p >> shift & 0xff) - int(q >> shift & 0xff)) > 1)
+          return QString("pixel %1,%2 is #%3, not #%4")
+              .arg(x)
+              .arg(y)
+              .arg(p, 8, 16, QChar('0'))
+              .arg(q, 8, 16, QChar('0'))
+              .toStdString();
+      }
+    }
+  }
+  return "";
+}
+
 TEST(WindowIconTest, EveryWindowShowsTheEditorsIcon) {
   ui::Form first, second;
   front::FrontEnd screen({&first, &second});
@@ -696,8 +919,7 @@ TEST(WindowIconTest, EveryWindowShowsTheEditorsIcon) {
   ASSERT_FALSE(drawn.isNull());
   for (ui::Form* form : {&first, &second}) {
     const QIcon icon = screen.window(*form)->windowIcon();
-    EXPECT_EQ(icon.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32),
-              drawn.convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(pictureDifference(icon.pixmap(QSize(32, 32)).toImage(), drawn), "");
   }
   EXPECT_FALSE(QApplication::windowIcon().isNull());  // and the dialogs, which take it from there
 }

@@ -7,11 +7,17 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <functional>
 
+#include "qt/control_views.h"
 #include "qt/front_end.h"
 #include "tests/qt/dialog_script.h"
 #include "ui/ui.h"
@@ -201,6 +207,134 @@ TEST_F(QtDesktopTest, PromptAnswerTheGameCannotHoldIsShownAgainWithTheMessage) {
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(shownAgain, typed);
   }
+}
+
+// A short box or prompt is still as wide as its whole title in a title bar: the title in bold
+// and room for the bar's icon and buttons.
+TEST_F(QtDesktopTest, ShortBoxesAndPromptsAreWideEnoughForTheirWholeTitle) {
+  const struct {
+    bool prompt;
+    std::string title;
+  } cases[] = {{false, ""}, {false, "Date Calculator"}, {true, ""}, {true, "Which Show?"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title + (c.prompt ? " (prompt)" : ""));
+    int width = 0;
+    QString title;
+    whenDialogShows([&](QWidget* dialog) {
+      width = dialog->frameGeometry().width();
+      title = dialog->windowTitle();
+      if (auto* input = qobject_cast<QInputDialog*>(dialog))
+        input->reject();
+      else
+        asMessageBox(dialog)->button(QMessageBox::Ok)->click();
+    });
+    if (c.prompt)
+      desktop.prompt("Name?", c.title, "");
+    else
+      desktop.message("OK.", ui::Buttons::Ok, ui::Icon::None, c.title);
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_FALSE(title.isEmpty());
+    EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(title) + 100);
+  }
+}
+
+// An answer longer than a line edit's own limit (32,767 characters) comes back whole, and so does
+// a default of that length.
+TEST_F(QtDesktopTest, PromptKeepsAnAnswerOfAnyLengthWhole) {
+  const QString longText(40000, QChar('z'));
+  int shownDefault = 0;
+  whenDialogShows([&](QWidget* dialog) {
+    auto* input = qobject_cast<QInputDialog*>(dialog);
+    ASSERT_NE(input, nullptr);
+    shownDefault = static_cast<int>(input->textValue().size());
+    input->findChild<QLineEdit*>()->setText(longText);
+    input->accept();
+  });
+  const std::string answer = desktop.prompt("Name?", "", std::string(40000, 'a'));
+  EXPECT_EQ(shownDefault, 40000);
+  EXPECT_EQ(answer, std::string(40000, 'z'));
+}
+
+// A prompt whose text is taller than the 800 x 600 screen scrolls it: the whole prompt, OK and
+// Cancel with it, stays on the screen, and the text's last line can be scrolled to.
+TEST_F(QtDesktopTest, PromptTallerThanTheScreenScrollsItsText) {
+  std::string text = "First line.";
+  for (int i = 2; i <= 80; ++i) text += "\r\nLine " + std::to_string(i) + ".";
+  QRect place, screenArea;
+  bool buttonsOnScreen = false, scrolls = false;
+  whenDialogShows([&](QWidget* dialog) {
+    place = dialog->frameGeometry();
+    screenArea = dialog->screen()->availableGeometry();
+    buttonsOnScreen = true;
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+      buttonsOnScreen &=
+          screenArea.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size()));
+    auto* scroll = dialog->findChild<QScrollArea*>();
+    auto* label = dialog->findChild<QLabel*>();
+    scrolls = scroll && label && scroll->widget() == label &&
+              label->height() >= label->heightForWidth(label->width()) &&
+              scroll->verticalScrollBar()->maximum() > 0;
+    qobject_cast<QDialog*>(dialog)->reject();
+  });
+  desktop.prompt(text, "Tall", "");
+  EXPECT_EQ(screenArea.size(), QSize(800, 600));
+  EXPECT_TRUE(screenArea.contains(place))
+      << place.x() << "," << place.y() << " " << place.width() << "x" << place.height();
+  EXPECT_TRUE(buttonsOnScreen);
+  EXPECT_TRUE(scrolls);
+}
+
+// A message quoting a value longer than a screen shows it cut, and the message's end stays.
+TEST_F(QtDesktopTest, MessageQuotingALongValueShowsItCutWithTheMessagesEnd) {
+  const std::string value(10000000, 'X');
+  QString text;
+  whenDialogShows([&](QWidget* dialog) {
+    text = asMessageBox(dialog)->text();
+    asMessageBox(dialog)->button(QMessageBox::Ok)->click();
+  });
+  desktop.message("The start date's day of the week in maindata.vl1, \"" + value +
+                      "\", is not one of Monday to Sunday.",
+                  ui::Buttons::Ok, ui::Icon::Exclamation, "");
+  EXPECT_LE(text.size(), static_cast<qsizetype>(front::shownLength));
+  EXPECT_TRUE(text.startsWith("The start date's day of the week in maindata.vl1, \"XXX"));
+  EXPECT_TRUE(text.contains("X...X"));
+  EXPECT_TRUE(text.endsWith("XXX\", is not one of Monday to Sunday."));
+}
+
+// A default answer too long to type in is not put in the field: the prompt says so, and the
+// field left empty gives "", which changes nothing. An answer typed too long is refused with a
+// message and the prompt comes back.
+TEST_F(QtDesktopTest, PromptWithADefaultTooLongToTypeInLeavesTheFieldEmpty) {
+  QString label, field;
+  QString told;
+  qttest::DialogScript person({
+      [&](QWidget* dialog) {
+        auto* input = qobject_cast<QInputDialog*>(dialog);
+        ASSERT_NE(input, nullptr);
+        label = input->labelText();
+        field = input->textValue();
+        input->findChild<QLineEdit*>()->setText(QString(150000, 'q'));
+        input->accept();
+      },
+      [&](QWidget* dialog) {
+        told = asMessageBox(dialog)->text();
+        qttest::clickButton(dialog, QMessageBox::Ok);
+      },
+      [&](QWidget* dialog) {
+        auto* input = qobject_cast<QInputDialog*>(dialog);
+        ASSERT_NE(input, nullptr);
+        EXPECT_EQ(input->textValue(), "");
+        input->accept();
+      },
+  });
+  EXPECT_EQ(desktop.prompt("Please enter the name of this promotion.", "Promotion Name",
+                           std::string(10000000, 'N')),
+            "");
+  EXPECT_EQ(field, "");
+  EXPECT_TRUE(label.startsWith("Please enter the name of this promotion.\n\n"));
+  EXPECT_TRUE(label.contains("10000000 characters long"));
+  EXPECT_TRUE(told.startsWith("The text is 150,000 characters long"));
 }
 
 TEST_F(QtDesktopTest, EndProgramHidesEveryWindowForGood) {

@@ -1,12 +1,18 @@
-// Every caption the front end draws is whole in its box: in every window of the editor after the
-// walk the snapshot takes, and for long, short, tall and changing captions.
+// Every text the front end draws is in the editor's own font, whatever fonts the machine has, and
+// every caption is whole in its box: in every window of the editor after the walk the snapshot
+// takes, and for long, short, tall and changing captions.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -17,6 +23,7 @@
 #include "qt/caption_fit.h"
 #include "qt/control_views.h"
 #include "qt/front_end.h"
+#include "tests/qt/dialog_script.h"
 #include "tools/window_tour.h"
 #include "ui/ui.h"
 
@@ -55,13 +62,84 @@ std::string overflow(const Drawn& drawn) {
   return out.str();
 }
 
+// --- the editor's font ------------------------------------------------------------------------
+
+// A window with a text of each kind.
+class TextsForm : public ui::Form {
+ public:
+  TextsForm() {
+    setSize(400, 300);
+    heading.place(10, 10, 200, 20);
+    heading.setBold(true);
+    heading.setCaption("Database Total");
+    button.place(220, 10, 100, 25);
+    button.setCaption("Done");
+    box.place(10, 40, 120, 20);
+    box.setText("Free Agent");
+    combo.place(140, 40, 100, 20);
+    combo.addItem("USA");
+    list.place(10, 70, 120, 60);
+    list.addItem("Arena Sol Rojo");
+    grid.place(140, 70, 250, 200);
+    grid.setCols(2);
+    grid.setRows(2);
+    grid.setTextMatrix(1, 1, "Alfie Mulgrew");
+  }
+  ui::Label heading{*this, "heading"};
+  ui::CommandButton button{*this, "button"};
+  ui::TextBox box{*this, "box"};
+  ui::ComboBox combo{*this, "combo"};
+  ui::ListBox list{*this, "list"};
+  ui::Grid grid{*this, "grid"};
+};
+
+// The font a widget draws in, as the font database found it: "Liberation Sans Bold".
+std::string drawnFont(const QFont& font) {
+  const QFontInfo info(font);
+  return (info.family() + " " + info.styleName()).toStdString();
+}
+
+// The embedded font is what is drawn: a machine without Liberation Sans (CI runs these tests with
+// DejaVu alone) draws it all the same, in its own bold face.
+TEST(EditorFontTest, EveryTextAndDialogIsDrawnInTheEditorsOwnFont) {
+  TextsForm form;
+  front::FrontEnd screen({&form});
+  form.show();
+  screen.flush();
+  EXPECT_EQ(drawnFont(screen.widget(form.heading)->font()), "Liberation Sans Bold");
+  for (const ui::Control* control :
+       std::initializer_list<const ui::Control*>{&form.button, &form.box, &form.combo, &form.list})
+    EXPECT_EQ(drawnFont(screen.widget(*control)->font()), "Liberation Sans Regular")
+        << control->name();
+  auto* grid = qobject_cast<QAbstractItemView*>(screen.widget(form.grid));
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(drawnFont(grid->font()), "Liberation Sans Regular");
+  auto* combo = qobject_cast<QComboBox*>(screen.widget(form.combo));
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(drawnFont(combo->view()->font()), "Liberation Sans Regular");  // its drop-down list
+
+  // Message boxes and prompts, windows of their own, draw in it too.
+  QMessageBox box(QMessageBox::Information, "Vorlune 1.3 Duvazari Editor", "Saved OK.",
+                  QMessageBox::Ok);
+  QInputDialog prompt;
+  prompt.setLabelText("Please enter the name of the venue.");
+  for (QWidget* dialog : std::initializer_list<QWidget*>{&box, &prompt}) {
+    const QList<QWidget*> texts = dialog->findChildren<QWidget*>();
+    ASSERT_FALSE(texts.isEmpty());
+    for (QWidget* text : texts)
+      EXPECT_EQ(drawnFont(text->font()), "Liberation Sans Regular")
+          << text->metaObject()->className();
+  }
+}
+
+// --- whole captions --------------------------------------------------------------------------
+
 TEST(WholeTextsTest, EveryCaptionIsWholeInEveryWindowOfTheWalk) {
-  std::ostringstream log;
-  tour::ScratchGame game(tour::sampleGame(), log);
-  tour::AnsweringDesktop desktop(log);
-  Editor editor(desktop);
-  front::FrontEnd screen(front::windowsOf(editor));
-  const std::vector<ui::Form*> windows = front::windowsOf(editor);
+  qttest::WalkedEditor walked;
+  Editor& editor = walked.editor;
+  front::FrontEnd& screen = walked.screen;
+  std::ostringstream& log = walked.log;
+  const std::vector<ui::Form*>& windows = walked.windows;
 
   std::set<int> looked;
   std::set<std::string> cut;  // "form17-start_date_window Label2: ..." for each caption cut off
@@ -95,11 +173,11 @@ class FittingForm : public ui::Form {
  public:
   FittingForm() {
     setSize(480, 320);
-    line.place(20, 16, 440, 30);
+    line.place(20, 16, 360, 30);
     line.setBold(true);
     line.setFontSize(11);
     tall.place(20, 60, 200, 80);
-    button.place(240, 60, 200, 40);
+    button.place(240, 60, 150, 40);
     box.place(240, 120, 100, 24);
   }
   ui::Label line{*this, "line"};

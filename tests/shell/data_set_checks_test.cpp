@@ -434,8 +434,12 @@ TEST(CheckScenario, OddPictureNamesFailedCopiesAndShortFilesMakeTheScenarioNotRe
             "file.....OK\r\npromotion files..... OK (3 found)\r\n"
             "Promotion file: ''b.fed''..... ** TOO SHORT: 50 lines, pictures not checked **\r\n" +
                 image("", false) + image("../outside.jpg", false) +
-                image("..\\outside.jpg", false) + image("..", false) + image("big.jpg", false) +
-                crlf + notReady);
+                image("..\\outside.jpg", false) + image("..", false) +
+                // A failed copy keeps "** MISSING **" and says why, in the system's words.
+                "Image: ''big.jpg''..... ** MISSING ** (The file \"" +
+                s.folder.path("Images/big.jpg").string() + "\" could not be copied to \"" +
+                s.folder.path(scenario + "big.jpg").string() + "\": file too large.)\r\n" + crlf +
+                notReady);
   EXPECT_FALSE(s.folder.exists("Scenarios/outside.jpg"));
   EXPECT_FALSE(s.folder.exists(scenario + "big.jpg"));  // no half copy left behind
   EXPECT_EQ(hub.Command7.pointer(), ui::Pointer::Normal);

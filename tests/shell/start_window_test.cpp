@@ -446,10 +446,9 @@ struct RefusedNameCase {
 TEST(StartWindowCreate, RefusedNamesAskAgainAndLeaveEveryFolderIntact) {
   const RefusedNameCase cases[] = {
       {"exact name", "Old School", Refusal::Duplicate},
-      {"a digit wildcard", "Test 199#", Refusal::Duplicate},
-      {"a list wildcard", "Old [RS]chool", Refusal::Duplicate},
-      {"a star matches too", "Old*", Refusal::Duplicate},
-      {"invalid pattern, literal folder", "Test [1995", Refusal::Duplicate},
+      {"the name in another case", "OLD SCHOOL", Refusal::Duplicate},
+      {"a star", "Old*", Refusal::Unsafe},
+      {"brackets, literal folder", "Test [1995", Refusal::Duplicate},
       {"a file of that name", "Clash", Refusal::Duplicate},
       {"slash", "a/b", Refusal::Unsafe},
       {"backslash", "Old School\\x", Refusal::Unsafe},
@@ -464,6 +463,11 @@ TEST(StartWindowCreate, RefusedNamesAskAgainAndLeaveEveryFolderIntact) {
       {"tab", "tab\there", Refusal::Unsafe},
       {"blanks only", "   ", Refusal::Unsafe},
       {"the code page's stand-in for an unknown character", "Caf?", Refusal::Unsafe},
+      {"a device name", "CON", Refusal::Unsafe},
+      {"a device name in lower case", "nul", Refusal::Unsafe},
+      {"a serial port", "COM1", Refusal::Unsafe},
+      {"a device name before an extension", "Lpt9.old", Refusal::Unsafe},
+      {"too long beside its temporary files", std::string(245, 'a'), Refusal::Unsafe},
   };
   for (const RefusedNameCase& c : cases) {
     SCOPED_TRACE(c.what);

@@ -24,16 +24,16 @@ TEST(FileListBox, ListsMatchingFilesWithoutRegardToCase) {
   folder.makeFolder("Images/x.jpg");  // a folder is never listed, whatever its name
 
   const std::vector<PatternCase> cases = {
-      {"*.jpg;*.gif", {"a.gif", "B.JPG"}},
-      {"*.jpg;*.jpeg;*.bmp;*.gif", {"a.gif", "B.JPG", "d.jpeg", "e.Bmp"}},
+      {"*.jpg;*.gif", {".hidden.jpg", "a.gif", "B.JPG"}},
+      {"*.jpg;*.jpeg;*.bmp;*.gif", {".hidden.jpg", "a.gif", "B.JPG", "d.jpeg", "e.Bmp"}},
       {"*.fed", {"ab.fed", "abc.fed", "Z.FED"}},
       {"??.fed", {"ab.fed"}},
       {"a*", {"a.gif", "ab.fed", "abc.fed"}},
-      {"*.jpg; *.png", {"B.JPG", "c.png"}},
+      {"*.jpg; *.png", {".hidden.jpg", "B.JPG", "c.png"}},
       {"notes", {"notes"}},
       {"*.*",
-       {"a.gif", "ab.fed", "abc.fed", "B.JPG", "c.png", "d.jpeg", "e.Bmp", "f.jpg.txt", "notes",
-        "Z.FED"}},
+       {".hidden.jpg", "a.gif", "ab.fed", "abc.fed", "B.JPG", "c.png", "d.jpeg", "e.Bmp",
+        "f.jpg.txt", "notes", "Z.FED"}},
       {"*.sav", {}},
       {"", {}},
   };
@@ -99,9 +99,9 @@ TEST(DirListBox, ListsSubfoldersAsFullPathTexts) {
   ui::DirListBox dirs{form, "Dir1"};
   const std::string scenarios = folder.pathText("Scenarios\\");
   dirs.setPath(scenarios);
-  EXPECT_EQ(dirs.items(), (std::vector<std::string>{scenarios + "alpha", scenarios + "Beta",
-                                                    scenarios + "Old School"}));
-  EXPECT_EQ(dirs.list(3), "");
+  EXPECT_EQ(dirs.items(), (std::vector<std::string>{scenarios + ".git", scenarios + "alpha",
+                                                    scenarios + "Beta", scenarios + "Old School"}));
+  EXPECT_EQ(dirs.list(4), "");
 
   // Without a final backslash one is put between the folder and the name.
   const std::string root = folder.pathText("");
@@ -111,7 +111,7 @@ TEST(DirListBox, ListsSubfoldersAsFullPathTexts) {
 
   folder.makeFolder("Scenarios/New");
   dirs.setPath(scenarios);
-  EXPECT_EQ(dirs.listCount(), 4);
+  EXPECT_EQ(dirs.listCount(), 5);
   dirs.setPath(folder.pathText("Missing"));
   EXPECT_EQ(dirs.listCount(), 0);
 }
