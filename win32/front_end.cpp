@@ -136,6 +136,13 @@ void FrontEnd::createWindow(FormState& state) {
   state.window = CreateWindowExW(0, formClass, toWide(state.form->caption()).c_str(), formStyle,
                                  CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), &state);
+  // The icon the window shows, also to other programs (the task bar, Alt+Tab).
+  for (const WPARAM which : {ICON_BIG, ICON_SMALL}) {
+    const int side = GetSystemMetrics(which == ICON_BIG ? SM_CXICON : SM_CXSMICON);
+    SendMessageW(state.window, WM_SETICON, which,
+                 reinterpret_cast<LPARAM>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
+                                                     IMAGE_ICON, side, side, LR_SHARED)));
+  }
   int id = 1000;
   for (auto& control : state.controls) {
     control->view = makeView(*this, *control->control, state.window, id++);
