@@ -126,7 +126,8 @@ void layoutPrompt(HWND dialog, const Prompt& prompt) {
 
   const int buttonWidth = FrontEnd::scaled(75),
             buttonHeight = metrics.tmHeight + FrontEnd::scaled(10);
-  const int width = std::max<int>(wrapped.right, 2 * buttonWidth + gap);
+  // Room for a name of a fair length in the answer, however short the text.
+  const int width = std::max<int>({wrapped.right, 2 * buttonWidth + gap, FrontEnd::scaled(260)});
   int y = margin;
   MoveWindow(GetDlgItem(dialog, promptText), margin, y, width, wrapped.bottom, FALSE);
   y += wrapped.bottom + gap;
@@ -156,9 +157,10 @@ INT_PTR CALLBACK promptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     SetWindowLongPtrW(dialog, DWLP_USER, lParam);
     auto* prompt = reinterpret_cast<Prompt*>(lParam);
     SetDlgItemTextW(dialog, promptText, prompt->text.c_str());
+    layoutPrompt(dialog, *prompt);
+    // Set in the answer's own width, so it shows from its start.
     SetDlgItemTextW(dialog, promptAnswer, prompt->answer.c_str());
     SendDlgItemMessageW(dialog, promptAnswer, EM_SETSEL, 0, -1);
-    layoutPrompt(dialog, *prompt);
     SetFocus(GetDlgItem(dialog, promptAnswer));
     return FALSE;  // the focus is set
   }
