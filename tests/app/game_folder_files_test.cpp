@@ -139,6 +139,9 @@ TEST(GameFolderFiles, ANewNameThatDiffersOnlyInCaseIsTaken) {
 }
 
 TEST(GameFolderFiles, NamesThatClashIgnoringCaseAreNamedAndNoneIsUsed) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows holds no two names that differ only in letter case";
+#endif
   Session s;
   s.folder.writeBytes("Data/Wrestlers.vl1", roster(2));
   s.folder.writeBytes("Data/WRESTLERS.VL1", roster(3));
@@ -163,6 +166,9 @@ TEST(GameFolderFiles, NamesThatClashIgnoringCaseAreNamedAndNoneIsUsed) {
 }
 
 TEST(GameFolderFiles, FoldersWithNamesTheGameCantHoldAreNotOffered) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows holds no such names";
+#endif
   Session s;
   for (const char* name : {"S\\..\\..\\..\\escaped", "a\\b", "what?", "Old School"}) {
     s.folder.writeBytes(std::string("Scenarios/") + name + "/scenario.txt", "x\r\n");

@@ -77,6 +77,9 @@ TEST(Paths, ResolvePathFindsNamesIgnoringCaseAndStaysInsideTheGameFolder) {
 }
 
 TEST(Paths, AGameFolderWhosePathHoldsABackslashIsUsedAsItIs) {
+#ifdef _WIN32
+  GTEST_SKIP() << "a folder's name on Windows never holds a backslash";
+#endif
   GameFolder outer(GameFolder::Layout::Empty);
   const fs::path root = outer.path("Games\\Vorlune");  // one folder, a backslash in its name
   fs::create_directories(root / "Data");
@@ -170,6 +173,9 @@ TEST(Paths, CheckNewNameRefusesWhatCannotNameAFileOrFolder) {
 }
 
 TEST(Paths, ExistsIsFileAndIsFolder) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows makes symbolic links only with a privilege tests lack";
+#endif
   GameFolder game;
   game.write("Data/maindata.vl1", {"x"});
   fs::create_symlink("maindata.vl1", game.path("Data/link.vl1"));

@@ -313,6 +313,9 @@ TEST(PromotionRoundTrip, ASaveThatCannotBeWrittenChangesNothing) {
 }
 
 TEST(PromotionRoundTrip, AReadOnlyFolderIsReported) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no permission bits";
+#endif
   namespace fs = std::filesystem;
   Session s;
   s.folder.write("Data/test.fed", templateLines());

@@ -1,0 +1,96 @@
+// Line files on Windows, where the game's players keep their game folders: devices that any
+// folder names, files held open by another program, folders under names outside ASCII, line
+// ends written in binary, and rewrites that keep the size.
+
+#ifdef _WIN32
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/line_file.h"
+#include "common/paths.h"
+#include "tests/support/game_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using common::readLines;
+using common::writeLines;
+using Lines = std::vector<std::string>;
+
+TEST(WindowsFiles, DeviceNamesAreNeverReadNorWritten) {
+  GameFolder game;
+  for (const char* name : {"NUL", "nul.vl1", "CON", "com1.txt", "LPT1", "aux.fed"}) {
+    SCOPED_TRACE(name);
+    const std::string text = game.pathText(std::string("Data\\") + name);
+    Lines lines = {"stale"};
+    const common::IoStatus read = readLines(text, lines);
+    EXPECT_FALSE(read.ok);
+    EXPECT_NE(read.error.find("is not a plain file"), std::string::npos) << read.error;
+    EXPECT_TRUE(lines.empty());
+    const common::IoStatus written = writeLines(text, {"lost"});
+    EXPECT_FALSE(written.ok) << "a write to a device was reported as saved";
+  }
+  EXPECT_EQ(game.entries("Data"), Lines{});
+}
+
+TEST(WindowsFiles, AFileHeldOpenByAnotherProgramIsReportedAndKept) {
+  GameFolder game;
+  game.write("Data/wrestlers.vl1", {"old"});
+  // Held as another program holds it: open, and shared with nobody.
+  const HANDLE held = ::CreateFileW(game.path("Data/wrestlers.vl1").wstring().c_str(), GENERIC_READ,
+                                    0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const common::IoStatus written = writeLines(game.pathText("Data\\wrestlers.vl1"), {"new"});
+  Lines lines;
+  const common::IoStatus read = readLines(game.pathText("Data\\wrestlers.vl1"), lines);
+  ::CloseHandle(held);
+
+  EXPECT_FALSE(written.ok);
+  EXPECT_NE(written.error.find("another program has the file open"), std::string::npos)
+      << written.error;
+  EXPECT_FALSE(read.ok);
+  EXPECT_NE(read.error.find("another program has the file open"), std::string::npos) << read.error;
+  EXPECT_EQ(game.bytes("Data/wrestlers.vl1"), "old\r\n");
+  EXPECT_EQ(game.entries("Data"), Lines{"wrestlers.vl1"});
+}
+
+TEST(WindowsFiles, AGameFolderUnderANameOutsideAsciiIsUsed) {
+  GameFolder game(GameFolder::Layout::Empty);
+  const fs::path folder = game.root() / fs::path(u8"J\u00fcrgen") / "game";
+  fs::create_directories(folder / "Data");
+  fs::current_path(folder);
+  const std::string text = common::workingFolder() + "\\Data\\maindata.vl1";
+  const common::IoStatus written = writeLines(text, {"Monday", "1"});
+  Lines lines;
+  const common::IoStatus read = readLines(text, lines);
+  fs::current_path(game.root());
+
+  EXPECT_TRUE(written.ok) << written.error;
+  EXPECT_TRUE(read.ok) << read.error;
+  EXPECT_EQ(lines, (Lines{"Monday", "1"}));
+  EXPECT_TRUE(fs::exists(folder / "Data" / "maindata.vl1"));
+}
+
+TEST(WindowsFiles, LineEndsAreWrittenOnceAndASameSizeRewriteIsAChange) {
+  GameFolder game;
+  ASSERT_TRUE(writeLines(game.pathText("Data\\venues.txt"), {"a", "", "b"}).ok);
+  EXPECT_EQ(game.bytes("Data/venues.txt"), "a\r\n\r\nb\r\n");  // never CR CR LF
+  const common::FileStamp first = common::stampOf(game.pathText("Data\\venues.txt"));
+  ASSERT_TRUE(writeLines(game.pathText("Data\\venues.txt"), {"c", "", "d"}).ok);
+  const common::FileStamp second = common::stampOf(game.pathText("Data\\venues.txt"));
+  ASSERT_TRUE(first.present);
+  EXPECT_EQ(first.size, second.size);
+  EXPECT_NE(first, second) << "a rewrite of the same size within a second went unseen";
+}
+
+}  // namespace
+
+#endif
