@@ -1,6 +1,8 @@
 #include "win32/control_views.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "win32/front_end.h"
 #include "win32/text.h"
@@ -68,6 +70,52 @@ class ButtonView : public ControlView {
   ui::CommandButton& button_;
 };
 
+// --- list boxes and file lists --------------------------------------------------------------
+
+class ListView : public ControlView {
+ public:
+  ListView(FrontEnd& front, ui::ChoiceList& list, HWND parent, int id)
+      : ControlView(
+            front, list,
+            CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                            WS_CHILD | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), nullptr)),
+        list_(list) {}
+
+  void command(int code) override {
+    const int index = static_cast<int>(SendMessageW(handle_, LB_GETCURSEL, 0, 0));
+    if (index < 0) return;
+    if (code == LBN_SELCHANGE) {
+      front_.act(list_.form(), [this, index] { list_.choose(index); });
+    } else if (code == LBN_DBLCLK) {
+      auto* box = dynamic_cast<ui::ListBox*>(&list_);
+      if (box) front_.act(list_.form(), [box, index] { box->doubleClick(index); });
+    }
+  }
+
+ protected:
+  void syncContent() override {
+    SendMessageW(
+        handle_, WM_SETFONT,
+        reinterpret_cast<WPARAM>(FrontEnd::font(FrontEnd::fontPixels(list_), list_.bold())), FALSE);
+    // The items are put in again only when they changed.
+    if (list_.items() != shown_) {
+      shown_ = list_.items();
+      SendMessageW(handle_, WM_SETREDRAW, FALSE, 0);
+      SendMessageW(handle_, LB_RESETCONTENT, 0, 0);
+      for (const std::string& item : shown_)
+        SendMessageW(handle_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(item).c_str()));
+      SendMessageW(handle_, WM_SETREDRAW, TRUE, 0);
+    }
+    SendMessageW(handle_, LB_SETCURSEL, static_cast<WPARAM>(list_.listIndex()), 0);
+  }
+
+ private:
+  ui::ChoiceList& list_;
+  std::vector<std::string> shown_;
+};
+
 }  // namespace
 
 // --- ControlView -----------------------------------------------------------------------------
@@ -104,6 +152,8 @@ bool ControlView::sync() {
 std::unique_ptr<ControlView> makeView(FrontEnd& front, ui::Control& control, HWND parent, int id) {
   if (auto* button = dynamic_cast<ui::CommandButton*>(&control))
     return std::make_unique<ButtonView>(front, *button, parent, id);
+  if (auto* list = dynamic_cast<ui::ChoiceList*>(&control))
+    return std::make_unique<ListView>(front, *list, parent, id);
   return nullptr;
 }
 

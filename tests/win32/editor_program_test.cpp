@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -254,6 +255,45 @@ TEST(EditorProgram, APromptRefusesCharactersTheGameCantHoldAndKeepsTheTypedText)
   ASSERT_TRUE(Program::waitUntil([&] { return !IsWindow(prompt); }));
   EXPECT_TRUE(folder.entries("Scenarios").empty());
 
+  click(childWith(start, L"Button", L"Exit"));
+  EXPECT_EQ(editor.waitForEnd(), 0);
+}
+
+TEST(EditorProgram, TheScenarioChooserListsTheScenariosByTheirNamesAndCancelGoesBack) {
+  GameFolder folder;
+  folder.makeFolder("Scenarios/Alpha");
+  // A name with a character of the game's code page beyond ASCII.
+  ASSERT_TRUE(
+      CreateDirectoryW((folder.root() / L"Scenarios" / L"Caf\u00E9 Noir").c_str(), nullptr));
+  Program editor(folder.root());
+  ASSERT_TRUE(editor.started());
+  HWND start = editor.waitForWindow(mainTitle);
+  ASSERT_NE(start, nullptr);
+
+  click(childWith(start, L"Button", L"Edit a Scenario"));
+  HWND cancel = nullptr;
+  ASSERT_TRUE(Program::waitUntil([&] {
+    cancel = childWith(start, L"Button", L"Cancel");
+    return cancel != nullptr;
+  }));
+  HWND list = nullptr;
+  for (HWND child : childrenOf(start))
+    if (IsWindowVisible(child) && lstrcmpiW(classOf(child).c_str(), L"ListBox") == 0) list = child;
+  ASSERT_NE(list, nullptr);
+  std::vector<std::wstring> names;
+  const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    wchar_t name[256] = {};
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(name));
+    names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::wstring>{L"Alpha", L"Caf\u00E9 Noir"}));
+  EXPECT_EQ(childWith(start, L"Button", L"Exit"), nullptr);  // the menu gave the chooser its place
+
+  click(cancel);
+  ASSERT_TRUE(Program::waitUntil([&] { return childWith(start, L"Button", L"Exit") != nullptr; }));
+  EXPECT_FALSE(IsWindowVisible(list));
   click(childWith(start, L"Button", L"Exit"));
   EXPECT_EQ(editor.waitForEnd(), 0);
 }
