@@ -25,29 +25,18 @@ Editor::Editor(ui::Desktop& shownOn)
       form19(*this) {
   // Closing a main window ends the program as "Exit" does, asking first when the window holds
   // work that is not saved; the pop-ups only go away.
-  using Work = std::function<std::optional<ui::UnsavedWork>()>;
-  const Work nothing = [] { return std::nullopt; };
-  const Work promotion = [this] { return form11.unsavedWork(); };  // any wizard page
-  const std::pair<ui::Form*, Work> mainWindows[] = {
-      {&form1, nothing},
-      {&form2, nothing},
-      {&form3, promotion},
-      {&form4, promotion},
-      {&form5, promotion},
-      {&form6, promotion},
-      {&form7, promotion},
-      {&form8, promotion},
-      {&form10, promotion},
-      {&form11, promotion},
-      {&form12, [this] { return form12.unsavedWork(); }},
-      {&form13, [this] { return form13.unsavedWork(); }},
-      {&form14, nothing},
-      {&form15, nothing},
-      {&form17, [this] { return form17.unsavedWork(); }},
-      {&form18, [this] { return form18.unsavedWork(); }},
-      {&form19, [this] { return form19.unsavedWork(); }}};
-  for (const auto& [window, work] : mainWindows)
-    window->onCloseBox = [this, work = work] { closeMainWindow(work); };
+  // Each window says what work it holds; every wizard page asks the last one, which saves the
+  // promotion.
+  const std::pair<ui::Form*, ui::Form*> mainWindows[] = {
+      {&form1, &form1},   {&form2, &form2},   {&form3, &form11},  {&form4, &form11},
+      {&form5, &form11},  {&form6, &form11},  {&form7, &form11},  {&form8, &form11},
+      {&form10, &form11}, {&form11, &form11}, {&form12, &form12}, {&form13, &form13},
+      {&form14, &form14}, {&form15, &form15}, {&form17, &form17}, {&form18, &form18},
+      {&form19, &form19}};
+  for (const auto& [window, holder] : mainWindows)
+    window->onCloseBox = [this, holder = holder] {
+      closeMainWindow([holder] { return holder->unsavedWork(); });
+    };
   form9.onCloseBox = [this] { form9.hide(); };
   form16.onCloseBox = [this] { form16.Command3_Click(); };
 }

@@ -219,8 +219,9 @@ IoStatus readUpTo(const std::string& pathText, std::size_t limit, std::vector<st
 // Puts a new file at the path text whose contents `fill` writes; `failed` names what could not be
 // done ("The file "X" could not be saved: ") and starts every message.
 IoStatus putFile(const LocatedPath& path, WriteMode mode, const std::string& failed,
-                 const std::function<std::error_code(native::Sink&)>& fill) {
-  const std::error_code error = native::put(path.parts, mode, fill);
+                 const std::function<std::error_code(native::Sink&)>& fill,
+                 FileStamp* stamp = nullptr) {
+  const std::error_code error = native::put(path.parts, mode, fill, stamp);
   if (!error) return IoStatus::success();
   if (error == native::Refused::outside) return IoStatus::failure(outsideMessage(path.shown));
   return IoStatus::failure(failed + failureReason(error) + ".");
@@ -261,31 +262,33 @@ IoStatus readBytes(const std::string& pathText, std::string& bytes) {
 }
 
 IoStatus writeLines(const std::string& pathText, const std::vector<std::string>& lines,
-                    WriteMode mode) {
+                    WriteMode mode, FileStamp* stamp) {
   return writeLines(
       pathText, lines.size(), [&lines](std::size_t k) -> const std::string& { return lines[k]; },
-      mode);
+      mode, stamp);
 }
 
 IoStatus writeLines(const std::string& pathText, std::size_t count,
-                    const std::function<const std::string&(std::size_t)>& lineAt, WriteMode mode) {
+                    const std::function<const std::string&(std::size_t)>& lineAt, WriteMode mode,
+                    FileStamp* stamp) {
   LocatedPath path;
   if (IoStatus status = locate(pathText, path); !status) return status;
-  return putFile(path, mode,
-                 "The file \"" + path.shown + "\" could not be saved: ", [&](native::Sink& sink) {
-                   std::string chunk;
-                   chunk.reserve(64 * 1024);
-                   for (std::size_t k = 0; k < count; ++k) {
-                     chunk.append(lineAt(k));
-                     chunk.append("\r\n");
-                     if (chunk.size() >= 64 * 1024) {
-                       if (std::error_code error = sink.write(chunk.data(), chunk.size()))
-                         return error;
-                       chunk.clear();
-                     }
-                   }
-                   return sink.write(chunk.data(), chunk.size());
-                 });
+  return putFile(
+      path, mode, "The file \"" + path.shown + "\" could not be saved: ",
+      [&](native::Sink& sink) {
+        std::string chunk;
+        chunk.reserve(64 * 1024);
+        for (std::size_t k = 0; k < count; ++k) {
+          chunk.append(lineAt(k));
+          chunk.append("\r\n");
+          if (chunk.size() >= 64 * 1024) {
+            if (std::error_code error = sink.write(chunk.data(), chunk.size())) return error;
+            chunk.clear();
+          }
+        }
+        return sink.write(chunk.data(), chunk.size());
+      },
+      stamp);
 }
 
 IoStatus copyFile(const std::string& fromText, const std::string& toText) {

@@ -58,14 +58,15 @@ enum class WriteMode { Replace, CreateNew };
 // is written, flushed and closed, then renamed over the target. A target that is a link is
 // rewritten where the link points, and stays a link. A file nobody may write (read-only), or a
 // target that is not a plain file, is refused. On failure the old file is left byte-identical and
-// no temporary file remains.
+// no temporary file remains. `stamp`, when given, receives the written file's stamp, taken from the
+// file itself (so a write by someone else just after it is not mistaken for the editor's).
 IoStatus writeLines(const std::string& pathText, const std::vector<std::string>& lines,
-                    WriteMode mode = WriteMode::Replace);
+                    WriteMode mode = WriteMode::Replace, FileStamp* stamp = nullptr);
 
 // Writes `count` lines the same way, line k being lineAt(k): for data held elsewhere than in one
 // list of lines, written without copying it first.
 IoStatus writeLines(const std::string& pathText, std::size_t count,
                     const std::function<const std::string&(std::size_t)>& lineAt,
-                    WriteMode mode = WriteMode::Replace);
+                    WriteMode mode = WriteMode::Replace, FileStamp* stamp = nullptr);
 
 }  // namespace common

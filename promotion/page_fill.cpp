@@ -28,7 +28,8 @@ std::optional<int> leadingWholeNumber(const std::string& line) {
   return wizard::wholeNumber(line);
 }
 
-// The size pick list set to its item n when the line is exactly the text of n.
+// The size pick list set to its item n when the line is exactly the text of n; any other line
+// leaves the choice as it was and raises nothing.
 void fillSize(ui::ComboBox& list, const std::string& line) {
   for (int n = 1; n <= list.listCount(); ++n) {
     if (line == std::to_string(n)) {
@@ -36,7 +37,6 @@ void fillSize(ui::ComboBox& list, const std::string& line) {
       return;
     }
   }
-  list.setListIndex(-1);  // no choice, silently
 }
 
 // A pick list set to its item at the line's position, counted by its leading number ("1" and "01"
@@ -160,32 +160,8 @@ void fillNextBigShow(Editor& editor) {
   page.days.setCaption(wizard::line(editor, pf::nextBigShowDaysLine));
 }
 
-void fillTitleBelts(Editor& editor) {
-  Form8& page = editor.form8;
-  using F = pf::TitleField;
-  auto line = [&editor](F field) { return wizard::line(editor, pf::titleLine(1, field)); };
-  wizard::select({&page.title1, &page.title2, &page.title3, &page.title4, &page.title5,
-                  &page.title6, &page.title7, &page.title8},
-                 page.title1);
-  page.Combo1.setText("Singles");
-  page.Combo1.setEnabled(false);
-  page.titlename.setCaption(line(F::name));
-  page.holdername.setCaption(line(F::holderName));
-  fillScroll(page.HScroll1, line(F::value), ScrollLine::LeadingNumber);
-  page.titlevalue.setCaption(line(F::value) + "%");
-  page.Combo2.setText(line(F::gender));
-  page.Combo3.setText(line(F::weightClass));
-  page.Combo4.setText(line(F::hardcore));
-  page.Combo5.setText(line(F::brand));
-  fillScroll(page.HScroll2, line(F::minimumDraw), ScrollLine::LeadingNumber);
-  page.mindraw.setCaption(line(F::minimumDraw));
-  page.currentchamp.setCaption(line(F::champion));
-  page.champ1.setCaption("None");
-  page.champ2.setCaption("None");
-  page.reign.setCaption(line(F::reignDays));
-  page.defenses.setCaption(line(F::defences));
-  page.historydate.setCaption(line(F::changeDate));
-}
+// The primary title is selected and loaded exactly as a click on its slot does.
+void fillTitleBelts(Editor& editor) { editor.form8.title1_Click(); }
 
 void fillPowerFigures(Editor& editor) {
   Form10& page = editor.form10;

@@ -1,5 +1,6 @@
 #include "promotion/step6_title_belts.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/editor.h"
@@ -229,15 +230,12 @@ void Form8::showTitleWithoutName(int slot) {
 }
 
 void Form8::setScrollFromLine(ui::HScrollBar& bar, const std::string& text) {
-  // Rounded to the nearest whole number, halves to the even one.
+  // Rounded to the nearest whole number, halves to the even one, and stopped at the bar's ends.
+  // Loading only shows the line: the bar's handler leaves it as it is ("7.6" stays "7.6").
   const double number = std::nearbyint(common::numberValue(text));
-  if (number >= bar.min() && number <= bar.max()) {
-    bar.setValue(static_cast<int>(number));
-    return;
-  }
-  // The bar stops at its end, but the line keeps what it holds.
   keepLines_ = true;
-  bar.setValue(number < bar.min() ? bar.min() : bar.max());
+  bar.setValue(static_cast<int>(
+      std::clamp(number, static_cast<double>(bar.min()), static_cast<double>(bar.max()))));
   keepLines_ = false;
 }
 

@@ -124,5 +124,6 @@ class Form8 : public ui::Form {
                   const std::string& text);
 
   Editor& editor_;
-  bool keepLines_ = false;  // set while a control shows a value its line can't be written as
+  bool keepLines_ =
+      false;  // set while a slot is loaded: its bars show their lines, never write them
 };

@@ -179,16 +179,14 @@ bool Form11::savepromotion() {
   common::FileStamp& stamp = editor_.form2.fileStamp;
   // A new promotion's first save makes its file only where none is yet; later saves replace the
   // file read, asking first when another program has changed it since.
-  const bool first = !stamp.present;
-  if (!first && !ui::mayReplace(desktop, path, stamp)) return false;
-  if (common::IoStatus written = common::writeLines(
-          path, tidied, first ? common::WriteMode::CreateNew : common::WriteMode::Replace);
-      !written) {
-    ui::say(desktop, name + " was not saved.\r\n\r\n" + written.error, ui::Icon::Critical,
-            "Error!");
+  if (!ui::saveFile(
+          desktop, path, stamp,
+          [&](common::WriteMode mode, common::FileStamp* written) {
+            return common::writeLines(path, tidied, mode, written);
+          },
+          {name + " was not saved.", ui::Icon::Critical, "Error!"},
+          stamp.present ? common::WriteMode::Replace : common::WriteMode::CreateNew))
     return false;
-  }
-  stamp = common::stampOf(path);
   editor_.form2.List1.setItems(std::move(tidied));
   editor_.form2.markunchanged();
   ui::say(desktop, name + " saved OK.");

@@ -60,7 +60,7 @@ class Form11 : public ui::Form {
 
   // The open promotion, while its lines differ from what they were when the pages were filled
   // (or last saved), or while a new promotion has no file yet; its save is "SAVE"'s.
-  std::optional<ui::UnsavedWork> unsavedWork();
+  std::optional<ui::UnsavedWork> unsavedWork() override;
 
  private:
   struct Segment {

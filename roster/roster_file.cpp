@@ -78,11 +78,14 @@ common::IoStatus writeRoster(const std::string& pathText,
       mode);
 }
 
-common::IoStatus writeRosterColumns(const std::string& pathText, const Columns& columns) {
-  return common::writeLines(pathText, columns[names]->size() * fieldCount,
-                            [&columns](std::size_t k) -> const std::string& {
-                              return (*columns[k % fieldCount])[k / fieldCount];
-                            });
+common::IoStatus writeRosterColumns(const std::string& pathText, const Columns& columns,
+                                    common::FileStamp* stamp) {
+  return common::writeLines(
+      pathText, columns[names]->size() * fieldCount,
+      [&columns](std::size_t k) -> const std::string& {
+        return (*columns[k % fieldCount])[k / fieldCount];
+      },
+      common::WriteMode::Replace, stamp);
 }
 
 std::vector<WrestlerRecord> mergeRecords(std::vector<WrestlerRecord> target, const Columns& adding,

@@ -100,8 +100,9 @@ common::IoStatus writeRoster(const std::string& pathText,
 // holds one entry per wrestler.
 using Columns = std::array<const std::vector<std::string>*, fieldCount>;
 
-// Writes a roster held as columns, as above.
-common::IoStatus writeRosterColumns(const std::string& pathText, const Columns& columns);
+// Writes a roster held as columns, as above; `stamp`, when given, receives the written file's.
+common::IoStatus writeRosterColumns(const std::string& pathText, const Columns& columns,
+                                    common::FileStamp* stamp = nullptr);
 
 // The question a merge asks about a wrestler whose name is already in the roster: given the
 // record there and the one being added, true overwrites the record there.

@@ -55,7 +55,7 @@ class Form13 : public ui::Form {
   // The roster, counting a value in the open stat editor that differs from the stat's value on
   // the sheet: its save first applies that value exactly as the editor's "OK" does, and saves
   // the roster only when the value was taken (a refused one keeps the editor open as it was).
-  std::optional<ui::UnsavedWork> unsavedWork();
+  std::optional<ui::UnsavedWork> unsavedWork() override;
 
  private:
   // The stat whose editor is open, by the editor's caption; none while the sheet is idle.

@@ -209,14 +209,13 @@ void Form12::load() {
 
 bool Form12::saveroster() {
   const std::string path = editor_.dataFile(roster_file::fileName);
-  if (!ui::mayReplace(editor_.desktop, path, fileStamp_)) return false;
-  warnGameLimit(roster_file::fileName, names.items().size());
-  if (common::IoStatus outcome = roster_file::writeRosterColumns(path, columns()); !outcome) {
-    ui::say(editor_.desktop, "The wrestlers file could not be saved.\r\n\r\n" + outcome.error,
-            ui::Icon::Critical);
+  if (!ui::saveFile(editor_.desktop, path, fileStamp_,
+                    [&](common::WriteMode, common::FileStamp* written) {
+                      warnGameLimit(roster_file::fileName, names.items().size());
+                      return roster_file::writeRosterColumns(path, columns(), written);
+                    },
+                    {"The wrestlers file could not be saved.", ui::Icon::Critical, ""}))
     return false;
-  }
-  fileStamp_ = common::stampOf(path);  // the file now holds what the list shows
   madechanges.setCaption("no");
   ui::say(editor_.desktop, "Saved OK.");
   return true;

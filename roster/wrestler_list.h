@@ -111,7 +111,7 @@ class Form12 : public ui::Form {
   bool saveroster();
   // The roster, while it has changes that "Save Changes" has not written (on this list, the stat
   // sheet or a stat editor); its save is "Save Changes".
-  std::optional<ui::UnsavedWork> unsavedWork();
+  std::optional<ui::UnsavedWork> unsavedWork() override;
 
   // --- The grid: listings, sorting, search, opening a wrestler --------------------------------
   void Command5_Click();  // "Sort: Name"

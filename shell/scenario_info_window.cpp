@@ -118,15 +118,16 @@ std::optional<ui::UnsavedWork> Form19::unsavedWork() {
 
 void Form19::Command4_Click() {
   const std::string path = editor_.dataFile("scenario.txt");
-  if (!ui::mayReplace(editor_.desktop, path, fileStamp_)) return;
-  const common::IoStatus written = common::writeLines(
-      path, {scenarioname.caption(), scenariodesc.caption(), scenariocreator.caption()});
-  if (!written) {
-    // The texts stay in the window, so nothing typed is lost.
-    ui::say(editor_.desktop, "The scenario.txt file could not be saved.\r\n\r\n" + written.error,
-            ui::Icon::Exclamation);
+  // On failure the texts stay in the window, so nothing typed is lost.
+  if (!ui::saveFile(editor_.desktop, path, fileStamp_,
+                    [&](common::WriteMode mode, common::FileStamp* written) {
+                      return common::writeLines(path,
+                                                {scenarioname.caption(), scenariodesc.caption(),
+                                                 scenariocreator.caption()},
+                                                mode, written);
+                    },
+                    {"The scenario.txt file could not be saved.", ui::Icon::Exclamation, ""}))
     return;
-  }
   editor_.form14.show();
   hide();
 }

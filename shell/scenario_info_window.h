@@ -37,7 +37,7 @@ class Form19 : public ui::Form {
 
   // The texts shown, while the window is open with texts that differ from scenario.txt (or there
   // is no scenario.txt yet); its save is "OK".
-  std::optional<ui::UnsavedWork> unsavedWork();
+  std::optional<ui::UnsavedWork> unsavedWork() override;
 
  private:
   // Opens the text's prompt with its current text as default; a non-empty answer replaces it.

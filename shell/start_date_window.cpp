@@ -130,12 +130,12 @@ void Form17::Command1_Click() {
   lines[main_data::monthLine] = Combo3.text();
   lines[main_data::yearLine] = year.caption();
   const std::string path = editor_.dataFile(main_data::fileName);
-  if (!ui::mayReplace(editor_.desktop, path, fileStamp_)) return;
-  if (common::IoStatus status = common::writeLines(path, lines); !status) {
-    ui::say(editor_.desktop, "The start date could not be saved.\r\n\r\n" + status.error,
-            ui::Icon::Critical);
+  if (!ui::saveFile(editor_.desktop, path, fileStamp_,
+                    [&](common::WriteMode mode, common::FileStamp* written) {
+                      return common::writeLines(path, lines, mode, written);
+                    },
+                    {"The start date could not be saved.", ui::Icon::Critical, ""}))
     return;
-  }
   ui::say(editor_.desktop, "Start Date Saved OK!");
   List1.clear();
   backToHub();

@@ -40,7 +40,7 @@ class Form17 : public ui::Form {
 
   // The date shown, while the window is open with a date that differs from the file's; its save
   // is "Confirm Start Date".
-  std::optional<ui::UnsavedWork> unsavedWork();
+  std::optional<ui::UnsavedWork> unsavedWork() override;
 
   // Sets dateFound: whether the chosen weekday, day, month and year is a day of the calendar from
   // Sunday 1 January 1950 to Saturday 31 December 2050.

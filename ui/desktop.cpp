@@ -26,6 +26,19 @@ bool mayReplace(Desktop& desktop, const std::string& pathText, const common::Fil
                   Icon::Exclamation);
 }
 
+bool saveFile(Desktop& desktop, const std::string& pathText, common::FileStamp& stamp,
+              const std::function<common::IoStatus(common::WriteMode, common::FileStamp*)>& write,
+              const SaveFailure& failed, common::WriteMode mode) {
+  if (mode != common::WriteMode::CreateNew && !mayReplace(desktop, pathText, stamp)) return false;
+  common::FileStamp written;
+  if (const common::IoStatus status = write(mode, &written); !status) {
+    say(desktop, failed.text + "\r\n\r\n" + status.error, failed.icon, failed.title);
+    return false;
+  }
+  stamp = written;
+  return true;
+}
+
 void tellReadError(Desktop& desktop, const std::string& readError) {
   if (!readError.empty()) say(desktop, readError, Icon::Exclamation);
 }

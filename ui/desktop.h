@@ -37,15 +37,6 @@ void say(Desktop& desktop, const std::string& text, Icon icon = Icon::None,
 // A Yes/No message box; true for Yes.
 bool askYesNo(Desktop& desktop, const std::string& text, Icon icon = Icon::None,
               const std::string& title = "");
-// Work a window holds that is not in its file yet: what it is, as the question names it ("The
-// start date"), and the window's own save, exactly as its own button runs it. The save returns
-// true when the work went into its file, false when it was refused or failed (its own messages
-// have been shown then, and the window still holds the work).
-struct UnsavedWork {
-  std::string what;
-  std::function<bool()> save;
-};
-
 // Asks whether to save unsaved work before the program closes: Yes, No, or Cancel.
 Answer askSaveBeforeClosing(Desktop& desktop, const UnsavedWork& work);
 
@@ -53,6 +44,23 @@ Answer askSaveBeforeClosing(Desktop& desktop, const UnsavedWork& work);
 // or another copy of the editor, wrote it), asks whether to replace it anyway, naming the file.
 // True when the write may go ahead; false for No, and the caller then writes nothing.
 bool mayReplace(Desktop& desktop, const std::string& pathText, const common::FileStamp& readStamp);
+
+// What a failed save tells the user: this text, a blank line, then the reason.
+struct SaveFailure {
+  std::string text;  // for example "The venues could not be saved."
+  Icon icon;
+  std::string title;  // "" for the program's title
+};
+
+// The one way a window saves a file: unless the file is made new (CreateNew, only where none is
+// yet), asks first when it has changed on disk since `stamp` (mayReplace) and writes nothing on No.
+// `write` then writes the file atomically in `mode`, putting the written file's stamp where it is
+// told; `stamp` becomes that stamp, taken from the write itself, so the next save compares with
+// what this one wrote. A failure is told as `failed` says, and `stamp` stays as it was. True when
+// the file holds the new contents.
+bool saveFile(Desktop& desktop, const std::string& pathText, common::FileStamp& stamp,
+              const std::function<common::IoStatus(common::WriteMode, common::FileStamp*)>& write,
+              const SaveFailure& failed, common::WriteMode mode = common::WriteMode::Replace);
 
 // After a file is loaded: tells the user when its line ends are mixed, naming the file and the
 // first odd line.

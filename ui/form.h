@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,15 @@ class Control {  // base of every control
   std::function<void()> observer_;
 };
 
+// Work a window holds that is not in its file yet: what it is, as the question names it ("The
+// start date"), and the window's own save, exactly as its own button runs it. The save returns
+// true when the work went into its file, false when it was refused or failed (its own messages
+// have been shown then, and the window still holds the work).
+struct UnsavedWork {
+  std::string what;
+  std::function<bool()> save;
+};
+
 class Form {  // default-constructible; windows derive from it
  public:
   Form();
@@ -127,6 +137,10 @@ class Form {  // default-constructible; windows derive from it
   // What the window's close box does; set by the editor. closeBox() is the user's click on it.
   std::function<void()> onCloseBox;
   void closeBox();
+
+  // The one way a window says it holds unsaved work, asked by the close box: none unless the
+  // window says otherwise.
+  virtual std::optional<UnsavedWork> unsavedWork() { return std::nullopt; }
 
   Control* focused() const { return focused_; }
 

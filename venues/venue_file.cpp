@@ -22,8 +22,9 @@ common::IoStatus readVenues(const std::string& pathText, std::vector<std::string
   return status;
 }
 
-common::IoStatus writeVenues(const std::string& pathText, const std::vector<std::string>& lines) {
-  return common::writeLines(pathText, lines);
+common::IoStatus writeVenues(const std::string& pathText, const std::vector<std::string>& lines,
+                             common::FileStamp* stamp) {
+  return common::writeLines(pathText, lines, common::WriteMode::Replace, stamp);
 }
 
 std::vector<std::string> newVenue(const std::string& name) {

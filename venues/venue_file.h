@@ -38,8 +38,10 @@ std::string shownCountry(const std::string& country);
 common::IoStatus readVenues(const std::string& pathText, std::vector<std::string>& lines,
                             std::size_t& linesFilledIn, common::ReadInfo* info = nullptr);
 
-// Writes the lines back whole, each ended by CR LF, replacing the file atomically.
-common::IoStatus writeVenues(const std::string& pathText, const std::vector<std::string>& lines);
+// Writes the lines back whole, each ended by CR LF, replacing the file atomically; `stamp`, when
+// given, receives the written file's.
+common::IoStatus writeVenues(const std::string& pathText, const std::vector<std::string>& lines,
+                             common::FileStamp* stamp = nullptr);
 
 // The six lines of a new venue: the name, then Miami, Florida, capacity 1000, USA, exclusive to
 // nobody.

@@ -336,15 +336,11 @@ void Form18::Command12_Click() {
 // the window keeps what the file holds.
 bool Form18::saveVenues(const std::vector<std::string>& lines) {
   const std::string path = editor_.dataFile(venue_file::fileName);
-  if (!ui::mayReplace(editor_.desktop, path, fileStamp_)) return false;
-  const common::IoStatus status = venue_file::writeVenues(path, lines);
-  if (!status) {
-    ui::say(editor_.desktop, "The venues could not be saved.\r\n\r\n" + status.error,
-            ui::Icon::Critical);
-    return false;
-  }
-  fileStamp_ = common::stampOf(path);  // the file now holds what the window shows
-  return true;
+  return ui::saveFile(editor_.desktop, path, fileStamp_,
+                      [&](common::WriteMode, common::FileStamp* written) {
+                        return venue_file::writeVenues(path, lines, written);
+                      },
+                      {"The venues could not be saved.", ui::Icon::Critical, ""});
 }
 
 void Form18::Command1_Click() {

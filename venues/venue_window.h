@@ -91,7 +91,7 @@ class Form18 : public ui::Form {
 
   // The venue being edited, when its values differ from what is stored, and its save ("Confirm
   // Changes"); nothing in browse mode. Asked about when the window's close box ends the program.
-  std::optional<ui::UnsavedWork> unsavedWork();
+  std::optional<ui::UnsavedWork> unsavedWork() override;
 
  private:
   struct Filter {

@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "promotion/promotion_file.h"
+#include "promotion/wizard_page.h"
 #include "roster/roster_file.h"
 #include "roster/stat_table.h"
 #include "tests/shell/shell_session.h"
@@ -66,12 +68,15 @@ std::string rosterWithANewWrestler() {
   return bytes;
 }
 
-// A promotion file as "SAVE" writes an untouched new promotion, with the given initials.
-std::string promotionFile(const std::string& initials) {
+// A promotion file as "SAVE" writes an untouched new promotion, with the given initials and any
+// other lines given.
+std::string promotionFile(const std::string& initials,
+                          const std::map<std::size_t, std::string>& otherLines = {}) {
   std::vector<std::string> lines = promotion_file::templateLines();
   lines[promotion_file::initialsLine] = initials;
   lines[promotion_file::monthLine(1, promotion_file::MonthField::brand)] = "All";
   lines[promotion_file::monthLine(1, promotion_file::MonthField::logo)] = "NA";
+  for (const auto& [index, text] : otherLines) lines[index] = text;
   std::string bytes;
   for (const std::string& line : lines) bytes += line + "\r\n";
   return bytes;
@@ -490,6 +495,44 @@ TEST(CloseBoxOnAPromotion, AChangeUndoneAsksNothingAndANewPromotionNeverSavedAsk
     EXPECT_TRUE(s.desktop.dialogs().empty());
     EXPECT_TRUE(s.desktop.programEnded());
   }
+}
+
+// A title's value and minimum draw with fractions are shown, not rewritten: neither opening the
+// promotion nor a click on its selected slot changes a line, so the close box asks nothing.
+TEST(CloseBoxOnAPromotion, AFractionalTitleValueSurvivesAClickOnItsSelectedSlot) {
+  using promotion_file::TitleField;
+  using promotion_file::titleLine;
+  const std::string bytes = promotionFile("VLF", {{titleLine(1, TitleField::value), "7.6"},
+                                                  {titleLine(1, TitleField::minimumDraw), "59.5"}});
+  Session s;
+  s.folder.writeBytes("Data/a.fed", bytes);
+  openHub(s);
+  s.editor.form14.Command1.click();  // "Edit The Promotions Files"
+  s.editor.form1.Command1.click();   // "Edit an Existing Promotion"
+  s.editor.form2.File1.choose(0);
+  s.editor.form2.Command1.click();  // "Edit This Promotion"
+  Form8& page = s.editor.form8;
+  ASSERT_EQ(wizard::line(s.editor, titleLine(1, TitleField::value)), "7.6");
+  ASSERT_EQ(wizard::line(s.editor, titleLine(1, TitleField::minimumDraw)), "59.5");
+  for (ui::CommandButton* next :
+       {&s.editor.form3.Command1, &s.editor.form4.Command1, &s.editor.form5.Command1,
+        &s.editor.form6.Command1, &s.editor.form7.Command1})
+    next->click();
+  ASSERT_TRUE(page.visible());
+  EXPECT_EQ(page.HScroll1.value(), 8);
+  EXPECT_EQ(page.HScroll2.value(), 60);
+
+  page.title1.click();  // "Primary Singles 1", already selected
+
+  EXPECT_EQ(wizard::line(s.editor, titleLine(1, TitleField::value)), "7.6");
+  EXPECT_EQ(wizard::line(s.editor, titleLine(1, TitleField::minimumDraw)), "59.5");
+  EXPECT_EQ(page.titlevalue.caption(), "7.6%");
+  EXPECT_EQ(page.mindraw.caption(), "59.5");
+  s.desktop.forget();
+  page.closeBox();
+  EXPECT_TRUE(s.desktop.dialogs().empty());
+  EXPECT_TRUE(s.desktop.programEnded());
+  EXPECT_EQ(s.folder.bytes("Data/a.fed"), bytes);
 }
 
 TEST(CloseBox, AWindowWithoutWorkOfItsOwnEndsTheProgramAtOnce) {

@@ -362,8 +362,9 @@ TEST(PageFill, PositionsAndLeadingNumberScrollLinesCountByTheirNumber) {
       {bigShowProductionLine, "7.0", text(&Form5::Combo3), "$15,000 Per Show", "7"},
       {primaryProductionLine, "20 Per Show", text(&Form5::Combo1), "$1,250,000 Per Show", "20"},
       {nextBigShowLevelLine, "02", level, "Regular", "2"},
-      {titleLine(1, F::value), "60 ", value, "60 60%", "60"},
-      {titleLine(1, F::minimumDraw), "45 points", draw, "45 45", "45"},
+      // A title's bars show their lines and never write them.
+      {titleLine(1, F::value), "60 ", value, "60 60 %", "60 "},
+      {titleLine(1, F::minimumDraw), "45 points", draw, "45 45 points", "45 points"},
       {nextBigShowDaysLine, "012", days, "12 12", "12"},
       // Outside the list or the bar's range, or not a whole number: the line stays.
       {primaryProductionLine, "0", text(&Form5::Combo1), "", "0"},
@@ -401,4 +402,27 @@ TEST(PageFill, PositionsAndLeadingNumberScrollLinesCountByTheirNumber) {
   openLines(s, lines);
   EXPECT_EQ(s.editor.form3.Combo1.text(), "");
   EXPECT_EQ(s.openLines()[sizeLine], "05");
+}
+
+// A size line that is none of "1" to "6" leaves the size list showing the earlier promotion's
+// size, raises nothing and keeps the line.
+TEST(PageFill, AnUnmatchedSizeLineKeepsTheEarlierChoice) {
+  // National coverage fits every size these lines count as, so nothing corrects it.
+  for (const char* unmatched : {"9", "05", "6 "}) {
+    SCOPED_TRACE(std::string("size line \"") + unmatched + "\"");
+    Session s;
+    openLines(s, promotionWith({{sizeLine, "6"}, {tvCoverageLine, "National"}}), "first.fed");
+    ASSERT_EQ(s.editor.form3.Combo1.text(), sizeNames[5]);
+    const std::vector<std::string> second =
+        promotionWith({{sizeLine, unmatched}, {tvCoverageLine, "National"}});
+    openLines(s, second, "second.fed");
+    EXPECT_EQ(s.editor.form3.Combo1.text(), sizeNames[5]);
+    EXPECT_EQ(s.openLines()[sizeLine], unmatched);
+    EXPECT_TRUE(s.desktop.messageTexts().empty());
+    // Every line is as an editor that never held the first promotion makes it.
+    Session fresh;
+    openLines(fresh, second, "second.fed");
+    EXPECT_EQ(s.openLines(), fresh.openLines());
+    EXPECT_EQ(fresh.editor.form3.Combo1.text(), "");
+  }
 }

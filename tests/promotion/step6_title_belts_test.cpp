@@ -401,12 +401,23 @@ TEST_F(TitleBelts, LinesTheControlsCannotShowAreLeftAsTheyAre) {
   EXPECT_EQ(page.mindraw.caption(), "-3");
   EXPECT_EQ(page.Combo2.text(), "");
 
-  // A value with a fraction shows rounded, and the bar's own value is written back.
-  setLine(87, "62.5");
-  page.title1.click();
-  EXPECT_EQ(page.HScroll1.value(), 62);
-  EXPECT_EQ(line(87), "62");
-  EXPECT_EQ(page.titlevalue.caption(), "62%");
+  // A number with a fraction shows rounded, halves to the even neighbour, and the lines keep it.
+  const struct {
+    std::string value, draw;
+    int valueBar, drawBar;
+  } fractions[] = {{"62.5", "59.5", 62, 60}, {"7.6", "0.4", 8, 0}, {"99.5 ", "100.5", 100, 100}};
+  for (const auto& c : fractions) {
+    SCOPED_TRACE(c.value + " / " + c.draw);
+    setLine(87, c.value);
+    setLine(91, c.draw);
+    const std::vector<std::string> unchanged = lines();
+    page.title1.click();
+    EXPECT_TRUE(changes(unchanged).empty());
+    EXPECT_EQ(page.HScroll1.value(), c.valueBar);
+    EXPECT_EQ(page.titlevalue.caption(), c.value + "%");
+    EXPECT_EQ(page.HScroll2.value(), c.drawBar);
+    EXPECT_EQ(page.mindraw.caption(), c.draw);
+  }
 }
 
 TEST_F(TitleBelts, TheCalculatorOpensOverThePageAndTheButtonsMoveOn) {
