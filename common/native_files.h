@@ -7,8 +7,10 @@
 // Every path here is taken below the game folder, which is the process's current folder, taken
 // afresh at every call; its real path is the boundary, whatever links lead to it. Nothing is ever
 // read, listed, made, replaced or removed outside it: a link on the way (a symbolic link, a
-// junction, any reparse point) that leads outside it, or leads nowhere, is not followed, and the
-// operation fails with Refused::outside. Links that stay inside are followed where they point.
+// junction, any reparse point) that leads outside it is not followed, and the operation fails with
+// Refused::outside. Links that stay inside are followed where they point; a dangling one leads
+// nowhere yet (Missing), and a write through it makes its target, inside. A platform that can't
+// tell where a dangling link would lead takes it as outside.
 
 #include <cstddef>
 #include <cstdint>
@@ -31,7 +33,7 @@ using Parts = std::vector<std::string>;
 // The refusals of this layer. Every other failure is the system's own error code (errno in the
 // generic category on Linux; a Win32 code in the system category on Windows).
 enum class Refused {
-  outside = 1,        // a link on the way leads outside the game folder, or nowhere
+  outside = 1,        // a link on the way leads outside the game folder
   notPlainFile,       // a pipe, a device (NUL, CON), a socket: never read, never replaced
   isFolder,           // a folder where a file was asked for
   readOnly,           // a file nobody may write: left alone, also by a user permissions don't stop
