@@ -1,6 +1,5 @@
 #include "common/code_page.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -56,84 +55,78 @@ std::string cp1252ToUtf8(std::string_view bytes) {
   return out;
 }
 
+namespace {
+
+// One character of a UTF-8 text, read from its byte `at`.
+struct Decoded {
+  char32_t c = 0;
+  std::size_t length = 1;  // the bytes it took: a sequence cut short ends before the byte that
+                           // cut it, which starts afresh
+  bool valid = true;       // false: a stray or malformed byte sequence
+};
+
+Decoded decodeAt(std::string_view utf8, std::size_t at) {
+  const auto lead = static_cast<unsigned char>(utf8[at]);
+  Decoded d;
+  d.c = lead;
+  if (lead < 0x80) return d;
+  // Length and the smallest code point of that length (a shorter form is malformed).
+  std::size_t length = 0;
+  char32_t least = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2, d.c = lead & 0x1F, least = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3, d.c = lead & 0x0F, least = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4, d.c = lead & 0x07, least = 0x10000;
+  } else {
+    d.valid = false;  // a stray continuation byte or a lead no code point can have
+    return d;
+  }
+  // Take the continuation bytes that are there.
+  while (d.length < length && at + d.length < utf8.size() &&
+         isContinuation(static_cast<unsigned char>(utf8[at + d.length]))) {
+    d.c = (d.c << 6) | (static_cast<unsigned char>(utf8[at + d.length]) & 0x3F);
+    ++d.length;
+  }
+  d.valid =
+      d.length == length && d.c >= least && d.c <= 0x10FFFF && !(d.c >= 0xD800 && d.c <= 0xDFFF);
+  return d;
+}
+
+}  // namespace
+
 std::string utf8ToCp1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  std::size_t i = 0;
-  while (i < utf8.size()) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    if (lead < 0x80) {
-      out.push_back(static_cast<char>(lead));
-      ++i;
-      continue;
-    }
-    // Length and the smallest code point of that length (a shorter form is malformed).
-    std::size_t length = 0;
-    char32_t c = 0, least = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2, c = lead & 0x1F, least = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3, c = lead & 0x0F, least = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4, c = lead & 0x07, least = 0x10000;
-    } else {
-      out.push_back('?');  // a stray continuation byte or a lead no code point can have
-      ++i;
-      continue;
-    }
-    // Take the continuation bytes that are there; a sequence cut short is one "?" and the byte
-    // that cut it starts afresh.
-    std::size_t taken = 1;
-    while (taken < length && i + taken < utf8.size() &&
-           isContinuation(static_cast<unsigned char>(utf8[i + taken]))) {
-      c = (c << 6) | (static_cast<unsigned char>(utf8[i + taken]) & 0x3F);
-      ++taken;
-    }
-    i += taken;
-    const bool whole = taken == length;
-    const bool valid = whole && c >= least && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
-    out.push_back(valid ? byteFor(c) : '?');
+  for (std::size_t i = 0; i < utf8.size();) {
+    const Decoded d = decodeAt(utf8, i);
+    out.push_back(d.valid ? byteFor(d.c) : '?');  // a malformed sequence is one "?"
+    i += d.length;
   }
   return out;
 }
 
 bool isUtf8(std::string_view bytes) {
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    std::size_t length = 1;
-    char32_t c = lead, least = 0;
-    if (lead >= 0x80) {
-      if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, c = lead & 0x1F, least = 0x80;
-      } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, c = lead & 0x0F, least = 0x800;
-      } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, c = lead & 0x07, least = 0x10000;
-      } else {
-        return false;
-      }
-      if (i + length > bytes.size()) return false;
-      for (std::size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(bytes[i + k]);
-        if (!isContinuation(next)) return false;
-        c = (c << 6) | (next & 0x3F);
-      }
-      if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
-    }
-    i += length;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const Decoded d = decodeAt(bytes, i);
+    if (!d.valid) return false;
+    i += d.length;
   }
   return true;
 }
 
 std::optional<std::string> exactCp1252(std::string_view utf8) {
-  if (!isUtf8(utf8)) return std::nullopt;
-  std::string bytes = utf8ToCp1252(utf8);
-  // Every character without a byte becomes a "?" of its own: more of them than the text had
-  // means one was lost.
-  if (std::count(bytes.begin(), bytes.end(), '?') != std::count(utf8.begin(), utf8.end(), '?'))
-    return std::nullopt;
-  return bytes;
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const Decoded d = decodeAt(utf8, i);
+    const char byte = d.valid ? byteFor(d.c) : '?';
+    if (!d.valid || (byte == '?' && d.c != U'?')) return std::nullopt;
+    out.push_back(byte);
+    i += d.length;
+  }
+  return out;
 }
 
 std::u32string charactersWithoutByte(std::u16string_view utf16) {

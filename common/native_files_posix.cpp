@@ -79,16 +79,15 @@ std::error_code openRoot(Fd& root) {
   return root ? std::error_code() : lastError();
 }
 
-std::string joined(const Parts& parts, std::size_t count) {
+// The names joined with "/", relative to the game folder; "." for the game folder itself.
+std::string joined(const Parts& parts) {
   std::string path;
-  for (std::size_t k = 0; k < count; ++k) {
-    if (k > 0) path += '/';
-    path += parts[k];
+  for (const std::string& part : parts) {
+    if (!path.empty()) path += '/';
+    path += part;
   }
   return path.empty() ? "." : path;
 }
-
-std::string joined(const Parts& parts) { return joined(parts, parts.size()); }
 
 // The names of a relative path ("a/../b" gives "a", "..", "b"; empty names and "." dropped).
 std::deque<std::string> namesOf(const std::string& path) {
@@ -259,8 +258,10 @@ Info inspect(const Parts& parts) {
   const std::string path = joined(parts);
   Fd file;
   if (std::error_code error = openBeneath(root.get(), path, O_PATH, file)) {
-    if (error == Refused::outside || error == Refused::linkLoop) info.kind = Kind::Outside;
-    if (error == Refused::outside || error == Refused::linkLoop) info.link = true;
+    if (error == Refused::outside || error == Refused::linkLoop) {
+      info.kind = Kind::Outside;  // only a link can lead out, or round in a circle
+      info.link = true;
+    }
     return info;
   }
   struct ::stat status {};

@@ -272,18 +272,18 @@ std::vector<std::string> folderProblems(const std::string& dataSetDir,
 
 // Adds the pictures one promotion file names to the hub's list, in line order: the logo unless it
 // is the default one, every other picture line unless it is "NA" or "". Gives "" or, when the file
-// can't be read or is too short, a report line.
-std::string collectPictures(Form14& hub, const std::string& dataSetDir,
-                            const std::string& fileName) {
+// is a link (which is not read), can't be read or is too short, a report line.
+std::string collectPictures(Form14& hub, const std::string& dataSetDir, const std::string& fileName,
+                            bool link) {
   using namespace promotion_file;
+  const std::string heading = "Promotion file: ''" + fileName + "''..... ";
+  if (link) return heading + linkProblem;
   const auto slots = imageSlotLines();
   std::size_t needed = 0;
   for (const std::size_t line : slots) needed = std::max(needed, line + 1);
   std::vector<std::string> lines;
   const common::IoStatus status =
       common::readFirstLines(common::dataFilePath(dataSetDir, fileName), needed, lines);
-  const std::string heading = "Promotion file: ''" + fileName + "''..... ";
-  if (common::isLink(common::dataFilePath(dataSetDir, fileName))) return heading + linkProblem;
   if (!status) return heading + "** COULD NOT BE READ **";
   if (lines.size() < needed)
     return heading + "** TOO SHORT: " + lineCount(lines.size()) + ", pictures not checked **";
@@ -337,9 +337,8 @@ void checkScenario(Form14& hub) {
     return link;
   };
   for (const std::string& file : {main_data::fileName, venuesFileName, roster_file::fileName}) {
-    const std::string path = common::dataFilePath(dataSetDir, file);
     const bool link = isLink(file);
-    const bool present = !link && common::isFile(path);
+    const bool present = !link && common::isFile(common::dataFilePath(dataSetDir, file));
     line(file + " file....." + (link ? linkProblem : present ? "OK" : "** MISSING **"));
     ok = ok && present;
   }
@@ -360,8 +359,8 @@ void checkScenario(Form14& hub) {
 
   hub.List1.clear();
   for (int i = 0; i < promotions; ++i) {
-    (void)isLink(hub.File1.list(i));  // collectPictures names it
-    if (const std::string problem = collectPictures(hub, dataSetDir, hub.File1.list(i));
+    const std::string name = hub.File1.list(i);
+    if (const std::string problem = collectPictures(hub, dataSetDir, name, isLink(name));
         !problem.empty()) {
       line(problem);
       ok = false;

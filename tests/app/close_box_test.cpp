@@ -16,6 +16,7 @@
 #include "roster/roster_file.h"
 #include "roster/stat_table.h"
 #include "tests/shell/shell_session.h"
+#include "tests/support/wizard_walk.h"
 
 using shelltest::Session;
 
@@ -432,11 +433,7 @@ TEST(CloseBoxOnAPromotion, EverySamplePromotionOpenedAndClosedUnchangedAsksNothi
       s.editor.form2.Command1.click();  // "Edit This Promotion"
       ASSERT_TRUE(s.editor.form3.visible());
       if (throughEveryPage) {
-        for (ui::CommandButton* next :
-             {&s.editor.form3.Command1, &s.editor.form4.Command1, &s.editor.form5.Command1,
-              &s.editor.form6.Command1, &s.editor.form7.Command1, &s.editor.form8.Command1,
-              &s.editor.form10.Command1})
-          next->click();
+        nextToStepEight(s.editor);
         ASSERT_TRUE(s.editor.form11.visible());
       }
       s.desktop.forget();  // messages the fill itself shows
@@ -484,10 +481,7 @@ TEST(CloseBoxOnAPromotion, AChangeUndoneAsksNothingAndANewPromotionNeverSavedAsk
 
     // Saved, it counts as unchanged.
     s.editor.form3.Command1.click();
-    for (ui::CommandButton* next :
-         {&s.editor.form4.Command1, &s.editor.form5.Command1, &s.editor.form6.Command1,
-          &s.editor.form7.Command1, &s.editor.form8.Command1, &s.editor.form10.Command1})
-      next->click();
+    nextToStepEight(s.editor);
     ASSERT_TRUE(s.editor.form11.savepromotion());
     EXPECT_TRUE(s.folder.exists("Data/new.fed"));
     s.desktop.forget();

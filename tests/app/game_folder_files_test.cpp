@@ -16,6 +16,7 @@
 
 #include "app/editor.h"
 #include "promotion/promotion_file.h"
+#include "tests/app/game_session.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/pipe_guard.h"
 #include "tests/support/scripted_desktop.h"
@@ -25,8 +26,10 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-const std::string mainData = "Vorlune\r\n1.3\r\nThursday\r\n1\r\nJanuary\r\n2004\r\n";
-const std::string venues = "Tokyo Dome\r\nTokyo, Japan\r\nTokyo\r\n55000\r\nJapan\r\nNone\r\n";
+using game_session::mainData;
+using game_session::promotionWithLogo;
+using game_session::Session;
+using game_session::venues;
 
 std::string roster(int wrestlers) {
   std::string bytes;
@@ -38,40 +41,6 @@ std::string roster(int wrestlers) {
                "\r\n";
   return bytes;
 }
-
-Lines promotionWithLogo(const std::string& logo) {
-  Lines lines = promotion_file::templateLines();
-  lines[promotion_file::logoLine] = logo;
-  return lines;
-}
-
-struct Session {
-  Session() {
-    folder.writeBytes("Data/maindata.vl1", mainData);
-    folder.writeBytes("Data/venues.txt", venues);
-  }
-  void openScenario(const std::string& name) {
-    editor.start();
-    editor.form15.Command1.click();  // "Edit a Scenario"
-    for (int i = 0; i < editor.form15.List1.listCount(); ++i)
-      if (editor.form15.List1.list(i) == name) editor.form15.List1.choose(i);
-    editor.form15.Command6.click();  // "OK"
-  }
-  void openNewGameData() {
-    editor.start();
-    editor.form15.Command2.click();  // "Edit Data For New Games"
-  }
-  Lines chooserEntries() const {
-    Lines entries;
-    for (int i = 0; i < editor.form15.List1.listCount(); ++i)
-      entries.push_back(editor.form15.List1.list(i));
-    return entries;
-  }
-
-  GameFolder folder;
-  ScriptedDesktop desktop;
-  Editor editor{desktop};
-};
 
 TEST(GameFolderFiles, AScenarioMadeOnWindowsIsEditedInItsOwnFiles) {
   Session s;

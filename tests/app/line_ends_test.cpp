@@ -11,6 +11,7 @@
 #include "promotion/promotion_file.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/scripted_desktop.h"
+#include "tests/support/wizard_walk.h"
 
 namespace {
 
@@ -78,11 +79,7 @@ TEST(MixedLineEnds, AreNamedWhenTheFileLoadsAndTheNextSaveWritesCrLf) {
          s.editor.form2.Command1.click();  // "Edit This Promotion"
        },
        [](Session& s) {
-         for (ui::CommandButton* next :
-              {&s.editor.form3.Command1, &s.editor.form4.Command1, &s.editor.form5.Command1,
-               &s.editor.form6.Command1, &s.editor.form7.Command1, &s.editor.form8.Command1,
-               &s.editor.form10.Command1})
-           next->click();
+         nextToStepEight(s.editor);
          s.editor.form11.Command1.click();  // SAVE
        }},
   };

@@ -16,49 +16,33 @@
 #include "app/editor.h"
 #include "common/paths.h"
 #include "promotion/promotion_file.h"
+#include "tests/app/game_session.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/scripted_desktop.h"
 #include "tests/support/unprivileged.h"
+#include "tests/support/wizard_walk.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-const std::string mainData = "Vorlune\r\n1.3\r\nThursday\r\n1\r\nJanuary\r\n2004\r\n";
-const std::string venues = "Tokyo Dome\r\nTokyo, Japan\r\nTokyo\r\n55000\r\nJapan\r\nNone\r\n";
 const std::string secret = "SECRET of the machine\r\nline two\r\nline three\r\n";
 
-Lines promotionWithLogo(const std::string& logo) {
-  Lines lines = promotion_file::templateLines();
-  lines[promotion_file::logoLine] = logo;
-  return lines;
-}
+using game_session::mainData;
+using game_session::promotionWithLogo;
+using game_session::venues;
 
 // A game folder with the new-game data and a scenario "S" holding every file it needs.
-struct Session {
+struct Session : game_session::Session {
   Session() {
-    folder.writeBytes("Data/maindata.vl1", mainData);
-    folder.writeBytes("Data/venues.txt", venues);
     folder.writeBytes(scenario + "maindata.vl1", mainData);
     folder.writeBytes(scenario + "venues.txt", venues);
     folder.writeBytes(scenario + "wrestlers.vl1", "");
     folder.writeBytes(scenario + "scenario.txt", "Title\r\nAbout\r\nMe\r\n");
     folder.write(scenario + "vlf.fed", promotionWithLogo("default.jpg"));
   }
-  void openScenario(const std::string& name = "S") {
-    editor.start();
-    editor.form15.Command1.click();  // "Edit a Scenario"
-    for (int i = 0; i < editor.form15.List1.listCount(); ++i)
-      if (editor.form15.List1.list(i) == name) editor.form15.List1.choose(i);
-    editor.form15.Command6.click();  // "OK"
-  }
-  Lines chooserEntries() const {
-    Lines entries;
-    for (int i = 0; i < editor.form15.List1.listCount(); ++i)
-      entries.push_back(editor.form15.List1.list(i));
-    return entries;
-  }
+  void openScenario(const std::string& name = "S") { game_session::Session::openScenario(name); }
   std::string checkScenario() {
     editor.form14.Command8.click();  // the results panel's "OK", when it is open
     editor.form14.Command7.click();
@@ -90,9 +74,6 @@ struct Session {
   }
 
   const std::string scenario = "Scenarios/S/";
-  GameFolder folder;
-  ScriptedDesktop desktop;
-  Editor editor{desktop};
 };
 
 // Each file a scenario holds, and the windows that read and write it.
@@ -263,11 +244,7 @@ TEST(SharedScenario, NamesAreFoundInUtf8AndInTheGamesCodePage) {
   picker.Command1.click();  // "Use This Image"
   EXPECT_EQ(s.editor.form2.List1.list(promotion_file::logoLine), "Caf\xE9.jpg");
 
-  for (ui::CommandButton* next :
-       {&s.editor.form3.Command1, &s.editor.form4.Command1, &s.editor.form5.Command1,
-        &s.editor.form6.Command1, &s.editor.form7.Command1, &s.editor.form8.Command1,
-        &s.editor.form10.Command1})
-    next->click();
+  nextToStepEight(s.editor);
   s.editor.form11.Command1.click();  // SAVE
   EXPECT_NE(s.desktop.last().text.find(" saved OK."), std::string::npos) << s.desktop.last().text;
   EXPECT_EQ(s.folder.entries(s.scenario),

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -97,3 +98,32 @@ TEST(CodePage, CharactersWithoutAByteAreNamedOnceInTheirOrder) {
         << testing::PrintToString(std::u32string(c.text.begin(), c.text.end()));
   }
 }
+
+namespace {
+
+// How a name found on disk is taken: as the game's bytes when every character has one, not at
+// all when one has none, and as something else when it is no UTF-8.
+TEST(CodePage, OnlyWellFormedUtf8WithEveryCharacterInTheCodePageIsExact) {
+  const struct {
+    std::string bytes;
+    bool utf8;
+    std::optional<std::string> exact;
+  } cases[] = {
+      {"Caf\xC3\xA9.jpg", true, "Caf\xE9.jpg"},
+      {"What?", true, "What?"},  // a question mark of its own is kept
+      {"\xE2\x82\xAC 5", true, "\x80 5"},
+      {"", true, ""},
+      {"\xE6\x97\xA5.fed", true, std::nullopt},  // no byte for it
+      {"Caf\xE9.jpg", false, std::nullopt},      // the game's own bytes, not UTF-8
+      {"\xC0\xAF", false, std::nullopt},         // overlong
+      {"\xED\xA0\x80", false, std::nullopt},     // a surrogate
+      {"a\xC3", false, std::nullopt},            // cut short
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.bytes));
+    EXPECT_EQ(common::isUtf8(c.bytes), c.utf8);
+    EXPECT_EQ(common::exactCp1252(c.bytes), c.exact);
+  }
+}
+
+}  // namespace

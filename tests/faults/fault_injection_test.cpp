@@ -22,6 +22,7 @@
 #include "tests/support/game_folder.h"
 #include "tests/support/scripted_desktop.h"
 #include "tests/support/unprivileged.h"
+#include "tests/support/wizard_walk.h"
 
 namespace {
 
@@ -91,11 +92,7 @@ struct Session {
     for (int i = 0; i < editor.form2.File1.listCount(); ++i)
       if (editor.form2.File1.list(i) == "test.fed") editor.form2.File1.choose(i);
     editor.form2.Command1.click();  // "Edit This Promotion"
-    for (ui::CommandButton* next :
-         {&editor.form3.Command1, &editor.form4.Command1, &editor.form5.Command1,
-          &editor.form6.Command1, &editor.form7.Command1, &editor.form8.Command1,
-          &editor.form10.Command1})
-      next->click();
+    nextToStepEight(editor);
   }
   void answer(std::optional<bool> replace) {
     if (replace) *replace ? desktop.answerYes() : desktop.answerNo();
@@ -397,11 +394,7 @@ TEST(FaultInjection, ANewPromotionNeverReplacesAFileThatAppearedMeanwhile) {
   s.editor.form1.Command2.click();  // "Create a New Promotion": the name is free
   ASSERT_TRUE(s.editor.form3.visible());
   s.folder.writeBytes("Data/new.fed", "made meanwhile\r\n");
-  for (ui::CommandButton* next :
-       {&s.editor.form3.Command1, &s.editor.form4.Command1, &s.editor.form5.Command1,
-        &s.editor.form6.Command1, &s.editor.form7.Command1, &s.editor.form8.Command1,
-        &s.editor.form10.Command1})
-    next->click();
+  nextToStepEight(s.editor);
   s.desktop.forget();
 
   s.editor.form11.Command1.click();  // SAVE

@@ -10,6 +10,7 @@
 #include "tests/promotion/promotion_lines.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/unprivileged.h"
+#include "tests/support/wizard_walk.h"
 
 using namespace promotion_file;
 using promenutest::openPromotion;
@@ -27,10 +28,7 @@ std::string fileBytes(const std::vector<std::string>& lines) {
 
 // "Next >>>" from Step 1 to Step 8.
 void walkToStep8(Editor& e) {
-  ui::CommandButton* nexts[] = {&e.form3.Command1, &e.form4.Command1, &e.form5.Command1,
-                                &e.form6.Command1, &e.form7.Command1, &e.form8.Command1,
-                                &e.form10.Command1};
-  for (ui::CommandButton* next : nexts) next->click();
+  nextToStepEight(e);
   ASSERT_TRUE(e.form11.visible());
 }
 
@@ -142,10 +140,7 @@ TEST(PromotionRoundTrip, FailingChecksShowTheirBoxesInOrderAndWriteNothing) {
   s.desktop.reply("5");
   s.editor.form5.tvatt.click();
   ASSERT_EQ(s.openLines()[maxTelevisedAttendanceLine], "5");
-  for (ui::CommandButton* next :
-       {&s.editor.form5.Command1, &s.editor.form6.Command1, &s.editor.form7.Command1,
-        &s.editor.form8.Command1, &s.editor.form10.Command1})
-    next->click();
+  nextToStepEight(s.editor);
   s.desktop.forget();
   s.editor.form11.Command1.click();
   EXPECT_EQ(s.desktop.messageTexts(), std::vector<std::string>{promotion_save::checkMessage(8)});
@@ -258,8 +253,7 @@ TEST(PromotionRoundTrip, AShowNamedAfterNoneKeepsTheLevelShown) {
   e.form7.nameofbigshow.click();
   s.desktop.reply("Saturday 21st August 2004");
   e.form7.dateofshow.click();
-  for (ui::CommandButton* next : {&e.form7.Command1, &e.form8.Command1, &e.form10.Command1})
-    next->click();
+  nextToStepEight(e);
   s.desktop.forget();
   e.form11.Command1.click();
 

@@ -1,0 +1,21 @@
+#pragma once
+// Pictures decoded by the Windows Imaging Component (PNG, JPEG, BMP, GIF ...), as bitmaps a window
+// can draw.
+
+#include <windows.h>
+
+#include <string>
+
+namespace win {
+
+// A 32-bit bitmap of the picture in these bytes, or nullptr when they are not a picture. The
+// caller owns it (DeleteObject).
+HBITMAP decodePicture(const void* bytes, std::size_t size);
+
+// The picture of a resource of the program (RCDATA, by name), or nullptr.
+HBITMAP resourcePicture(const wchar_t* name);
+
+// Draws a bitmap stretched over the rectangle.
+void drawStretched(HDC dc, HBITMAP picture, const RECT& where);
+
+}  // namespace win
