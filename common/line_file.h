@@ -69,4 +69,8 @@ IoStatus writeLines(const std::string& pathText, std::size_t count,
                     const std::function<const std::string&(std::size_t)>& lineAt,
                     WriteMode mode = WriteMode::Replace, FileStamp* stamp = nullptr);
 
+// Copies a regular file to a name where nothing is yet (never overwrites), atomically: the copy
+// appears whole or not at all.
+IoStatus copyFile(const std::string& fromText, const std::string& toText);
+
 }  // namespace common

@@ -96,9 +96,6 @@ IoStatus listEntries(const std::string& folderText, std::vector<FolderEntry>& en
 IoStatus listFolders(const std::string& folderText, std::vector<std::string>& names);
 IoStatus listFiles(const std::string& folderText, std::vector<std::string>& names);
 
-// Copies a regular file to a name where nothing is yet (never overwrites), atomically: the copy
-// appears whole or not at all.
-IoStatus copyFile(const std::string& fromText, const std::string& toText);
 IoStatus makeFolder(const std::string& pathText);  // fails when anything exists there
 IoStatus removeFile(const std::string& pathText);
 IoStatus removeEmptyFolder(const std::string& pathText);  // fails when the folder is not empty

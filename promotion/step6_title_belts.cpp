@@ -337,66 +337,60 @@ void Form8::HScroll2_Change() {
 }
 void Form8::HScroll2_Scroll() { HScroll2_Change(); }
 
-void Form8::editText(ui::Label& label, TitleField field, const std::string& title,
-                     const std::string& text) {
-  const std::string answer = ui::ask(editor_.desktop, text, title, label.caption());
-  if (answer.empty()) return;
-  label.setCaption(answer);
-  writeTitleField(field, answer);
-}
-
-void Form8::editNumber(ui::Label& label, TitleField field, const std::string& title,
-                       const std::string& text) {
-  const std::string answer = ui::ask(editor_.desktop, text, title, label.caption());
-  if (answer.empty() || !wizard::numberFits(editor_, answer)) return;
-  const std::string number = common::numberText(common::numberValue(answer));
-  label.setCaption(number);
-  writeTitleField(field, number);
+wizard::Store Form8::storeIn(TitleField field) {
+  return [this, field](const std::string& value) { writeTitleField(field, value); };
 }
 
 void Form8::holdername_Click() {
-  editText(holdername, TitleField::holderName, "Holder Name",
-           "Please enter the name the holder of this title belt will have, eg. World Heavyweight "
-           "Champion.");
+  wizard::editText(
+      editor_, holdername, storeIn(TitleField::holderName), "Holder Name",
+      "Please enter the name the holder of this title belt will have, eg. World Heavyweight "
+      "Champion.");
 }
 
 void Form8::currentchamp_Click() {
-  editText(currentchamp, TitleField::champion, "Current Champion(s)",
-           "Please enter the name of the wrestler(s) who currently hold this title belt. If it is "
-           "a tag team title, enter the name of the tag team here. If the title is currently "
-           "vacant, enter 'Vacant'.");
+  wizard::editText(
+      editor_, currentchamp, storeIn(TitleField::champion), "Current Champion(s)",
+      "Please enter the name of the wrestler(s) who currently hold this title belt. If it is "
+      "a tag team title, enter the name of the tag team here. If the title is currently "
+      "vacant, enter 'Vacant'.");
 }
 
 void Form8::champ1_Click() {
-  editText(champ1, TitleField::tagHolder1, "Champion 1",
-           "If this is a tag team title, please enter the name of the first member of the team "
-           "which currently hold this title belt. If the title isn't a tag team title, or is "
-           "vacant, enter 'None'.");
+  wizard::editText(
+      editor_, champ1, storeIn(TitleField::tagHolder1), "Champion 1",
+      "If this is a tag team title, please enter the name of the first member of the team "
+      "which currently hold this title belt. If the title isn't a tag team title, or is "
+      "vacant, enter 'None'.");
 }
 
 void Form8::champ2_Click() {
-  editText(champ2, TitleField::tagHolder2, "Champion 2",
-           "If this is a tag team title, please enter the name of the second member of the team "
-           "which currently hold this title belt. If the title isn't a tag team title, or is "
-           "vacant, enter 'None'.");
+  wizard::editText(
+      editor_, champ2, storeIn(TitleField::tagHolder2), "Champion 2",
+      "If this is a tag team title, please enter the name of the second member of the team "
+      "which currently hold this title belt. If the title isn't a tag team title, or is "
+      "vacant, enter 'None'.");
 }
 
 void Form8::reign_Click() {
-  editNumber(reign, TitleField::reignDays, "Current Reign",
-             "Please enter the number of days this wrestler/team has/have held this title so "
-             "far.");
+  wizard::editNumber(
+      editor_, reign, storeIn(TitleField::reignDays), "Current Reign",
+      "Please enter the number of days this wrestler/team has/have held this title so "
+      "far.");
 }
 
 void Form8::defenses_Click() {
-  editNumber(defenses, TitleField::defences, "Title Defences",
-             "Please enter the number of title defences this wrestler/team has/have made so "
-             "far.");
+  wizard::editNumber(
+      editor_, defenses, storeIn(TitleField::defences), "Title Defences",
+      "Please enter the number of title defences this wrestler/team has/have made so "
+      "far.");
 }
 
 void Form8::historydate_Click() {
-  editText(historydate, TitleField::changeDate, "Date Of Title Change",
-           "Please enter the date when this title was won, or the date it was made vacant. The "
-           "date must be in the form 'Saturday 21st August 2004'.");
+  wizard::editText(
+      editor_, historydate, storeIn(TitleField::changeDate), "Date Of Title Change",
+      "Please enter the date when this title was won, or the date it was made vacant. The "
+      "date must be in the form 'Saturday 21st August 2004'.");
 }
 
 // --- Calculator and moving on

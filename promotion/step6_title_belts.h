@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include "promotion/promotion_file.h"
@@ -115,13 +116,9 @@ class Form8 : public ui::Form {
   void setScrollFromLine(ui::HScrollBar& bar, const std::string& text);
   // Writes the field of every selected slot that has the field.
   void writeTitleField(promotion_file::TitleField field, const std::string& value);
-  // A field label's Text prompt, its default the label's caption. Cancel or an empty answer
-  // changes nothing; an answer goes into the label and the selected slot's line, as typed
-  // (editText) or as its number in plain decimal text (editNumber).
-  void editText(ui::Label& label, promotion_file::TitleField field, const std::string& title,
-                const std::string& text);
-  void editNumber(ui::Label& label, promotion_file::TitleField field, const std::string& title,
-                  const std::string& text);
+  // Where a field label's prompt (wizard::editText, editNumber) puts its answer: the selected
+  // slot's line of that field.
+  std::function<void(const std::string&)> storeIn(promotion_file::TitleField field);
 
   Editor& editor_;
   bool keepLines_ =

@@ -73,19 +73,33 @@ void goTo(ui::Form& from, ui::Form& to) {
 
 std::string editText(Editor& editor, ui::Label& value, std::size_t index, const std::string& title,
                      const std::string& text) {
-  std::string answer = ui::ask(editor.desktop, text, title, value.caption());
-  if (answer.empty()) return "";
-  setLine(editor, index, answer);
-  value.setCaption(answer);
-  return answer;
+  return editText(
+      editor, value, [&](const std::string& answer) { setLine(editor, index, answer); }, title,
+      text);
 }
 
 std::string editNumber(Editor& editor, ui::Label& value, std::size_t index,
                        const std::string& title, const std::string& text) {
+  return editNumber(
+      editor, value, [&](const std::string& stored) { setLine(editor, index, stored); }, title,
+      text);
+}
+
+std::string editText(Editor& editor, ui::Label& value, const Store& store, const std::string& title,
+                     const std::string& text) {
+  std::string answer = ui::ask(editor.desktop, text, title, value.caption());
+  if (answer.empty()) return "";
+  store(answer);
+  value.setCaption(answer);
+  return answer;
+}
+
+std::string editNumber(Editor& editor, ui::Label& value, const Store& store,
+                       const std::string& title, const std::string& text) {
   std::string answer = ui::ask(editor.desktop, text, title, value.caption());
   if (answer.empty() || !numberFits(editor, answer)) return "";
   const std::string stored = common::numberText(common::numberValue(answer));
-  setLine(editor, index, stored);
+  store(stored);
   value.setCaption(stored);
   return answer;
 }

@@ -4,6 +4,7 @@
 // selector rows whose white label marks the selection.
 
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -53,6 +54,12 @@ void goTo(ui::Form& from, ui::Form& to);
 std::string editText(Editor& editor, ui::Label& value, std::size_t index, const std::string& title,
                      const std::string& text);
 std::string editNumber(Editor& editor, ui::Label& value, std::size_t index,
+                       const std::string& title, const std::string& text);
+// The same for a value that is not one fixed line: the accepted value goes to `store`.
+using Store = std::function<void(const std::string&)>;
+std::string editText(Editor& editor, ui::Label& value, const Store& store, const std::string& title,
+                     const std::string& text);
+std::string editNumber(Editor& editor, ui::Label& value, const Store& store,
                        const std::string& title, const std::string& text);
 
 // Whether a typed number, multiplied by `scale` (100 for hundredths), can be held; when it can't,
