@@ -60,12 +60,18 @@ GameFolder::~GameFolder() {
   std::error_code error;
   if (!previous_.empty()) fs::current_path(previous_, error);
   if (!root_.empty()) {
-    // Folders a test made read-only must be writable again before they can be removed.
+    // Folders a test made read-only must be writable again before they can be removed, and on
+    // Windows files marked read-only too.
     for (auto it = fs::recursive_directory_iterator(root_, error);
          !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
       if (it->is_directory(error)) {
         fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
       }
+#ifdef _WIN32
+      else if (!it->is_symlink(error)) {
+        fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, error);
+      }
+#endif
     }
     fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, error);
     fs::remove_all(root_, error);
