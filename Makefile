@@ -59,9 +59,12 @@ windows:
 	  cmake $(WINDOWS_BUILD) -DWERROR=$(WERROR) >/dev/null
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
-# One program first starts the Wine server, which the tests started together then share.
+# One program first starts the Wine server, which the tests started together then share. A test
+# that hangs fails after WINDOWS_TEST_TIMEOUT seconds instead of holding up the rest.
+WINDOWS_TEST_TIMEOUT ?= 120
 test-windows: windows
-	cd $(WINDOWS_BUILD) && ./wine-run cmd.exe /c exit && ctest --output-on-failure -j $(JOBS)
+	cd $(WINDOWS_BUILD) && ./wine-run cmd.exe /c exit && \
+	  ctest --output-on-failure -j $(JOBS) --timeout $(WINDOWS_TEST_TIMEOUT)
 
 # Fuzzes each reader of the game's files for FUZZ_SECONDS (clang's libFuzzer, with AddressSanitizer
 # and UndefinedBehaviorSanitizer), in a build folder of its own. Inputs that found new paths are

@@ -290,11 +290,9 @@ std::error_code openInside(const Root& folder, const std::vector<std::wstring>& 
 
 Info inspectIn(const Root& folder, const WideParts& wide) {
   Info info;
-  if (!wide.valid || !wide.holdable) return info;
-  if (wide.device) {
-    info.kind = Kind::Other;
-    return info;
-  }
+  // A device's name ("con.fed") is no entry of any folder: nothing of that name is there, and
+  // what the system would open instead is never read nor written (see unusable).
+  if (!wide.valid || !wide.holdable || wide.device) return info;
   const std::wstring path = joined(folder.path, wide.names, wide.names.size());
   const DWORD attributes = ::GetFileAttributesW(path.c_str());  // the last name itself
   info.link = !wide.names.empty() && attributes != INVALID_FILE_ATTRIBUTES &&
@@ -545,9 +543,16 @@ std::error_code put(const Parts& parts, WriteMode mode,
       !::SetFileAttributesW(temporary.c_str(), keptAttributes))
     return discard(lastError());
 
-  // Looks at the written file through the rename, for its stamp as it then is.
-  SystemHandle written(::CreateFileW(temporary.c_str(), FILE_READ_ATTRIBUTES, shareAll, nullptr,
-                                     OPEN_EXISTING, 0, nullptr));
+  // The written file's stamp, taken before the rename, which changes none of it. (Taken from a
+  // handle to it after the rename, Wine gives no volume serial number, and every later save
+  // would ask "changed on disk".)
+  BY_HANDLE_FILE_INFORMATION writtenInfo{};
+  bool writtenKnown = false;
+  {
+    const SystemHandle written(::CreateFileW(temporary.c_str(), FILE_READ_ATTRIBUTES, shareAll,
+                                             nullptr, OPEN_EXISTING, 0, nullptr));
+    writtenKnown = written && ::GetFileInformationByHandle(written.get(), &writtenInfo);
+  }
   const DWORD flags =
       MOVEFILE_WRITE_THROUGH | (mode == WriteMode::Replace ? MOVEFILE_REPLACE_EXISTING : 0);
   std::error_code error = retryWhileHeld([&]() -> DWORD {
@@ -561,16 +566,12 @@ std::error_code put(const Parts& parts, WriteMode mode,
     return !probe && heldByAnother(::GetLastError()) ? ERROR_SHARING_VIOLATION : failure;
   });
   if (error) {
-    written.reset();
     if (mode == WriteMode::CreateNew &&
         (error == systemError(ERROR_ALREADY_EXISTS) || error == systemError(ERROR_FILE_EXISTS)))
       error = make_error_code(Refused::appearedMeanwhile);
     return discard(error);
   }
-  if (stamp && written) {
-    BY_HANDLE_FILE_INFORMATION about{};
-    if (::GetFileInformationByHandle(written.get(), &about)) *stamp = stampFrom(about);
-  }
+  if (stamp && writtenKnown) *stamp = stampFrom(writtenInfo);
   return {};
 }
 

@@ -224,8 +224,9 @@ IoStatus resolvePath(const std::string& pathText, fs::path& native) {
 std::string shownPath(const std::string& pathText) {
   const SplitPath path = split(pathText);
   if (path.outside) {
+    // As the system would show it: its own separator between the names, whichever was typed.
     std::string shown = pathText;
-    std::replace(shown.begin(), shown.end(), '\\', '/');
+    std::replace_if(shown.begin(), shown.end(), isSeparator, native::separator());
     return shown;
   }
   std::string shown = workingFolder();

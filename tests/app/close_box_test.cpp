@@ -16,6 +16,7 @@
 #include "roster/roster_file.h"
 #include "roster/stat_table.h"
 #include "tests/shell/shell_session.h"
+#include "tests/support/failing_writes.h"
 #include "tests/support/wizard_walk.h"
 
 using shelltest::Session;
@@ -259,10 +260,10 @@ TEST_P(CloseBoxWithWork, YesWithAFailingWriteKeepsTheEditorTheWorkAndTheFile) {
   kind.change(s);
   const std::string before = s.folder.bytes(kind.file);
   s.desktop.forget();
-  s.desktop.answerYes();
   {
-    FileSizeLimit limit(4);
-    if (!limit.ok()) GTEST_SKIP() << "the file size limit can't be lowered here";
+    FailingWrites failing(4, s.folder.path(kind.file));
+    if (!failing.ok()) GTEST_SKIP() << failing.why();
+    s.desktop.answerYes();
     kind.window(s).closeBox();
   }
 

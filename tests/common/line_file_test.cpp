@@ -18,7 +18,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/support/file_size_limit.h"
+#include "common/native_files.h"
+#include "tests/support/failing_writes.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/pipe_guard.h"
 #include "tests/support/unprivileged.h"
@@ -360,24 +361,28 @@ TEST(WriteLines, FailsWhenTheTargetCannotBeMade) {
 }
 
 TEST(WriteLines, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
-  // A file size limit makes the write itself fail part-way, for any user.
+  // The write itself fails part-way, for any user.
   GameFolder game;
   const std::string old = "Monday\r\n1\r\nJanuary\r\n2000\r\n";
   game.writeBytes("Data/maindata.vl1", old);
 
   common::IoStatus status;
   {
-    FileSizeLimit limit(4096);
-    if (!limit.ok()) GTEST_SKIP() << "the file size limit can't be lowered here";
+    FailingWrites failing(4096, game.path("Data/maindata.vl1"));
+    if (!failing.ok()) GTEST_SKIP() << failing.why();
     status = writeLines(game.pathText("Data\\maindata.vl1"), Lines(2000, "a line of the new file"));
   }
 
   EXPECT_FALSE(status.ok);
   EXPECT_NE(status.error.find(game.path("Data/maindata.vl1").string()), std::string::npos)
       << status.error;
-  const std::string tooLarge =
-      common::failureReason(std::make_error_code(std::errc::file_too_large));
-  EXPECT_NE(status.error.find(": " + tooLarge + "."), std::string::npos) << status.error;
+#ifdef _WIN32
+  const std::string reason =
+      common::failureReason(make_error_code(common::native::Refused::heldOpen));
+#else
+  const std::string reason = common::failureReason(std::make_error_code(std::errc::file_too_large));
+#endif
+  EXPECT_NE(status.error.find(": " + reason + "."), std::string::npos) << status.error;
   EXPECT_EQ(game.bytes("Data/maindata.vl1"), old);
   EXPECT_EQ(game.entries("Data"), (Lines{"maindata.vl1"}));
 }

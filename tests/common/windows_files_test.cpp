@@ -4,11 +4,7 @@
 
 #ifdef _WIN32
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <filesystem>
 #include <string>
@@ -17,6 +13,7 @@
 #include "common/line_file.h"
 #include "common/paths.h"
 #include "tests/support/game_folder.h"
+#include "tests/support/held_file.h"
 
 namespace {
 
@@ -44,14 +41,15 @@ TEST(WindowsFiles, DeviceNamesAreNeverReadNorWritten) {
 TEST(WindowsFiles, AFileHeldOpenByAnotherProgramIsReportedAndKept) {
   GameFolder game;
   game.write("Data/wrestlers.vl1", {"old"});
-  // Held as another program holds it: open, and shared with nobody.
-  const HANDLE held = ::CreateFileW(game.path("Data/wrestlers.vl1").wstring().c_str(), GENERIC_READ,
-                                    0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  const common::IoStatus written = writeLines(game.pathText("Data\\wrestlers.vl1"), {"new"});
+  common::IoStatus written, read;
   Lines lines;
-  const common::IoStatus read = readLines(game.pathText("Data\\wrestlers.vl1"), lines);
-  ::CloseHandle(held);
+  {
+    // Another program opens it and shares it with nobody.
+    const HeldFile held(game.path("Data/wrestlers.vl1"));
+    ASSERT_TRUE(held.held()) << held.why();
+    written = writeLines(game.pathText("Data\\wrestlers.vl1"), {"new"});
+    read = readLines(game.pathText("Data\\wrestlers.vl1"), lines);
+  }
 
   EXPECT_FALSE(written.ok);
   EXPECT_NE(written.error.find("another program has the file open"), std::string::npos)
@@ -81,12 +79,17 @@ TEST(WindowsFiles, AGameFolderUnderANameOutsideAsciiIsUsed) {
 
 TEST(WindowsFiles, LineEndsAreWrittenOnceAndASameSizeRewriteIsAChange) {
   GameFolder game;
-  ASSERT_TRUE(writeLines(game.pathText("Data\\venues.txt"), {"a", "", "b"}).ok);
+  const std::string text = game.pathText("Data\\venues.txt");
+  common::FileStamp saved;
+  ASSERT_TRUE(writeLines(text, {"a", "", "b"}, common::WriteMode::Replace, &saved).ok);
   EXPECT_EQ(game.bytes("Data/venues.txt"), "a\r\n\r\nb\r\n");  // never CR CR LF
-  const common::FileStamp first = common::stampOf(game.pathText("Data\\venues.txt"));
-  ASSERT_TRUE(writeLines(game.pathText("Data\\venues.txt"), {"c", "", "d"}).ok);
-  const common::FileStamp second = common::stampOf(game.pathText("Data\\venues.txt"));
+  const common::FileStamp first = common::stampOf(text);
   ASSERT_TRUE(first.present);
+  // The stamp a save hands back is the file's as it is then seen, or the next save would ask.
+  EXPECT_EQ(saved, first);
+  ASSERT_TRUE(writeLines(text, {"c", "", "d"}, common::WriteMode::Replace, &saved).ok);
+  const common::FileStamp second = common::stampOf(text);
+  EXPECT_EQ(saved, second);
   EXPECT_EQ(first.size, second.size);
   EXPECT_NE(first, second) << "a rewrite of the same size within a second went unseen";
 }

@@ -8,7 +8,7 @@
 #include "promotion/promotion_save.h"
 #include "tests/promotion/chooser_session.h"
 #include "tests/promotion/promotion_lines.h"
-#include "tests/support/file_size_limit.h"
+#include "tests/support/failing_writes.h"
 #include "tests/support/unprivileged.h"
 #include "tests/support/wizard_walk.h"
 
@@ -283,8 +283,8 @@ TEST(PromotionRoundTrip, ASaveThatCannotBeWrittenChangesNothing) {
   openAndWalk(s, "test.fed");
   s.desktop.forget();
   {
-    FileSizeLimit limit(100);
-    ASSERT_TRUE(limit.ok());
+    FailingWrites failing(100, s.folder.path("Data/test.fed"));
+    ASSERT_TRUE(failing.ok()) << failing.why();
     s.editor.form11.Command1.click();
   }
   ASSERT_EQ(s.desktop.dialogs().size(), 1u);

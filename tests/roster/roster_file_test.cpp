@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/file_size_limit.h"
+#include "tests/support/failing_writes.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/row_name.h"
 
@@ -145,8 +145,8 @@ TEST_F(RosterFile, AFailedWriteLeavesTheOldFileWhole) {
   folder.writeBytes(rosterPath, old);
   common::IoStatus status;
   {
-    FileSizeLimit limit(100);
-    if (!limit.ok()) GTEST_SKIP() << "the file size limit can't be lowered here";
+    FailingWrites failing(100, folder.path(rosterPath));
+    if (!failing.ok()) GTEST_SKIP() << failing.why();
     status = roster_file::writeRoster(path(), {numbered(0), numbered(1), numbered(2)});
   }
   EXPECT_FALSE(status.ok);

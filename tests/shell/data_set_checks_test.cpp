@@ -10,6 +10,7 @@
 
 #include "promotion/promotion_file.h"
 #include "tests/shell/shell_session.h"
+#include "tests/support/failing_writes.h"
 
 using shelltest::Session;
 
@@ -423,11 +424,20 @@ TEST(CheckScenario, OddPictureNamesFailedCopiesAndShortFilesMakeTheScenarioNotRe
   Form14& hub = s.editor.form14;
 
   {
-    // The copy of big.jpg fails part-way: the disk will take no file past 4 KiB.
-    FileSizeLimit limit(4096);
-    if (!limit.ok()) GTEST_SKIP() << "the file size limit can't be lowered here";
+    // The copy of big.jpg fails: the disk will take no file past 4 KiB (on Windows, another
+    // program holds big.jpg).
+    FailingWrites failing(4096, s.folder.path("Images/big.jpg"));
+    if (!failing.ok()) GTEST_SKIP() << failing.why();
     hub.Command7.click();
   }
+  const std::string big = s.folder.path("Images/big.jpg").string();
+#ifdef _WIN32
+  const std::string failed =
+      "The file \"" + big + "\" could not be read: another program has the file open.";
+#else
+  const std::string failed = "The file \"" + big + "\" could not be copied to \"" +
+                             s.folder.path(scenario + "big.jpg").string() + "\": file too large.";
+#endif
 
   EXPECT_EQ(hub.Text3.text(),
             "maindata.vl1 file.....** MISSING **\r\nvenues.txt file.....OK\r\nwrestlers.vl1 "
@@ -436,10 +446,7 @@ TEST(CheckScenario, OddPictureNamesFailedCopiesAndShortFilesMakeTheScenarioNotRe
                 image("", false) + image("../outside.jpg", false) +
                 image("..\\outside.jpg", false) + image("..", false) +
                 // A failed copy keeps "** MISSING **" and says why, in the system's words.
-                "Image: ''big.jpg''..... ** MISSING ** (The file \"" +
-                s.folder.path("Images/big.jpg").string() + "\" could not be copied to \"" +
-                s.folder.path(scenario + "big.jpg").string() + "\": file too large.)\r\n" + crlf +
-                notReady);
+                "Image: ''big.jpg''..... ** MISSING ** (" + failed + ")\r\n" + crlf + notReady);
   EXPECT_FALSE(s.folder.exists("Scenarios/outside.jpg"));
   EXPECT_FALSE(s.folder.exists(scenario + "big.jpg"));  // no half copy left behind
   EXPECT_EQ(hub.Command7.pointer(), ui::Pointer::Normal);

@@ -12,6 +12,7 @@
 #include "app/editor.h"
 #include "common/dates.h"
 #include "tests/shell/shell_session.h"
+#include "tests/support/failing_writes.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/row_name.h"
 #include "tests/support/scripted_desktop.h"
@@ -578,8 +579,8 @@ TEST_F(StartDateWindow, FailedWriteIsReportedAndLeavesWindowAndFileAsTheyWere) {
   const std::vector<std::string> entriesBefore = folder.entries("Data");
   choose(friday2nd);
   {
-    FileSizeLimit limit(8);
-    if (!limit.ok()) GTEST_SKIP() << "the file size limit can't be lowered here";
+    FailingWrites failing(8, folder.path(dataFile));
+    if (!failing.ok()) GTEST_SKIP() << failing.why();
     form.Command1.click();
   }
 

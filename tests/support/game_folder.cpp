@@ -8,7 +8,9 @@
 #include <random>
 #include <system_error>
 
+#include "common/code_page.h"
 #include "common/line_file.h"
+#include "common/native_files.h"
 
 namespace fs = std::filesystem;
 
@@ -58,21 +60,34 @@ GameFolder::~GameFolder() {
   std::error_code error;
   if (!previous_.empty()) fs::current_path(previous_, error);
   if (!root_.empty()) {
-    // Folders a test made read-only must be writable again before they can be removed.
+    // Folders a test made read-only must be writable again before they can be removed, and on
+    // Windows files marked read-only too.
     for (auto it = fs::recursive_directory_iterator(root_, error);
          !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
       if (it->is_directory(error)) {
         fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
       }
+#ifdef _WIN32
+      else if (!it->is_symlink(error)) {
+        fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, error);
+      }
+#endif
     }
     fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, error);
     fs::remove_all(root_, error);
   }
 }
 
-// As the system shows it: "\\" between the names on Windows.
+// As the system shows it: "\\" between the names on Windows. Names on Windows are characters: a
+// relative path in UTF-8 is taken as such, any other as Windows-1252, as an archive of the game's
+// files unpacks there.
 fs::path GameFolder::path(const std::string& relative) const {
+#ifdef _WIN32
+  const std::string utf8 = common::isUtf8(relative) ? relative : common::cp1252ToUtf8(relative);
+  return (root_ / fs::path(std::u8string(utf8.begin(), utf8.end()))).make_preferred();
+#else
   return (root_ / relative).make_preferred();
+#endif
 }
 
 std::string GameFolder::pathText(const std::string& relativeWithBackslashes) const {
@@ -80,6 +95,13 @@ std::string GameFolder::pathText(const std::string& relativeWithBackslashes) con
   if (relativeWithBackslashes.empty()) return text;
   if (relativeWithBackslashes.front() != '\\') text += '\\';
   return text + relativeWithBackslashes;
+}
+
+std::string GameFolder::shown(const std::string& relativeWithSlashes) const {
+  std::string text = root_.string() + '/' + relativeWithSlashes;
+  std::replace(text.begin() + static_cast<std::ptrdiff_t>(root_.string().size()), text.end(), '/',
+               common::native::separator());
+  return text;
 }
 
 void GameFolder::makeFolder(const std::string& relative) {
@@ -107,7 +129,12 @@ void GameFolder::writeBytes(const std::string& relative, const std::string& byte
 std::vector<std::string> GameFolder::read(const std::string& relative) const {
   // A missing or unreadable file reads as no lines; the test's own comparison then shows it.
   std::vector<std::string> lines;
+#ifdef _WIN32
+  const std::u8string utf8 = path(relative).u8string();  // the editor's path texts are Windows-1252
+  (void)common::readLines(common::utf8ToCp1252(std::string(utf8.begin(), utf8.end())), lines);
+#else
   (void)common::readLines(path(relative).string(), lines);
+#endif
   return lines;
 }
 
@@ -127,7 +154,12 @@ std::vector<std::string> GameFolder::entries(const std::string& relative) const 
   std::error_code error;
   for (auto it = fs::directory_iterator(path(relative), error);
        !error && it != fs::directory_iterator(); it.increment(error)) {
+#ifdef _WIN32
+    const std::u8string name = it->path().filename().u8string();
+    names.emplace_back(name.begin(), name.end());  // UTF-8, as the editor names them there
+#else
     names.push_back(it->path().filename().string());
+#endif
   }
   std::sort(names.begin(), names.end());
   return names;

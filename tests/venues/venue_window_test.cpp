@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/editor.h"
-#include "tests/support/file_size_limit.h"
+#include "tests/support/failing_writes.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/scripted_desktop.h"
 
@@ -699,12 +699,12 @@ TEST_F(VenueWindow, WithTwoVenuesOfOneNameDeleteRemovesTheShownOneOnly) {
 
 class VenueWindowFailedWrite : public VenueWindow {
  protected:
-  // Runs the action while no file may grow past a few bytes; expects one critical report.
+  // Runs the action while the venues file can't be rewritten; expects one critical report.
   void failing(const std::function<void()>& action) {
     const std::string before = folder.bytes(venuesFile);
     {
-      FileSizeLimit limit(8);
-      if (!limit.ok()) GTEST_SKIP() << "the file size limit can't be lowered here";
+      FailingWrites writes(8, folder.path(venuesFile));
+      if (!writes.ok()) GTEST_SKIP() << writes.why();
       action();
     }
     const Lines texts = desktop.messageTexts();
