@@ -68,6 +68,9 @@ Form8::Form8(Editor& editor) : editor_(editor) {
   Command1.place(wizard::pageWidth - 200, pageHeight - 52, 160, 40);
 
   const std::array<ui::Label*, 8> slots = slotLabels();
+  constexpr std::array slotClicks = {
+      &Form8::title1_Click, &Form8::title2_Click, &Form8::title3_Click, &Form8::title4_Click,
+      &Form8::title5_Click, &Form8::title6_Click, &Form8::title7_Click, &Form8::title8_Click};
   for (int i = 0; i < promotion_file::titleSlotCount; ++i) {
     ui::Label& slot = *slots[static_cast<std::size_t>(i)];
     slot.setCaption(promotion_file::titleSlotNames[static_cast<std::size_t>(i)]);
@@ -78,6 +81,7 @@ Form8::Form8(Editor& editor) : editor_(editor) {
     slot.setBorder(true);
     slot.setAlignment(ui::Align::Center);
     slot.setFontSize(labelFont);
+    slot.onClick = [this, click = slotClicks[static_cast<std::size_t>(i)]] { (this->*click)(); };
   }
 
   fill(Combo1, {"Singles", "Tag Team"});
@@ -119,14 +123,6 @@ Form8::Form8(Editor& editor) : editor_(editor) {
   Label3.setFontSize(labelFont);
   Label3.place(160, fieldY(11) + 4, 320, 24);
 
-  title1.onClick = [this] { title1_Click(); };
-  title2.onClick = [this] { title2_Click(); };
-  title3.onClick = [this] { title3_Click(); };
-  title4.onClick = [this] { title4_Click(); };
-  title5.onClick = [this] { title5_Click(); };
-  title6.onClick = [this] { title6_Click(); };
-  title7.onClick = [this] { title7_Click(); };
-  title8.onClick = [this] { title8_Click(); };
   titlename.onClick = [this] { titlename_Click(); };
   Combo1.onClick = [this] { Combo1_Click(); };
   Combo2.onClick = [this] { Combo2_Click(); };
@@ -137,13 +133,8 @@ Form8::Form8(Editor& editor) : editor_(editor) {
   HScroll1.onScroll = [this] { HScroll1_Scroll(); };
   HScroll2.onChange = [this] { HScroll2_Change(); };
   HScroll2.onScroll = [this] { HScroll2_Scroll(); };
-  holdername.onClick = [this] { holdername_Click(); };
-  currentchamp.onClick = [this] { currentchamp_Click(); };
-  champ1.onClick = [this] { champ1_Click(); };
-  champ2.onClick = [this] { champ2_Click(); };
-  reign.onClick = [this] { reign_Click(); };
-  defenses.onClick = [this] { defenses_Click(); };
-  historydate.onClick = [this] { historydate_Click(); };
+  for (const FieldPrompt& prompt : fieldPrompts())
+    prompt.value.onClick = [this, click = prompt.click] { (this->*click)(); };
   Label3.onClick = [this] { Label3_Click(); };
   Command1.onClick = [this] { Command1_Click(); };
   Command2.onClick = [this] { Command2_Click(); };
@@ -213,7 +204,16 @@ void Form8::showTitleWithoutName(int slot) {
   const bool custom = promotion_file::isCustomTitle(slot);
   titlename.setCaption("None");
   holdername.setCaption("");
-  // Each setting below writes its first item or 0 into the slot's line through the handlers.
+  writeFirstItems(custom);
+  currentchamp.setCaption("");
+  champ1.setCaption(custom ? "" : "None");
+  champ2.setCaption(custom ? "" : "None");
+  reign.setCaption(custom ? "" : "0");
+  defenses.setCaption(custom ? "" : "0");
+  historydate.setCaption("");
+}
+
+void Form8::writeFirstItems(bool custom) {
   if (custom) Combo1.setListIndex(0);
   HScroll1.setValue(0);
   Combo2.setListIndex(0);
@@ -221,12 +221,6 @@ void Form8::showTitleWithoutName(int slot) {
   Combo4.setListIndex(0);
   Combo5.setListIndex(0);
   HScroll2.setValue(0);
-  currentchamp.setCaption("");
-  champ1.setCaption(custom ? "" : "None");
-  champ2.setCaption(custom ? "" : "None");
-  reign.setCaption(custom ? "" : "0");
-  defenses.setCaption(custom ? "" : "0");
-  historydate.setCaption("");
 }
 
 void Form8::setScrollFromLine(ui::HScrollBar& bar, const std::string& text) {
@@ -280,14 +274,7 @@ void Form8::cleartitles() {
     titlename.setCaption("None");
     holdername.setCaption("");
     clearLine(TitleField::holderName);
-    // These write their first item or 0 through the handlers; the type list stays enabled.
-    if (custom) Combo1.setListIndex(0);
-    HScroll1.setValue(0);
-    Combo2.setListIndex(0);
-    Combo3.setListIndex(0);
-    Combo4.setListIndex(0);
-    Combo5.setListIndex(0);
-    HScroll2.setValue(0);
+    writeFirstItems(custom);  // the type list stays enabled
     currentchamp.setCaption("");
     clearLine(TitleField::champion);
     champ1.setCaption("None");
@@ -337,61 +324,52 @@ void Form8::HScroll2_Change() {
 }
 void Form8::HScroll2_Scroll() { HScroll2_Change(); }
 
-wizard::Store Form8::storeIn(TitleField field) {
-  return [this, field](const std::string& value) { writeTitleField(field, value); };
+std::array<Form8::FieldPrompt, 7> Form8::fieldPrompts() {
+  return {{
+      {holdername, &Form8::holdername_Click, TitleField::holderName, false, "Holder Name",
+       "Please enter the name the holder of this title belt will have, eg. World Heavyweight "
+       "Champion."},
+      {currentchamp, &Form8::currentchamp_Click, TitleField::champion, false, "Current Champion(s)",
+       "Please enter the name of the wrestler(s) who currently hold this title belt. If it is a "
+       "tag team title, enter the name of the tag team here. If the title is currently vacant, "
+       "enter 'Vacant'."},
+      {champ1, &Form8::champ1_Click, TitleField::tagHolder1, false, "Champion 1",
+       "If this is a tag team title, please enter the name of the first member of the team which "
+       "currently hold this title belt. If the title isn't a tag team title, or is vacant, enter "
+       "'None'."},
+      {champ2, &Form8::champ2_Click, TitleField::tagHolder2, false, "Champion 2",
+       "If this is a tag team title, please enter the name of the second member of the team "
+       "which currently hold this title belt. If the title isn't a tag team title, or is vacant, "
+       "enter 'None'."},
+      {reign, &Form8::reign_Click, TitleField::reignDays, true, "Current Reign",
+       "Please enter the number of days this wrestler/team has/have held this title so far."},
+      {defenses, &Form8::defenses_Click, TitleField::defences, true, "Title Defences",
+       "Please enter the number of title defences this wrestler/team has/have made so far."},
+      {historydate, &Form8::historydate_Click, TitleField::changeDate, false,
+       "Date Of Title Change",
+       "Please enter the date when this title was won, or the date it was made vacant. The date "
+       "must be in the form 'Saturday 21st August 2004'."},
+  }};
 }
 
-void Form8::holdername_Click() {
-  wizard::editText(
-      editor_, holdername, storeIn(TitleField::holderName), "Holder Name",
-      "Please enter the name the holder of this title belt will have, eg. World Heavyweight "
-      "Champion.");
+void Form8::editField(std::size_t prompt) {
+  const FieldPrompt p = fieldPrompts()[prompt];
+  const wizard::Store store = [this, field = p.field](const std::string& value) {
+    writeTitleField(field, value);
+  };
+  if (p.number)
+    wizard::editNumber(editor_, p.value, store, p.title, p.text);
+  else
+    wizard::editText(editor_, p.value, store, p.title, p.text);
 }
 
-void Form8::currentchamp_Click() {
-  wizard::editText(
-      editor_, currentchamp, storeIn(TitleField::champion), "Current Champion(s)",
-      "Please enter the name of the wrestler(s) who currently hold this title belt. If it is "
-      "a tag team title, enter the name of the tag team here. If the title is currently "
-      "vacant, enter 'Vacant'.");
-}
-
-void Form8::champ1_Click() {
-  wizard::editText(
-      editor_, champ1, storeIn(TitleField::tagHolder1), "Champion 1",
-      "If this is a tag team title, please enter the name of the first member of the team "
-      "which currently hold this title belt. If the title isn't a tag team title, or is "
-      "vacant, enter 'None'.");
-}
-
-void Form8::champ2_Click() {
-  wizard::editText(
-      editor_, champ2, storeIn(TitleField::tagHolder2), "Champion 2",
-      "If this is a tag team title, please enter the name of the second member of the team "
-      "which currently hold this title belt. If the title isn't a tag team title, or is "
-      "vacant, enter 'None'.");
-}
-
-void Form8::reign_Click() {
-  wizard::editNumber(
-      editor_, reign, storeIn(TitleField::reignDays), "Current Reign",
-      "Please enter the number of days this wrestler/team has/have held this title so "
-      "far.");
-}
-
-void Form8::defenses_Click() {
-  wizard::editNumber(
-      editor_, defenses, storeIn(TitleField::defences), "Title Defences",
-      "Please enter the number of title defences this wrestler/team has/have made so "
-      "far.");
-}
-
-void Form8::historydate_Click() {
-  wizard::editText(
-      editor_, historydate, storeIn(TitleField::changeDate), "Date Of Title Change",
-      "Please enter the date when this title was won, or the date it was made vacant. The "
-      "date must be in the form 'Saturday 21st August 2004'.");
-}
+void Form8::holdername_Click() { editField(0); }
+void Form8::currentchamp_Click() { editField(1); }
+void Form8::champ1_Click() { editField(2); }
+void Form8::champ2_Click() { editField(3); }
+void Form8::reign_Click() { editField(4); }
+void Form8::defenses_Click() { editField(5); }
+void Form8::historydate_Click() { editField(6); }
 
 // --- Calculator and moving on
 // ---------------------------------------------------------------------

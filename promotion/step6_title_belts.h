@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <string>
 
 #include "promotion/promotion_file.h"
@@ -111,14 +110,27 @@ class Form8 : public ui::Form {
   void selectTitle(int slot);
   void loadTitle(int slot);
   void showTitleWithoutName(int slot);
+  // Sets the pick lists (the type list of a custom slot only) to their first items and both bars
+  // to 0, in the order of the page; each writes its item or 0 into the selected slot's line
+  // through its handler.
+  void writeFirstItems(bool custom);
   // Sets a scroll bar from a line: its leading number, rounded. A number the bar can't show sets
   // the bar without writing the line back.
   void setScrollFromLine(ui::HScrollBar& bar, const std::string& text);
   // Writes the field of every selected slot that has the field.
   void writeTitleField(promotion_file::TitleField field, const std::string& value);
-  // Where a field label's prompt (wizard::editText, editNumber) puts its answer: the selected
-  // slot's line of that field.
-  std::function<void(const std::string&)> storeIn(promotion_file::TitleField field);
+  // A field label whose click opens its prompt (wizard::editText, or editNumber for a count),
+  // the answer going into the selected slot's line of the field.
+  struct FieldPrompt {
+    ui::Label& value;
+    void (Form8::*click)();
+    promotion_file::TitleField field;
+    bool number;
+    const char* title;
+    const char* text;
+  };
+  std::array<FieldPrompt, 7> fieldPrompts();
+  void editField(std::size_t prompt);
 
   Editor& editor_;
   bool keepLines_ =

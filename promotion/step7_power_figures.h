@@ -1,7 +1,7 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
-#include <string>
 
 #include "ui/ui.h"
 
@@ -56,12 +56,24 @@ class Form10 : public ui::Form {
   void Command2_Click();  // "<<< Back": Step 6
 
  private:
-  // A figure's name: "None" empties the name and the job title, and the job title shows "None".
-  void askName(int brand, int figure, ui::Label& name, ui::Label& jobTitle,
-               const std::string& title, const std::string& text);
-  // A job title or an interviewer: "None" empties the line.
-  void askLine(std::size_t line, ui::Label& label, const std::string& title,
-               const std::string& text);
+  // One row of the page: its caption, its value label and the line the label edits, the prompt
+  // its click opens, and the click's handler. A figure's name row also names the figure's job
+  // title label, whose line follows the name's.
+  struct Row {
+    ui::Label& caption;
+    const char* captionText;
+    ui::Label& value;
+    void (Form10::*click)();
+    std::size_t line;
+    const char* title;
+    const char* text;
+    ui::Label* jobTitle = nullptr;
+  };
+  std::array<Row, 10> rows();
+  // The prompt of a row, its default the label's caption. Cancel or an empty answer change
+  // nothing; "None" empties the line (and a figure's job title line, whose label shows "None"); the
+  // label shows the answer.
+  void ask(std::size_t row);
 
   Editor& editor_;
 };

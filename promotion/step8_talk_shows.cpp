@@ -35,15 +35,12 @@ Form11::Form11(Editor& editor) : editor_(editor) {
   wizard::setUpPage(*this, Label1, "Step 8 of 8", Label2, "", Command2, Command1, "SAVE");
   Label2.setVisible(false);
 
-  styleRow(0, Label3, "Brand 1 Talk Show Segment Name", brand1talkshowname, valueWidth);
-  styleRow(1, Label4, "Brand 1 Talk Show Segment Host", brand1talkshowhost, valueWidth);
-  styleRow(2, Label5, "Name Of Show This Segment Is On", talkshow1showname, valueWidth);
-  styleRow(3, Label6, "Brand 2 Talk Show Segment Name", brand2talkshowname, valueWidth);
-  styleRow(4, Label7, "Brand 2 Talk Show Segment Host", brand2talkshowhost, valueWidth);
-  styleRow(5, Label8, "Name Of Show This Segment Is On", talkshow2showname, valueWidth);
-  for (ui::Label* value : {&brand1talkshowname, &brand1talkshowhost, &talkshow1showname,
-                           &brand2talkshowname, &brand2talkshowhost, &talkshow2showname})
-    value->setCaption("NA");
+  int row = 0;
+  for (const SegmentRow& r : segmentRows()) {
+    styleRow(row++, r.caption, r.captionText, r.value, valueWidth);
+    r.value.setCaption("NA");
+    r.value.onClick = [this, click = r.click] { (this->*click)(); };
+  }
 
   styleRow(6, Label9, "Country Promotion Is Based In", Combo2, 160);
   for (const std::string& country : promotion_file::countries) Combo2.addItem(country);
@@ -53,12 +50,6 @@ Form11::Form11(Editor& editor) : editor_(editor) {
   HScroll1.setSteps(1, 10);
   popularity.setCaption("0%");
 
-  brand1talkshowname.onClick = [this] { brand1talkshowname_Click(); };
-  brand1talkshowhost.onClick = [this] { brand1talkshowhost_Click(); };
-  talkshow1showname.onClick = [this] { talkshow1showname_Click(); };
-  brand2talkshowname.onClick = [this] { brand2talkshowname_Click(); };
-  brand2talkshowhost.onClick = [this] { brand2talkshowhost_Click(); };
-  talkshow2showname.onClick = [this] { talkshow2showname_Click(); };
   Combo2.onClick = [this] { Combo2_Click(); };
   HScroll1.onChange = [this] { HScroll1_Change(); };
   HScroll1.onScroll = [this] { HScroll1_Scroll(); };
@@ -66,85 +57,69 @@ Form11::Form11(Editor& editor) : editor_(editor) {
   Command2.onClick = [this] { Command2_Click(); };
 }
 
-Form11::Segment Form11::segment(int brand) {
-  if (brand == 1) return {brand1talkshowname, brand1talkshowhost, talkshow1showname};
-  return {brand2talkshowname, brand2talkshowhost, talkshow2showname};
+std::array<Form11::SegmentRow, 6> Form11::segmentRows() {
+  using promotion_file::segmentHostLine, promotion_file::segmentNameLine,
+      promotion_file::segmentShowLine;
+  return {{
+      {Label3, "Brand 1 Talk Show Segment Name", brand1talkshowname,
+       &Form11::brand1talkshowname_Click, 1, segmentNameLine(1), "Brand 1 Talk Show Segment Name",
+       "Please enter the name of the talk show segment for this promotion, if there is one. If "
+       "there is a roster split for this promotion, enter the talk show details here if it is on "
+       "brand 1. If there is no talk show segment for this promotion/brand, enter 'NA'."},
+      {Label4, "Brand 1 Talk Show Segment Host", brand1talkshowhost,
+       &Form11::brand1talkshowhost_Click, 1, segmentHostLine(1), "Brand 1 Talk Show Segment Host",
+       "Please enter the name of the host of this talk show segment. If there isn't a talk show "
+       "segment for this promotion/brand, enter 'NA'."},
+      {Label5, "Name Of Show This Segment Is On", talkshow1showname,
+       &Form11::talkshow1showname_Click, 1, segmentShowLine(1), "Which Show?",
+       "Please enter the name of the show that this talk show segment is on (eg. 'Grit'), if "
+       "there is one. If there is no talk show segment for this promotion/brand, enter 'NA'.",
+       true},
+      {Label6, "Brand 2 Talk Show Segment Name", brand2talkshowname,
+       &Form11::brand2talkshowname_Click, 2, segmentNameLine(2), "Brand 2 Talk Show Segment Name",
+       "Please enter the name of the talk show segment for this promotion's 2nd brand, if there "
+       "is one. This will only be used if there is a roster split in this promotion. If there is "
+       "no talk show segment for brand 2, enter 'NA'."},
+      {Label7, "Brand 2 Talk Show Segment Host", brand2talkshowhost,
+       &Form11::brand2talkshowhost_Click, 2, segmentHostLine(2), "Brand 2 Talk Show Segment Host",
+       "Please enter the name of the host of this talk show segment. If there isn't a talk show "
+       "segment for this promotion's 2nd brand, enter 'NA'."},
+      {Label8, "Name Of Show This Segment Is On", talkshow2showname,
+       &Form11::talkshow2showname_Click, 2, segmentShowLine(2), "Which Show?",
+       "Please enter the name of the show that this talk show segment is on (eg. 'Grit'), if "
+       "there is one. If there is no talk show segment for this promotion's 2nd brand, enter "
+       "'NA'.",
+       true},
+  }};
 }
 
-std::string Form11::askSegment(int brand, std::size_t line, ui::Label& label,
-                               const std::string& title, const std::string& text) {
-  const std::string answer = ui::ask(editor_.desktop, text, title, label.caption());
-  if (answer.empty()) return answer;
+void Form11::askSegment(std::size_t row) {
+  const SegmentRow r = segmentRows()[row];
+  const std::string answer = ui::ask(editor_.desktop, r.text, r.title, r.value.caption());
+  if (answer.empty()) return;
   if (answer == "NA" || answer == "None") {
-    clearSegment(brand);
+    clearSegment(r.brand);
+    if (!r.showsEveryAnswer) return;
   } else {
-    wizard::setLine(editor_, line, answer);
-    label.setCaption(answer);
+    wizard::setLine(editor_, r.line, answer);
   }
-  return answer;
+  r.value.setCaption(answer);
 }
 
 void Form11::clearSegment(int brand) {
   wizard::setLine(editor_, promotion_file::segmentNameLine(brand), "NA");
   wizard::setLine(editor_, promotion_file::segmentHostLine(brand), "");
   wizard::setLine(editor_, promotion_file::segmentShowLine(brand), "");
-  const Segment labels = segment(brand);
-  labels.name.setCaption("NA");
-  labels.host.setCaption("NA");
-  labels.show.setCaption("NA");
+  for (const SegmentRow& r : segmentRows())
+    if (r.brand == brand) r.value.setCaption("NA");
 }
 
-void Form11::askWhichShow(int brand, const std::string& text) {
-  ui::Label& show = segment(brand).show;
-  const std::string answer =
-      askSegment(brand, promotion_file::segmentShowLine(brand), show, "Which Show?", text);
-  if (!answer.empty()) show.setCaption(answer);
-}
-
-void Form11::brand1talkshowname_Click() {
-  askSegment(1, promotion_file::segmentNameLine(1), brand1talkshowname,
-             "Brand 1 Talk Show Segment Name",
-             "Please enter the name of the talk show segment for this promotion, if there "
-             "is one. If there is a roster split for this promotion, enter the talk show "
-             "details here if it is on brand 1. If there is no talk show segment for this "
-             "promotion/brand, enter 'NA'.");
-}
-
-void Form11::brand1talkshowhost_Click() {
-  askSegment(1, promotion_file::segmentHostLine(1), brand1talkshowhost,
-             "Brand 1 Talk Show Segment Host",
-             "Please enter the name of the host of this talk show segment. If there isn't "
-             "a talk show segment for this promotion/brand, enter 'NA'.");
-}
-
-void Form11::talkshow1showname_Click() {
-  askWhichShow(1,
-               "Please enter the name of the show that this talk show segment is on (eg. "
-               "'Grit'), if there is one. If there is no talk show segment for this "
-               "promotion/brand, enter 'NA'.");
-}
-
-void Form11::brand2talkshowname_Click() {
-  askSegment(2, promotion_file::segmentNameLine(2), brand2talkshowname,
-             "Brand 2 Talk Show Segment Name",
-             "Please enter the name of the talk show segment for this promotion's 2nd "
-             "brand, if there is one. This will only be used if there is a roster split in "
-             "this promotion. If there is no talk show segment for brand 2, enter 'NA'.");
-}
-
-void Form11::brand2talkshowhost_Click() {
-  askSegment(2, promotion_file::segmentHostLine(2), brand2talkshowhost,
-             "Brand 2 Talk Show Segment Host",
-             "Please enter the name of the host of this talk show segment. If there isn't "
-             "a talk show segment for this promotion's 2nd brand, enter 'NA'.");
-}
-
-void Form11::talkshow2showname_Click() {
-  askWhichShow(2,
-               "Please enter the name of the show that this talk show segment is on (eg. "
-               "'Grit'), if there is one. If there is no talk show segment for this "
-               "promotion's 2nd brand, enter 'NA'.");
-}
+void Form11::brand1talkshowname_Click() { askSegment(0); }
+void Form11::brand1talkshowhost_Click() { askSegment(1); }
+void Form11::talkshow1showname_Click() { askSegment(2); }
+void Form11::brand2talkshowname_Click() { askSegment(3); }
+void Form11::brand2talkshowhost_Click() { askSegment(4); }
+void Form11::talkshow2showname_Click() { askSegment(5); }
 
 void Form11::Combo2_Click() {
   wizard::setLine(editor_, promotion_file::countryLine, Combo2.text());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -63,18 +64,26 @@ class Form11 : public ui::Form {
   std::optional<ui::UnsavedWork> unsavedWork() override;
 
  private:
-  struct Segment {
-    ui::Label &name, &host, &show;
+  // One row of a brand's talk-show segment: its caption, its value label and the line the label
+  // edits, the prompt its click opens, and the click's handler. The label of the show row shows
+  // every answer, "NA" and "None" too.
+  struct SegmentRow {
+    ui::Label& caption;
+    const char* captionText;
+    ui::Label& value;
+    void (Form11::*click)();
+    int brand;
+    std::size_t line;
+    const char* title;
+    const char* text;
+    bool showsEveryAnswer = false;
   };
-  Segment segment(int brand);
-  // The prompt of one line of a brand's segment, its default the label's caption: "NA" or "None"
-  // clears the whole segment, any other answer is stored in the line and shown in the label.
-  // Returns the answer; "" for Cancel or an empty answer, which change nothing.
-  std::string askSegment(int brand, std::size_t line, ui::Label& label, const std::string& title,
-                         const std::string& text);
+  std::array<SegmentRow, 6> segmentRows();
+  // The prompt of a segment row, its default the label's caption: "NA" or "None" clears the
+  // whole segment, any other answer is stored in the line and shown in the label. Cancel or an
+  // empty answer change nothing.
+  void askSegment(std::size_t row);
   void clearSegment(int brand);
-  // "Which Show?": as the other segment prompts, but the show label always shows the answer.
-  void askWhichShow(int brand, const std::string& text);
 
   Editor& editor_;
 };
