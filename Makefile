@@ -59,14 +59,11 @@ windows:
 	  cmake $(WINDOWS_BUILD) -DWERROR=$(WERROR) >/dev/null
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
-# One program first makes the build's Wine prefix; then one Wine server is started for the whole
-# run, shared by the tests started together and kept until a minute after its last program, so
-# that no test starts while it is ending. A test that hangs fails after WINDOWS_TEST_TIMEOUT
-# seconds instead of holding up the rest.
+# One program first starts the Wine server, which the tests started together then share. A test
+# that hangs fails after WINDOWS_TEST_TIMEOUT seconds instead of holding up the rest.
 WINDOWS_TEST_TIMEOUT ?= 120
 test-windows: windows
-	cd $(WINDOWS_BUILD) && ./wine-run cmd.exe /c exit && export WINEPREFIX="$$PWD/wine-prefix" && \
-	  wineserver -w && wineserver -p60 && \
+	cd $(WINDOWS_BUILD) && ./wine-run cmd.exe /c exit && \
 	  ctest --output-on-failure -j $(JOBS) --timeout $(WINDOWS_TEST_TIMEOUT)
 
 # Fuzzes each reader of the game's files for FUZZ_SECONDS (clang's libFuzzer, with AddressSanitizer
