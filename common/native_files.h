@@ -53,9 +53,11 @@ char separator();
 enum class Kind { Missing, File, Folder, Other, Outside };
 
 struct Info {
-  Kind kind = Kind::Missing;  // Other: a pipe, device or socket; Outside: see Refused::outside
-  bool link = false;          // the last name is itself a link (followed for `kind`)
-  FileStamp stamp;            // File and Folder: what is there now (links followed)
+  // Other: a pipe, device or socket; Outside: see Refused::outside. On Windows a device's name
+  // ("nul.txt"), which every folder answers to, is Missing: no entry of the folder has it.
+  Kind kind = Kind::Missing;
+  bool link = false;  // the last name is itself a link (followed for `kind`)
+  FileStamp stamp;    // File and Folder: what is there now (links followed)
 };
 
 // What is at `parts` now. A missing folder on the way gives Missing.

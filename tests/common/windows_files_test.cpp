@@ -4,7 +4,11 @@
 
 #ifdef _WIN32
 
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <string>
@@ -58,6 +62,19 @@ TEST(WindowsFiles, AFileHeldOpenByAnotherProgramIsReportedAndKept) {
   EXPECT_NE(read.error.find("another program has the file open"), std::string::npos) << read.error;
   EXPECT_EQ(game.bytes("Data/wrestlers.vl1"), "old\r\n");
   EXPECT_EQ(game.entries("Data"), Lines{"wrestlers.vl1"});
+}
+
+TEST(WindowsFiles, ARewriteKeepsTheFilesAttributes) {
+  GameFolder game;
+  game.write("Data/venues.txt", {"old"});
+  const std::wstring file = game.path("Data/venues.txt").wstring();
+  ASSERT_TRUE(::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+  const common::IoStatus written = writeLines(game.pathText("Data\\venues.txt"), {"new"});
+  EXPECT_TRUE(written.ok) << written.error;
+  EXPECT_EQ(game.bytes("Data/venues.txt"), "new\r\n");
+  const DWORD attributes = ::GetFileAttributesW(file.c_str());
+  EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN) << "the rewrite lost the file's hidden mark";
 }
 
 TEST(WindowsFiles, AGameFolderUnderANameOutsideAsciiIsUsed) {
