@@ -15,33 +15,17 @@
 
 #include "ui/ui.h"
 
-class QKeyEvent;
 class QLineEdit;
 
 namespace front {
 
 class FrontEnd;
 
-// Windows-1252 bytes, as the windows hold their texts, to and from what a widget shows.
-QString toQ(const std::string& bytes);
-std::string fromQ(const QString& text);
-
-// What a window shows of a text it does not edit (a caption, an item, a cell, a message): the
-// text itself, or, for a text longer than a screen can show, its first few thousand characters,
-// "..." and its last line's worth, so that a long value quoted in a message leaves the message's
-// end in view. Only what is drawn is cut; the text stays whole where it is kept.
-QString shownText(const std::string& bytes);
-inline constexpr std::size_t shownLength = 3000;
-
 // The horizontal part of a widget's alignment.
 Qt::Alignment horizontal(ui::Align align);
 
 // 0x00BBGGRR as a colour; the system colours (high bit set) are the palette's button colour.
 QColor toQColor(ui::Color color);
-
-// The Windows virtual-key code of a key press (Return and Enter both 13, letters upper-case
-// ASCII, digits, arrows, function keys ...), or 0 for a key without a simple code.
-int virtualKey(const QKeyEvent& event);
 
 // A line edit that cuts nothing typed or pasted itself (its own limit is 32,767 characters): what
 // it holds is checked against editableLength instead, and refused with a message when longer.

@@ -13,6 +13,7 @@
 #include "app/editor.h"
 #include "qt/control_views.h"
 #include "qt/focus_ring.h"
+#include "qt/text_conversion.h"
 
 // The pictures are compiled into this library; a static library must register them itself.
 static void registerPictures() { Q_INIT_RESOURCE(resources); }

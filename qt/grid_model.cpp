@@ -5,6 +5,7 @@
 #include <QPalette>
 
 #include "qt/control_views.h"
+#include "qt/text_conversion.h"
 
 namespace front {
 

@@ -18,6 +18,7 @@
 #include "common/code_page.h"
 #include "qt/control_views.h"
 #include "qt/front_end.h"
+#include "qt/text_conversion.h"
 
 namespace front {
 

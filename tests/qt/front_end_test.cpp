@@ -23,7 +23,7 @@
 #include <functional>
 #include <string>
 
-#include "qt/control_views.h"
+#include "qt/text_conversion.h"
 #include "tests/qt/dialog_script.h"
 #include "tests/support/game_folder.h"
 #include "ui/ui.h"

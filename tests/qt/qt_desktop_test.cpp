@@ -17,8 +17,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "qt/control_views.h"
 #include "qt/front_end.h"
+#include "qt/text_conversion.h"
 #include "tests/qt/dialog_script.h"
 #include "ui/ui.h"
 
