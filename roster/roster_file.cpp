@@ -69,13 +69,14 @@ common::IoStatus readRoster(const std::string& pathText, Roster& roster) {
 }
 
 common::IoStatus writeRoster(const std::string& pathText,
-                             const std::vector<WrestlerRecord>& records, common::WriteMode mode) {
+                             const std::vector<WrestlerRecord>& records, common::WriteMode mode,
+                             common::FileStamp* stamp) {
   return common::writeLines(
       pathText, records.size() * fieldCount,
       [&records](std::size_t k) -> const std::string& {
         return records[k / fieldCount][k % fieldCount];
       },
-      mode);
+      mode, stamp);
 }
 
 common::IoStatus writeRosterColumns(const std::string& pathText, const Columns& columns,

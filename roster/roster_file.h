@@ -91,10 +91,12 @@ common::IoStatus readRosterColumns(const std::string& pathText, ColumnValues& va
                                    std::size_t& linesFilledIn, common::ReadInfo* info = nullptr);
 
 // Writes the records, 31 lines each and every line ended by CR LF, replacing the file atomically:
-// a failed write leaves the old file as it was. No records write a file of 0 bytes.
+// a failed write leaves the old file as it was. No records write a file of 0 bytes. `stamp`, when
+// given, receives the written file's.
 common::IoStatus writeRoster(const std::string& pathText,
                              const std::vector<WrestlerRecord>& records,
-                             common::WriteMode mode = common::WriteMode::Replace);
+                             common::WriteMode mode = common::WriteMode::Replace,
+                             common::FileStamp* stamp = nullptr);
 
 // A roster held as one list per field: (*columns[f])[i] is field f of wrestler i. Every list
 // holds one entry per wrestler.

@@ -646,13 +646,15 @@ void Form12::Command11_Click() {
   }
   warnGameLimit(name, chosen.size());
   // Made only where nothing is: a file of that name that appeared meanwhile is never replaced.
-  if (common::IoStatus outcome =
-          roster_file::writeRoster(path, chosen, common::WriteMode::CreateNew);
-      !outcome) {
-    ui::say(editor_.desktop, "The wrestlers could not be exported.\r\n\r\n" + outcome.error,
-            ui::Icon::Critical);
+  common::FileStamp made;
+  if (!ui::saveFile(
+          editor_.desktop, path, made,
+          [&](common::WriteMode mode, common::FileStamp* written) {
+            return roster_file::writeRoster(path, chosen, mode, written);
+          },
+          {"The wrestlers could not be exported.", ui::Icon::Critical, ""},
+          common::WriteMode::CreateNew))
     return;
-  }
   ui::say(editor_.desktop, "File ''" + name + "'' created successfully.");
   Text4.setText("");
   Text5.setText("");
@@ -716,17 +718,17 @@ void Form12::Command9_Click() {
             wrestler[roster_file::pop] + "   Ability: " + wrestler[roster_file::ent] + "\r\n";
         return ui::askYesNo(editor_.desktop, question, ui::Icon::None, "Wrestler Already In File");
       });
-  // Another program may have written the target while the questions were asked.
-  if (!ui::mayReplace(editor_.desktop, path, read.stamp)) return;
-  // The twins hold the merged roster, as written.
-  warnGameLimit(name, slots.size());
-  const common::IoStatus outcome = roster_file::writeRoster(path, slots);
-  setTwins(std::move(slots));
-  if (!outcome) {
-    ui::say(editor_.desktop,
-            "The wrestlers could not be added to " + name + ".\r\n\r\n" + outcome.error,
-            ui::Icon::Critical);
+  // Another program may have written the target while the questions were asked: the save asks
+  // first. The twins hold the merged roster, as written.
+  if (!ui::saveFile(editor_.desktop, path, read.stamp,
+                    [&](common::WriteMode mode, common::FileStamp* written) {
+                      warnGameLimit(name, slots.size());
+                      const common::IoStatus outcome =
+                          roster_file::writeRoster(path, slots, mode, written);
+                      setTwins(std::move(slots));
+                      return outcome;
+                    },
+                    {"The wrestlers could not be added to " + name + ".", ui::Icon::Critical, ""}))
     return;
-  }
   ui::say(editor_.desktop, "Roster exported successfully.");
 }

@@ -290,8 +290,8 @@ void Form18::venuename_Click() {
       editField(venuename, "Please enter the name of this venue.", "Venue Name");
   if (answer.empty()) return;
   // The venue's own stored name counts as taken too.
-  uniqueName = nameTaken(answer) ? "no" : "yes";
-  if (uniqueName == "no") {
+  uniqueName = !nameTaken(answer);
+  if (!uniqueName) {
     ui::say(editor_.desktop, "There is already a venue in this file with this name.");
     return;
   }

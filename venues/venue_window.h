@@ -60,8 +60,8 @@ class Form18 : public ui::Form {
   ui::Label hiddenvenue{*this, "hiddenvenue"};
   ui::Label hiddencountry{*this, "hiddencountry"};
 
-  // "no" once a name check has found the name taken.
-  std::string uniqueName = "no";
+  // False once a name check has found the name taken.
+  bool uniqueName = false;
 
   // The hub's "Edit The Venues": reads the data set's venues.txt, lists every venue, shows the
   // file's first one in browse mode, then shows the window and hides the hub. A file that can't

@@ -452,13 +452,13 @@ TEST_F(VenueWindow, ANameAnyVenueBearsIsRefusedAndANewOneIsWrittenInPlace) {
     EXPECT_EQ(desktop.last().buttons, ui::Buttons::Ok);
     EXPECT_EQ(desktop.last().title, "");
     EXPECT_EQ(form.venuename.caption(), "Ashton Rooms");
-    EXPECT_EQ(form.uniqueName, "no");
+    EXPECT_FALSE(form.uniqueName);
   }
   desktop.forget();
   edit(form.venuename, "ashton rooms");  // another case is another name
   EXPECT_EQ(desktop.dialogs().size(), 1u);
   edit(form.venuename, "Zenith Rooms");
-  EXPECT_EQ(form.uniqueName, "yes");
+  EXPECT_TRUE(form.uniqueName);
   form.Command1.click();
 
   EXPECT_EQ(desktop.last().text, savedOk);
