@@ -269,6 +269,15 @@ HWND FrontEnd::window(const ui::Form& form) const {
   return nullptr;
 }
 
+HWND FrontEnd::handle(const ui::Control& control) const {
+  for (const auto& state : forms_) {
+    for (const auto& shown : state->controls) {
+      if (shown->control == &control) return shown->view ? shown->view->handle() : nullptr;
+    }
+  }
+  return nullptr;
+}
+
 bool FrontEnd::preTranslate(MSG& message) {
   // Return (or Enter) on a focused button clicks it, as Space does.
   if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {

@@ -39,6 +39,9 @@ class FrontEnd {
 
   // The window of a form, or nullptr before the form was first shown.
   HWND window(const ui::Form& form) const;
+  // The Win32 control that shows a control, or nullptr while its window does not exist and for
+  // what the form's window draws itself.
+  HWND handle(const ui::Control& control) const;
 
   // The person acts on this form's window: the dialogs its handlers show belong to that window.
   void actingOn(ui::Form& form) { actingOn_ = &form; }
