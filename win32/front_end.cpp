@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <algorithm>
 #include <map>
 #include <utility>
 
@@ -86,7 +87,10 @@ FrontEnd::~FrontEnd() {
   for (auto& state : forms_) {
     state->form->setObserver(nullptr);
     for (auto& control : state->controls) control->control->setObserver(nullptr);
-    for (auto& control : state->controls) control->view.reset();
+    for (auto& control : state->controls) {
+      control->view.reset();
+      if (control->picture) DeleteObject(control->picture);
+    }
     if (state->window) DestroyWindow(state->window);
     if (state->picture) DeleteObject(state->picture);
   }
@@ -199,19 +203,65 @@ void FrontEnd::flush() {
       }
     }
   }
+  // A window opened by the person's action on another window that stays up is a pop-up of that
+  // window (the date calculator over Step 6, the image picker over its page).
+  FormState* acted = stateOf(actingOn_);
+  if (acted && (!acted->form->visible() || !acted->window)) acted = nullptr;
+  std::vector<FormState*> opened, cameUp;
+  for (auto& state : forms_) {
+    if (!state->window || !state->form->visible() || ended_) continue;
+    if (state->form->shows() == state->shows) continue;
+    state->shows = state->form->shows();
+    opened.push_back(state.get());
+    if (acted && acted != state.get()) own(*state, acted);
+  }
   // Show the windows that come up before hiding those that go, so the screen is never empty.
   for (auto& state : forms_) {
     if (state->window && state->form->visible() && !ended_ && !IsWindowVisible(state->window)) {
       ShowWindow(state->window, SW_SHOW);
       SetForegroundWindow(state->window);
       state->shownAt = ++windowsShown_;
+      cameUp.push_back(state.get());
     }
   }
   for (auto& state : forms_) {
     if (state->window && (!state->form->visible() || ended_) && IsWindowVisible(state->window))
       ShowWindow(state->window, SW_HIDE);
   }
+  // A pop-up whose window went passes to the window the person acted on, or else to the one that
+  // came up in its place (the page after "Next >>>"), and stays above it; with neither it is a
+  // window of its own.
+  for (auto& state : forms_) {
+    if (!state->owner || !state->window || !IsWindowVisible(state->window)) continue;
+    if (state->owner->form->visible()) continue;
+    FormState* heir = acted && !acted->owner ? acted : nullptr;
+    for (FormState* shown : cameUp) {
+      if (!heir && !shown->owner && shown != state.get()) heir = shown;
+    }
+    own(*state, heir);
+    SetWindowPos(state->window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  // A pop-up opened again comes to the front, and so does one that just came up.
+  for (FormState* state : opened) {
+    if (!state->owner || !IsWindowVisible(state->window)) continue;
+    SetWindowPos(state->window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(state->window);
+  }
   flushing_ = false;
+}
+
+FrontEnd::FormState* FrontEnd::stateOf(const ui::Form* form) const {
+  for (const auto& state : forms_) {
+    if (state->form == form) return state.get();
+  }
+  return nullptr;
+}
+
+void FrontEnd::own(FormState& popUp, FormState* owner) {
+  popUp.owner = owner;
+  // An owned window stays above the window that owns it.
+  SetWindowLongPtrW(popUp.window, GWLP_HWNDPARENT,
+                    reinterpret_cast<LONG_PTR>(owner ? owner->window : nullptr));
 }
 
 void FrontEnd::endProgram() {
@@ -278,7 +328,109 @@ HWND FrontEnd::handle(const ui::Control& control) const {
   return nullptr;
 }
 
+void FrontEnd::clickCancel(FormState& state) {
+  for (ui::Control* control : state.form->controls()) {
+    auto* button = dynamic_cast<ui::CommandButton*>(control);
+    if (button && button->cancel() && button->visible() && button->enabled()) {
+      act(*state.form, [button] { button->click(); });
+      return;
+    }
+  }
+}
+
+ControlView* FrontEnd::viewOf(FormState& state, HWND window) {
+  if (!window) return nullptr;
+  for (auto& control : state.controls) {
+    if (control->view && control->view->owns(window)) return control->view.get();
+  }
+  return nullptr;
+}
+
+FrontEnd::FormState* FrontEnd::stateOf(HWND window) const {
+  HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
+  for (const auto& state : forms_) {
+    if (root && state->window == root) return state.get();
+  }
+  return nullptr;
+}
+
+// Tab goes round a window's controls in reading order: row by row from the top, each row from the
+// left. Controls whose tops lie within half the height of a row's first control are on its row.
+std::vector<HWND> FrontEnd::tabStops(const FormState& state) {
+  std::vector<const ControlState*> stops;
+  for (const auto& control : state.controls) {
+    if (!control->view) continue;
+    HWND handle = control->view->handle();
+    if (IsWindowVisible(handle) && IsWindowEnabled(handle) &&
+        (GetWindowLongPtrW(handle, GWL_STYLE) & WS_TABSTOP))
+      stops.push_back(control.get());
+  }
+  const auto top = [](const ControlState* c) { return c->control->top(); };
+  std::stable_sort(stops.begin(), stops.end(),
+                   [&](const ControlState* a, const ControlState* b) { return top(a) < top(b); });
+  for (auto row = stops.begin(); row != stops.end();) {
+    const int reach = top(*row) + std::max(1, (*row)->control->height() / 2);
+    auto end =
+        std::find_if(row, stops.end(), [&](const ControlState* c) { return top(c) >= reach; });
+    std::stable_sort(row, end, [](const ControlState* a, const ControlState* b) {
+      return a->control->left() < b->control->left();
+    });
+    row = end;
+  }
+  std::vector<HWND> handles;
+  for (const ControlState* stop : stops) handles.push_back(stop->view->handle());
+  return handles;
+}
+
 bool FrontEnd::preTranslate(MSG& message) {
+  FormState* state = stateOf(message.hwnd);
+  ControlView* view = state ? viewOf(*state, message.hwnd) : nullptr;
+  // The windows hear of a key before the control takes it, as they do of a double click.
+  if (view && message.message == WM_KEYDOWN && view->keyDown(static_cast<int>(message.wParam)))
+    return true;
+  if (view && message.message == WM_LBUTTONDBLCLK) view->doubleClicked();
+  // Escape that no control takes (an open list closes on it) clicks the window's cancel button,
+  // while it can be clicked; a multi-line box would close the window.
+  if (state && message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+    HWND combo = view ? view->handle() : nullptr;
+    wchar_t type[16] = {};
+    if (combo) GetClassNameW(combo, type, 16);
+    const bool openList =
+        lstrcmpiW(type, L"ComboBox") == 0 && SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+    if (!openList) {
+      if (!(message.lParam & (1 << 30))) clickCancel(*state);
+      return true;
+    }
+  }
+  // A multi-line box takes every other key itself: Return and Tab type themselves there.
+  if (view && dynamic_cast<ui::TextBox*>(&view->control()) &&
+      static_cast<ui::TextBox&>(view->control()).multiLine())
+    return false;
+  // Tab goes to the next control.
+  if (state && message.message == WM_KEYDOWN && message.wParam == VK_TAB &&
+      !(GetKeyState(VK_CONTROL) & 0x8000)) {
+    const std::vector<HWND> stops = tabStops(*state);
+    if (!stops.empty()) {
+      const bool back = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+      HWND focused = GetFocus();
+      auto at = std::find_if(stops.begin(), stops.end(), [focused](HWND stop) {
+        return stop == focused || IsChild(stop, focused);
+      });
+      std::size_t next = 0;
+      if (at != stops.end()) {
+        const auto i = static_cast<std::size_t>(at - stops.begin());
+        next = back ? (i + stops.size() - 1) % stops.size() : (i + 1) % stops.size();
+      } else if (back) {
+        next = stops.size() - 1;
+      }
+      SetFocus(stops[next]);
+      // A box the keyboard comes to has its text selected, as in a dialog.
+      wchar_t type[16] = {};
+      GetClassNameW(stops[next], type, 16);
+      if (lstrcmpiW(type, L"Edit") == 0) SendMessageW(stops[next], EM_SETSEL, 0, -1);
+    }
+    return true;
+  }
   // Return (or Enter) on a focused button clicks it, as Space does.
   if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
     wchar_t type[16] = {};
@@ -288,12 +440,8 @@ bool FrontEnd::preTranslate(MSG& message) {
       return true;
     }
   }
-  // Tab and the arrows move between the controls of a window, as in a dialog.
-  HWND root = GetAncestor(message.hwnd, GA_ROOT);
-  for (auto& state : forms_) {
-    if (state->window == root) return IsDialogMessageW(root, &message) != FALSE;
-  }
-  return false;
+  // The arrows move between the buttons of a window, Escape is its cancel button, as in a dialog.
+  return state && IsDialogMessageW(state->window, &message) != FALSE;
 }
 
 LRESULT CALLBACK FrontEnd::formProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -326,15 +474,58 @@ LRESULT FrontEnd::handle(FormState& state, UINT message, WPARAM wParam, LPARAM l
     }
     case WM_COMMAND: {
       const HWND from = reinterpret_cast<HWND>(lParam);
-      if (!from) break;
-      for (auto& control : state.controls) {
-        if (control->view && control->view->handle() == from) {
-          control->view->command(HIWORD(wParam));
-          return 0;
-        }
+      if (LOWORD(wParam) == IDCANCEL && (!from || !viewOf(state, from))) {
+        clickCancel(state);
+        return 0;
+      }
+      if (ControlView* view = from ? viewOf(state, from) : nullptr) {
+        view->command(HIWORD(wParam));
+        return 0;
+      }
+      if (!from) return 0;  // Return on a control that takes no Return (the dialog manager's OK)
+      break;
+    }
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (ControlView* view = viewOf(state, header->hwndFrom)) return view->notify(*header);
+      break;
+    }
+    case WM_HSCROLL:
+      if (ControlView* view = viewOf(state, reinterpret_cast<HWND>(lParam))) {
+        view->scroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+        return 0;
+      }
+      break;
+    case WM_MEASUREITEM: {
+      // The rows of a grid: one line of the windows' font.
+      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      if (measure->CtlType != ODT_LISTVIEW) break;
+      HDC dc = GetDC(state.window);
+      HGDIOBJ old = SelectObject(dc, font(11, false));
+      TEXTMETRICW metrics{};
+      GetTextMetricsW(dc, &metrics);
+      SelectObject(dc, old);
+      ReleaseDC(state.window, dc);
+      measure->itemHeight = static_cast<UINT>(metrics.tmHeight + scaled(4));
+      return TRUE;
+    }
+    case WM_DRAWITEM: {
+      const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (ControlView* view = viewOf(state, draw->hwndItem)) {
+        view->drawItem(*draw);
+        return TRUE;
       }
       break;
     }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:  // a locked box
+      if (ControlView* view = viewOf(state, reinterpret_cast<HWND>(lParam))) {
+        if (HBRUSH brush = view->colors(reinterpret_cast<HDC>(wParam)))
+          return reinterpret_cast<LRESULT>(brush);
+        return DefWindowProcW(state.window, message, wParam, lParam);
+      }
+      break;
     case WM_SETCURSOR:
       if (busy(state)) {
         SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32514)));  // IDC_WAIT
@@ -362,18 +553,41 @@ void FrontEnd::paint(FormState& state, HDC dc) {
     drawStretched(buffer, state.picture, client);
   else
     FillRect(buffer, &client, GetSysColorBrush(COLOR_BTNFACE));
-  // Lines and shapes lie under the labels; each layer keeps the order of the window's controls.
+  // Lines and shapes lie under the labels and pictures; each layer keeps the order of the
+  // window's controls.
   for (const bool labels : {false, true}) {
-    for (const ui::Control* control : state.form->controls()) {
-      if (!control->visible() || (dynamic_cast<const ui::Label*>(control) != nullptr) != labels)
+    for (auto& watched : state.controls) {
+      const ui::Control* control = watched->control;
+      const bool picture = dynamic_cast<const ui::ImageBox*>(control) != nullptr;
+      if (!control->visible() ||
+          (picture || dynamic_cast<const ui::Label*>(control) != nullptr) != labels)
         continue;
-      drawDecoration(buffer, *control);
+      if (picture)
+        drawPicture(buffer, *watched);
+      else
+        drawDecoration(buffer, *control);
     }
   }
   BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
   SelectObject(buffer, old);
   DeleteObject(canvas);
   DeleteDC(buffer);
+}
+
+void FrontEnd::drawPicture(HDC dc, ControlState& state) {
+  const auto& image = static_cast<const ui::ImageBox&>(*state.control);
+  if (!state.pictureRead || state.picturePath != image.picture()) {
+    if (state.picture) DeleteObject(state.picture);
+    state.picture = image.picture().empty() ? nullptr : filePicture(image.picture());
+    state.picturePath = image.picture();
+    state.pictureRead = true;
+  }
+  // Stretched over the box, as the windows lay their pictures out; one that is not a picture
+  // shows nothing.
+  if (!state.picture) return;
+  const RECT box{scaled(image.left()), scaled(image.top()), scaled(image.left() + image.width()),
+                 scaled(image.top() + image.height())};
+  drawStretched(dc, state.picture, box);
 }
 
 Program::Program() {

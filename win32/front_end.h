@@ -80,6 +80,10 @@ class FrontEnd {
     ui::Control* control = nullptr;
     bool dirty = true;
     std::unique_ptr<ControlView> view;  // nullptr for what the window draws itself
+    // A picture box's picture, as read from its file.
+    std::string picturePath;
+    bool pictureRead = false;
+    HBITMAP picture = nullptr;
   };
   struct FormState {
     FrontEnd* front = nullptr;
@@ -91,6 +95,9 @@ class FrontEnd {
     bool placed = false;
     bool disabled = false;  // disabled under a dialog
     int shownAt = 0;
+    int shows = 0;  // the form's shows() when last looked at
+    // A pop-up's window: the one it stays above, nullptr for a main window.
+    FormState* owner = nullptr;
     std::string backdrop;
     HBITMAP picture = nullptr;
   };
@@ -99,10 +106,18 @@ class FrontEnd {
   static LRESULT CALLBACK formProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handle(FormState& state, UINT message, WPARAM wParam, LPARAM lParam);
   void paint(FormState& state, HDC dc);
+  static void drawPicture(HDC dc, ControlState& state);
   void createWindow(FormState& state);
   void syncWindow(FormState& state);
   void watchPointer(const void* owner, ui::Pointer pointer);
   bool anyWindowShown() const;
+  static ControlView* viewOf(FormState& state, HWND window);
+  // Escape: the window's cancel button is clicked, while it can be clicked.
+  void clickCancel(FormState& state);
+  FormState* stateOf(HWND window) const;
+  FormState* stateOf(const ui::Form* form) const;
+  void own(FormState& popUp, FormState* owner);
+  static std::vector<HWND> tabStops(const FormState& state);
   bool busy(const FormState& state) const;
 
   std::vector<std::unique_ptr<FormState>> forms_;

@@ -17,7 +17,7 @@ std::string fromWide(std::wstring_view text);
 // all fits.
 std::u32string unfitCharacters(std::wstring_view text);
 
-// The message that tells the person the game's files can't hold these characters.
-std::wstring unfitMessage(const std::u32string& characters);
+// A UTF-8 text (the messages of ui/typed_text.h) as a wide string.
+std::wstring fromUtf8(std::string_view utf8);
 
 }  // namespace win

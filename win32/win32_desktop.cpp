@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/typed_text.h"
 #include "win32/front_end.h"
 #include "win32/text.h"
 
@@ -157,6 +158,8 @@ INT_PTR CALLBACK promptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     SetWindowLongPtrW(dialog, DWLP_USER, lParam);
     auto* prompt = reinterpret_cast<Prompt*>(lParam);
     SetDlgItemTextW(dialog, promptText, prompt->text.c_str());
+    // The answer takes any length; a longer one than a box holds is refused with a message.
+    SendDlgItemMessageW(dialog, promptAnswer, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
     layoutPrompt(dialog, *prompt);
     // Set in the answer's own width, so it shows from its start.
     SetDlgItemTextW(dialog, promptAnswer, prompt->answer.c_str());
@@ -169,10 +172,12 @@ INT_PTR CALLBACK promptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     switch (LOWORD(wParam)) {
       case IDOK: {
         std::wstring typed = itemText(dialog, promptAnswer);
-        const std::u32string unfit = unfitCharacters(typed);
-        if (!unfit.empty()) {
-          messageBox(dialog, unfitMessage(unfit), ui::Buttons::Ok, ui::Icon::Exclamation,
-                     toWide(ui::programTitle));
+        const bool tooLong = typed.size() > static_cast<std::size_t>(ui::editableLength);
+        const std::u32string unfit = tooLong ? std::u32string() : unfitCharacters(typed);
+        if (tooLong || !unfit.empty()) {
+          messageBox(dialog,
+                     fromUtf8(tooLong ? ui::tooLongMessage(typed.size()) : ui::unfitMessage(unfit)),
+                     ui::Buttons::Ok, ui::Icon::Exclamation, toWide(ui::programTitle));
           SetFocus(GetDlgItem(dialog, promptAnswer));
           return TRUE;
         }
@@ -250,6 +255,12 @@ class Modal {
 };
 
 }  // namespace
+
+void tell(FrontEnd& front, const std::wstring& text) {
+  HWND owner = front.dialogParent();
+  Modal modal(&front, owner);
+  messageBox(owner, text, ui::Buttons::Ok, ui::Icon::Exclamation, toWide(ui::programTitle));
+}
 
 ui::Answer Win32Desktop::message(const std::string& text, ui::Buttons buttons, ui::Icon icon,
                                  const std::string& title) {

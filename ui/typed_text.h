@@ -1,0 +1,23 @@
+#pragma once
+// What both front ends tell the person when typed text can't go into a window as it is: it holds
+// characters the game's files can't hold, or it is longer than a box holds. The messages are
+// UTF-8, not the windows' code page: they name characters the code page has not.
+
+#include <cstddef>
+#include <string>
+
+namespace ui {
+
+// The longest text a box, or a prompt's answer field, holds while it can be typed in: a longer
+// one takes seconds to draw.
+inline constexpr int editableLength = 100000;
+
+// "The game's files can't hold the character ..." for the characters of a typed text that have
+// no byte in the game's code page (each once, as common::charactersWithoutByte finds them).
+std::string unfitMessage(const std::u32string& characters);
+
+// "The text is ... characters long; a box holds at most ... characters." for a typed text of
+// `length` characters.
+std::string tooLongMessage(std::size_t length);
+
+}  // namespace ui
