@@ -163,7 +163,9 @@ class TextView : public ControlView {
       SetWindowTextW(handle_, text.c_str());
       restoring_ = false;
     }
-    SendMessageW(handle_, EM_SETREADONLY, box_.locked() ? TRUE : FALSE, 0);
+    // A text longer than a box holds while it can be typed in is shown, and takes no typing.
+    const bool whole = box_.text().size() <= static_cast<std::size_t>(ui::editableLength);
+    SendMessageW(handle_, EM_SETREADONLY, box_.locked() || !whole ? TRUE : FALSE, 0);
     if (!box_.multiLine()) {
       LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE) & ~(ES_CENTER | ES_RIGHT);
       if (box_.alignment() == ui::Align::Center) style |= ES_CENTER;
@@ -413,11 +415,13 @@ class ScrollView : public ControlView {
 class GridView : public ControlView {
  public:
   GridView(FrontEnd& front, ui::Grid& grid, HWND parent, int id)
-      : ControlView(front, grid,
-                    makeChild(WC_LISTVIEWW, WS_EX_CLIENTEDGE,
-                              WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_OWNERDRAWFIXED |
-                                  LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
-                              parent, id)),
+      : ControlView(
+            front, grid,
+            // A thin frame, as the designs leave room for beside the columns.
+            makeChild(WC_LISTVIEWW, 0,
+                      WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_OWNERDRAWFIXED |
+                          LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+                      parent, id)),
         grid_(grid) {
     ListView_SetExtendedListViewStyle(handle_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   }
