@@ -110,10 +110,60 @@ class ButtonView : public ControlView {
     SendMessageW(handle_, WM_SETFONT,
                  reinterpret_cast<WPARAM>(FrontEnd::font(fitted.pixels, button_.bold())), FALSE);
     if (windowText(handle_) != caption) SetWindowTextW(handle_, caption.c_str());
+    // A button of a colour of its own is drawn here; the rest as the system draws buttons.
+    const LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);
+    const LONG_PTR kind = coloured() ? BS_OWNERDRAW : BS_PUSHBUTTON;
+    if ((style & BS_TYPEMASK) != kind)
+      SetWindowLongPtrW(handle_, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | kind);
+    fitted_ = fitted;
+  }
+
+ public:
+  void drawItem(const DRAWITEMSTRUCT& draw) override {
+    RECT face = draw.rcItem;
+    const bool pushed = (draw.itemState & ODS_SELECTED) != 0;
+    DrawFrameControl(draw.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+    InflateRect(&face, -2, -2);
+    HBRUSH fill = CreateSolidBrush(colorOf(button_.backColor()));
+    FillRect(draw.hDC, &face, fill);
+    DeleteObject(fill);
+    const std::wstring caption = toWide(button_.caption());
+    HGDIOBJ old = SelectObject(draw.hDC, FrontEnd::font(fitted_.pixels, button_.bold()));
+    SetBkMode(draw.hDC, TRANSPARENT);
+    const bool enabled = !(draw.itemState & ODS_DISABLED);
+    SetTextColor(draw.hDC, enabled ? colorOf(button_.foreColor()) : GetSysColor(COLOR_GRAYTEXT));
+    RECT room = face;
+    InflateRect(&room, -2, -1);
+    if (pushed) OffsetRect(&room, 1, 1);
+    UINT format = DT_CENTER | DT_NOPREFIX;
+    if (fitted_.wrap) {
+      // Broken onto lines, the caption sits in the middle of the button.
+      RECT measured = room;
+      DrawTextW(draw.hDC, caption.c_str(), static_cast<int>(caption.size()), &measured,
+                format | DT_WORDBREAK | DT_CALCRECT);
+      const int spare = (room.bottom - room.top) - (measured.bottom - measured.top);
+      if (spare > 0) room.top += spare / 2;
+      format |= DT_WORDBREAK;
+    } else {
+      format |= DT_SINGLELINE | DT_VCENTER;
+    }
+    DrawTextW(draw.hDC, caption.c_str(), static_cast<int>(caption.size()), &room, format);
+    SelectObject(draw.hDC, old);
+    if (draw.itemState & ODS_FOCUS) {
+      RECT ring = face;
+      InflateRect(&ring, -2, -2);
+      DrawFocusRect(draw.hDC, &ring);
+    }
   }
 
  private:
+  bool coloured() const {
+    const ui::Color back = button_.backColor();
+    return back != ui::noColor && !(back & 0x80000000u);
+  }
+
   ui::CommandButton& button_;
+  FittedCaption fitted_;
 };
 
 // --- text boxes ------------------------------------------------------------------------------
