@@ -110,10 +110,60 @@ class ButtonView : public ControlView {
     SendMessageW(handle_, WM_SETFONT,
                  reinterpret_cast<WPARAM>(FrontEnd::font(fitted.pixels, button_.bold())), FALSE);
     if (windowText(handle_) != caption) SetWindowTextW(handle_, caption.c_str());
+    // A button of a colour of its own is drawn here; the rest as the system draws buttons.
+    const LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);
+    const LONG_PTR kind = coloured() ? BS_OWNERDRAW : BS_PUSHBUTTON;
+    if ((style & BS_TYPEMASK) != kind)
+      SetWindowLongPtrW(handle_, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | kind);
+    fitted_ = fitted;
+  }
+
+ public:
+  void drawItem(const DRAWITEMSTRUCT& draw) override {
+    RECT face = draw.rcItem;
+    const bool pushed = (draw.itemState & ODS_SELECTED) != 0;
+    DrawFrameControl(draw.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+    InflateRect(&face, -2, -2);
+    HBRUSH fill = CreateSolidBrush(colorOf(button_.backColor()));
+    FillRect(draw.hDC, &face, fill);
+    DeleteObject(fill);
+    const std::wstring caption = toWide(button_.caption());
+    HGDIOBJ old = SelectObject(draw.hDC, FrontEnd::font(fitted_.pixels, button_.bold()));
+    SetBkMode(draw.hDC, TRANSPARENT);
+    const bool enabled = !(draw.itemState & ODS_DISABLED);
+    SetTextColor(draw.hDC, enabled ? colorOf(button_.foreColor()) : GetSysColor(COLOR_GRAYTEXT));
+    RECT room = face;
+    InflateRect(&room, -2, -1);
+    if (pushed) OffsetRect(&room, 1, 1);
+    UINT format = DT_CENTER | DT_NOPREFIX;
+    if (fitted_.wrap) {
+      // Broken onto lines, the caption sits in the middle of the button.
+      RECT measured = room;
+      DrawTextW(draw.hDC, caption.c_str(), static_cast<int>(caption.size()), &measured,
+                format | DT_WORDBREAK | DT_CALCRECT);
+      const int spare = (room.bottom - room.top) - (measured.bottom - measured.top);
+      if (spare > 0) room.top += spare / 2;
+      format |= DT_WORDBREAK;
+    } else {
+      format |= DT_SINGLELINE | DT_VCENTER;
+    }
+    DrawTextW(draw.hDC, caption.c_str(), static_cast<int>(caption.size()), &room, format);
+    SelectObject(draw.hDC, old);
+    if (draw.itemState & ODS_FOCUS) {
+      RECT ring = face;
+      InflateRect(&ring, -2, -2);
+      DrawFocusRect(draw.hDC, &ring);
+    }
   }
 
  private:
+  bool coloured() const {
+    const ui::Color back = button_.backColor();
+    return back != ui::noColor && !(back & 0x80000000u);
+  }
+
   ui::CommandButton& button_;
+  FittedCaption fitted_;
 };
 
 // --- text boxes ------------------------------------------------------------------------------
@@ -163,7 +213,9 @@ class TextView : public ControlView {
       SetWindowTextW(handle_, text.c_str());
       restoring_ = false;
     }
-    SendMessageW(handle_, EM_SETREADONLY, box_.locked() ? TRUE : FALSE, 0);
+    // A text longer than a box holds while it can be typed in is shown, and takes no typing.
+    const bool whole = box_.text().size() <= static_cast<std::size_t>(ui::editableLength);
+    SendMessageW(handle_, EM_SETREADONLY, box_.locked() || !whole ? TRUE : FALSE, 0);
     if (!box_.multiLine()) {
       LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE) & ~(ES_CENTER | ES_RIGHT);
       if (box_.alignment() == ui::Align::Center) style |= ES_CENTER;
@@ -413,11 +465,13 @@ class ScrollView : public ControlView {
 class GridView : public ControlView {
  public:
   GridView(FrontEnd& front, ui::Grid& grid, HWND parent, int id)
-      : ControlView(front, grid,
-                    makeChild(WC_LISTVIEWW, WS_EX_CLIENTEDGE,
-                              WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_OWNERDRAWFIXED |
-                                  LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
-                              parent, id)),
+      : ControlView(
+            front, grid,
+            // A thin frame, as the designs leave room for beside the columns.
+            makeChild(WC_LISTVIEWW, 0,
+                      WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_OWNERDRAWFIXED |
+                          LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+                      parent, id)),
         grid_(grid) {
     ListView_SetExtendedListViewStyle(handle_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   }

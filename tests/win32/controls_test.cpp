@@ -418,4 +418,36 @@ TEST_F(Win32Controls, TabGoesByTheControlsPlacesAndEscapeClicksTheCancelButton) 
   }
 }
 
+// A button of a colour of its own shows it (the filter chosen on the venue window); the hourglass
+// shows while the handler of a button that asks for it runs, and goes after it.
+TEST_F(Win32Controls, AColouredButtonShowsItsColourAndTheHourglassShowsWhileItsHandlerRuns) {
+  HWND other = nullptr;
+  for (HWND child = GetWindow(handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (win::windowText(child) == L"Other") other = child;
+  ASSERT_NE(other, nullptr);
+  const auto face = [other] {
+    RedrawWindow(other, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetDC(other);
+    const COLORREF colour = GetPixel(dc, 5, 5);
+    ReleaseDC(other, dc);
+    return colour;
+  };
+  window.other.setBackColor(ui::yellow);
+  front.flush();
+  EXPECT_EQ(face(), RGB(255, 255, 0));
+  window.other.setBackColor(ui::buttonFace);
+  front.flush();
+  EXPECT_EQ(face(), GetSysColor(COLOR_BTNFACE));
+
+  HCURSOR during = nullptr;
+  window.other.onClick = [&] {
+    ui::BusyPointer busy(window.other);
+    during = GetCursor();
+  };
+  SendMessageW(other, BM_CLICK, 0, 0);
+  pump(front);
+  EXPECT_EQ(during, LoadCursorW(nullptr, MAKEINTRESOURCEW(32514)));       // IDC_WAIT
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));  // IDC_ARROW
+}
+
 }  // namespace

@@ -399,4 +399,25 @@ TEST(EditorProgram, TheStartDateByTheKeysTheReplaceQuestionAndTheCloseBoxWithUns
   EXPECT_EQ(folder.bytes("Data/maindata.vl1"), changed);
 }
 
+// A prompt answered by Return: the typed name is taken, and the scenario's folder is made.
+TEST(EditorProgram, APromptAnsweredByReturnTakesTheTypedName) {
+  GameFolder folder;
+  folder.write("Data/maindata.vl1", {"1", "1", "1995"});
+  folder.write("Data/venues.txt", {"Hall"});
+  Program editor(folder.root());
+  ASSERT_TRUE(editor.started());
+  HWND start = editor.waitForWindow(mainTitle);
+  ASSERT_NE(start, nullptr);
+
+  click(childWith(start, L"Button", L"Create a Scenario"));
+  HWND prompt = editor.waitForWindow(L"Scenario Name", dialogClass);
+  ASSERT_NE(prompt, nullptr);
+  HWND answer = nthChild(prompt, L"Edit", 0);
+  ASSERT_NE(answer, nullptr);
+  SendMessageW(answer, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Caf\u00E9 Wars"));
+  press(answer, VK_RETURN);
+  ASSERT_TRUE(Program::waitUntil([&] { return !IsWindow(prompt); }));
+  EXPECT_TRUE(Program::waitUntil([&] { return folder.exists("Scenarios/Caf\u00E9 Wars"); }));
+}
+
 }  // namespace
