@@ -30,6 +30,8 @@ struct Sample : ui::Form {
   ui::DirListBox folders{*this, "folders"};
   ui::CommandButton cancel{*this, "cancel"};
   ui::CommandButton other{*this, "other"};
+  ui::Label stat{*this, "stat"};    // takes clicks
+  ui::Label plain{*this, "plain"};  // takes none
   std::vector<std::string> heard;
 
   Sample() {
@@ -54,6 +56,10 @@ struct Sample : ui::Form {
     grid.place(10, 110, 400, 200);
     picture.place(420, 110, 40, 40);
     folders.place(420, 200, 150, 100);
+    stat.place(220, 75, 100, 20);
+    stat.setCaption("Stat");
+    plain.place(330, 75, 100, 20);
+    plain.setCaption("Plain");
 
     line.onChange = [this] { heard.push_back("line:" + line.text()); };
     line.onKeyDown = [this](int key) { heard.push_back("line key " + std::to_string(key)); };
@@ -69,6 +75,7 @@ struct Sample : ui::Form {
       heard.push_back("cell " + std::to_string(grid.row()) + "," + std::to_string(grid.col()));
     };
     cancel.onClick = [this] { heard.push_back("cancel"); };
+    stat.onClick = [this] { heard.push_back("stat"); };
   }
 };
 
@@ -387,20 +394,32 @@ TEST_F(Win32Controls, AFolderListShowsTheFoldersOwnNames) {
 }
 
 TEST_F(Win32Controls, TabGoesByTheControlsPlacesAndEscapeClicksTheCancelButton) {
+  // The window has given the keys to its first control.
+  EXPECT_EQ(GetFocus(), childOf(handle, L"Edit", 0));
   SetFocus(childOf(handle, L"ScrollBar"));
-  // Row by row from the top, each row from the left: the bar, the grid beside the folders, the
-  // buttons ("Other" left of "Cancel"), then round to the boxes and lists at the top.
+  // Row by row from the top, each row from the left: the bar, the label that takes clicks (the
+  // window itself takes the keys for it), the grid beside the folders, the buttons ("Other" left
+  // of "Cancel"), then round to the boxes and lists at the top.
   std::vector<std::wstring> visited;
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < 9; ++i) {
     press(GetFocus(), VK_TAB);
     pump(front);
     HWND focused = GetFocus();
-    HWND owner = GetParent(focused) == handle ? focused : GetParent(focused);
-    visited.push_back(classOf(owner) + L":" + win::windowText(owner));
+    HWND owner = focused == handle || GetParent(focused) == handle ? focused : GetParent(focused);
+    visited.push_back(owner == handle ? L"window" : classOf(owner) + L":" + win::windowText(owner));
   }
-  EXPECT_EQ(visited, (std::vector<std::wstring>{L"SysListView32:", L"ListBox:", L"Button:Other",
-                                                L"Button:Cancel", L"Edit:", L"ComboBox:",
-                                                L"ComboBox:", L"Edit:"}));
+  EXPECT_EQ(visited, (std::vector<std::wstring>{L"window", L"SysListView32:", L"ListBox:",
+                                                L"Button:Other", L"Button:Cancel", L"Edit:",
+                                                L"ComboBox:", L"ComboBox:", L"Edit:"}));
+  // Space on the label clicks it.
+  SetFocus(childOf(handle, L"ScrollBar"));
+  press(GetFocus(), VK_TAB);
+  pump(front);
+  window.heard.clear();
+  press(handle, VK_SPACE);
+  pump(front);
+  EXPECT_EQ(window.heard, (std::vector<std::string>{"stat"}));
+  SetFocus(childOf(handle, L"Edit", 1));
   // In a multi-line box Tab types itself.
   press(GetFocus(), VK_TAB);
   pump(front);
