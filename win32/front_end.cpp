@@ -137,7 +137,7 @@ bool FrontEnd::busy(const FormState& state) const {
 
 void FrontEnd::createWindow(FormState& state) {
   const SIZE size = outerSize(state.form->width(), state.form->height());
-  state.window = CreateWindowExW(0, formClass, toWide(state.form->caption()).c_str(), formStyle,
+  state.window = CreateWindowExW(0, formClass, shownWide(state.form->caption()).c_str(), formStyle,
                                  CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), &state);
   // The icon the window shows, also to other programs (the task bar, Alt+Tab).
@@ -157,7 +157,7 @@ void FrontEnd::createWindow(FormState& state) {
 
 void FrontEnd::syncWindow(FormState& state) {
   ui::Form& form = *state.form;
-  SetWindowTextW(state.window, toWide(form.caption()).c_str());
+  SetWindowTextW(state.window, shownWide(form.caption()).c_str());
   const SIZE size = outerSize(form.width(), form.height());
   if (!state.placed || state.backdrop != form.backdrop()) {
     state.backdrop = form.backdrop();

@@ -16,6 +16,7 @@
 #include "ui/ui.h"
 #include "win32/control_views.h"
 #include "win32/front_end.h"
+#include "win32/win32_desktop.h"
 
 namespace {
 
@@ -121,10 +122,14 @@ class BoxAnswerer {
               std::wstring all;
               for (HWND child = GetWindow(box, GW_CHILD); child;
                    child = GetWindow(child, GW_HWNDNEXT)) {
-                if (lstrcmpiW(classOf(child).c_str(), L"Static") != 0) continue;
-                wchar_t text[1024] = {};
-                GetWindowTextW(child, text, 1024);
-                all += text;
+                const std::wstring type = classOf(child);
+                if (lstrcmpiW(type.c_str(), L"Static") != 0 &&
+                    lstrcmpiW(type.c_str(), L"Edit") != 0)
+                  continue;
+                wchar_t text[8192] = {};
+                GetWindowTextW(child, text, 8192);
+                all +=
+                    lstrcmpiW(type.c_str(), L"Edit") == 0 ? L"[" + std::wstring(text) + L"]" : text;
               }
               texts_.push_back(all);
               PostMessageW(box, WM_COMMAND, IDOK, 0);
@@ -137,7 +142,8 @@ class BoxAnswerer {
     stop_ = true;
     thread_.join();
   }
-  // The texts of the boxes answered so far; only read while no box is up.
+  // The texts of the boxes answered so far (an answer field's text in brackets); only read while
+  // no box is up.
   const std::vector<std::wstring>& texts() const { return texts_; }
 
  private:
@@ -467,6 +473,29 @@ TEST_F(Win32Controls, AColouredButtonShowsItsColourAndTheHourglassShowsWhileItsH
   pump(front);
   EXPECT_EQ(during, LoadCursorW(nullptr, MAKEINTRESOURCEW(32514)));       // IDC_WAIT
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));  // IDC_ARROW
+}
+
+// A text longer than a screen shows is cut in a message box, its end in view; a prompt whose
+// present answer is too long to type in says so and leaves its field empty, which keeps it.
+TEST_F(Win32Controls, LongTextsAreShownCutInMessagesAndPrompts) {
+  win::Win32Desktop desktop;
+  desktop.attach(front);
+  const std::string value(200000, 'x');
+  BoxAnswerer answerer;
+  desktop.message("The name " + value + " ends here.", ui::Buttons::Ok, ui::Icon::None, "");
+  EXPECT_EQ(desktop.prompt("New name?", "Name", value), "");
+  ASSERT_EQ(answerer.texts().size(), 2u);
+  const std::wstring& message = answerer.texts()[0];
+  EXPECT_LE(message.size(), ui::shownLength);
+  EXPECT_EQ(message.substr(0, 9), L"The name ");
+  EXPECT_NE(message.find(L"x...x"), std::wstring::npos);
+  EXPECT_EQ(message.substr(message.size() - 10), L"ends here.");
+  EXPECT_NE(answerer.texts()[1].find(L"New name?\r\n\r\n(The present answer is 200000 characters "
+                                     L"long, too long to show here. Leave the box empty to keep "
+                                     L"it.)"),
+            std::wstring::npos)
+      << answerer.texts()[1].substr(0, 200);
+  EXPECT_NE(answerer.texts()[1].find(L"[]"), std::wstring::npos);
 }
 
 }  // namespace
