@@ -204,10 +204,8 @@ std::string QtDesktop::prompt(const std::string& text, const std::string& title,
   const bool defaultShown = defaultAnswer.size() <= static_cast<std::size_t>(editableLength);
   QString label = shown(text);
   if (!defaultShown)
-    label += QString(
-                 "\n\n(The present answer is %1 characters long, too long to show here. Leave "
-                 "the box empty to keep it.)")
-                 .arg(defaultAnswer.size());
+    label +=
+        QString::fromStdString(ui::presentAnswerNote(defaultAnswer.size())).replace("\r\n", "\n");
   const QString start = defaultShown ? toQ(defaultAnswer) : QString();
   QString answer = start;
   for (;;) {

@@ -28,13 +28,28 @@ std::string utf8(char32_t c) {
 
 // Thousands apart, as the person reads a long number.
 std::string grouped(std::size_t number) {
-  std::string digits = std::to_string(number);
-  for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
-    digits.insert(static_cast<std::size_t>(at), ",");
-  return digits;
+  const std::string digits = std::to_string(number);
+  std::string text;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
+    text += digits[i];
+  }
+  return text;
 }
 
 }  // namespace
+
+std::string shownText(const std::string& bytes) {
+  if (bytes.size() <= shownLength) return bytes;
+  // Each byte is one character of the code page: the cut falls between characters.
+  constexpr std::size_t tail = 200;
+  std::string shown;
+  shown.reserve(shownLength);
+  shown.append(bytes, 0, shownLength - tail - 3);
+  shown.append("...");
+  shown.append(bytes, bytes.size() - tail, tail);
+  return shown;
+}
 
 std::string unfitMessage(const std::u32string& characters) {
   // Each character shown with its code, for those that show as nothing or as a box. A lone
@@ -57,6 +72,11 @@ std::string unfitMessage(const std::u32string& characters) {
 std::string tooLongMessage(std::size_t length) {
   return "The text is " + grouped(length) + " characters long; a box holds at most " +
          grouped(editableLength) + " characters.\r\n\r\nPlease type a shorter text.";
+}
+
+std::string presentAnswerNote(std::size_t length) {
+  return "\r\n\r\n(The present answer is " + std::to_string(length) +
+         " characters long, too long to show here. Leave the box empty to keep it.)";
 }
 
 }  // namespace ui

@@ -101,7 +101,7 @@ class ButtonView : public ControlView {
 
  protected:
   void syncContent() override {
-    const std::wstring caption = toWide(button_.caption());
+    const std::wstring caption = shownWide(button_.caption());
     // The caption is drawn inside the button's frame.
     const SIZE room{std::max(1, FrontEnd::scaled(button_.width()) - 8),
                     std::max(1, FrontEnd::scaled(button_.height()) - 6)};
@@ -127,7 +127,7 @@ class ButtonView : public ControlView {
     HBRUSH fill = CreateSolidBrush(colorOf(button_.backColor()));
     FillRect(draw.hDC, &face, fill);
     DeleteObject(fill);
-    const std::wstring caption = toWide(button_.caption());
+    const std::wstring caption = shownWide(button_.caption());
     HGDIOBJ old = SelectObject(draw.hDC, FrontEnd::font(fitted_.pixels, button_.bold()));
     SetBkMode(draw.hDC, TRANSPARENT);
     const bool enabled = !(draw.itemState & ODS_DISABLED);
@@ -226,6 +226,9 @@ class TextView : public ControlView {
 
  private:
   std::wstring shown() const {
+    // A text too long to type in is shown cut.
+    if (box_.text().size() > static_cast<std::size_t>(ui::editableLength))
+      return shownWide(box_.text());
     return box_.multiLine() ? withLineBreaks(box_.text()) : toWide(box_.text());
   }
   // The text before the refused typing, the cursor where it was.
@@ -321,7 +324,7 @@ class ComboView : public ControlView {
     SendMessageW(handle_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
                  std::max(1, FrontEnd::scaled(combo_.height()) - 6));
     restoring_ = true;
-    syncItems(handle_, true, shown_, combo_.items(), &toWide);
+    syncItems(handle_, true, shown_, combo_.items(), &shownWide);
     if (SendMessageW(handle_, CB_GETCURSEL, 0, 0) != combo_.listIndex())
       SendMessageW(handle_, CB_SETCURSEL, static_cast<WPARAM>(combo_.listIndex()), 0);
     if (combo_.editable()) {
@@ -365,7 +368,7 @@ class ListView : public ControlView {
  protected:
   void syncContent() override {
     setFont(handle_, list_);
-    syncItems(handle_, false, shown_, list_.items(), &toWide);
+    syncItems(handle_, false, shown_, list_.items(), &shownWide);
     SendMessageW(handle_, LB_SETCURSEL, static_cast<WPARAM>(list_.listIndex()), 0);
   }
 
@@ -377,7 +380,7 @@ class ListView : public ControlView {
 // The last part of a folder list's full path text, as a folder list shows its entries.
 std::wstring folderName(std::string_view pathText) {
   const auto slash = pathText.find_last_of('\\');
-  return toWide(slash == std::string_view::npos ? pathText : pathText.substr(slash + 1));
+  return shownWide(slash == std::string_view::npos ? pathText : pathText.substr(slash + 1));
 }
 
 // A folder list: it shows the folders' own names and has no choice of its own.
@@ -552,7 +555,7 @@ class GridView : public ControlView {
       ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &line, nullptr, 0, nullptr);
       line = {cell.left, cell.bottom - 1, cell.right, cell.bottom};
       ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &line, nullptr, 0, nullptr);
-      const std::wstring text = toWide(grid_.textMatrix(row, col));
+      const std::wstring text = shownWide(grid_.textMatrix(row, col));
       if (text.empty()) continue;
       HGDIOBJ old = SelectObject(dc, FrontEnd::font(FrontEnd::fontPixels(grid_), format.bold));
       SetBkMode(dc, TRANSPARENT);
@@ -589,7 +592,7 @@ class GridView : public ControlView {
       const int width = FrontEnd::scaled(grid_.colWidth(col) > 0 ? grid_.colWidth(col) : 64);
       if (ListView_GetColumnWidth(handle_, col) != width)
         ListView_SetColumnWidth(handle_, col, width);
-      std::wstring heading = headerRow_ ? toWide(grid_.textMatrix(0, col)) : std::wstring();
+      std::wstring heading = headerRow_ ? shownWide(grid_.textMatrix(0, col)) : std::wstring();
       LVCOLUMNW column{};
       column.mask = LVCF_TEXT | LVCF_FMT;
       column.fmt = col == 0                                                  ? LVCFMT_LEFT
@@ -791,7 +794,7 @@ void drawDecoration(HDC dc, const ui::Control& control) {
     DeleteObject(outline);
     InflateRect(&room, -1, -1);
   }
-  const std::wstring caption = toWide(label->caption());
+  const std::wstring caption = shownWide(label->caption());
   const int pixels = FrontEnd::fontPixels(*label);
   const FittedCaption fitted = fitCaption(caption, pixels, label->bold(),
                                           {room.right - room.left, room.bottom - room.top}, 0);

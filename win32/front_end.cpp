@@ -137,7 +137,7 @@ bool FrontEnd::busy(const FormState& state) const {
 
 void FrontEnd::createWindow(FormState& state) {
   const SIZE size = outerSize(state.form->width(), state.form->height());
-  state.window = CreateWindowExW(0, formClass, toWide(state.form->caption()).c_str(), formStyle,
+  state.window = CreateWindowExW(0, formClass, shownWide(state.form->caption()).c_str(), formStyle,
                                  CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), &state);
   // The icon the window shows, also to other programs (the task bar, Alt+Tab).
@@ -157,7 +157,7 @@ void FrontEnd::createWindow(FormState& state) {
 
 void FrontEnd::syncWindow(FormState& state) {
   ui::Form& form = *state.form;
-  SetWindowTextW(state.window, toWide(form.caption()).c_str());
+  SetWindowTextW(state.window, shownWide(form.caption()).c_str());
   const SIZE size = outerSize(form.width(), form.height());
   if (!state.placed || state.backdrop != form.backdrop()) {
     state.backdrop = form.backdrop();
@@ -355,31 +355,50 @@ FrontEnd::FormState* FrontEnd::stateOf(HWND window) const {
 }
 
 // Tab goes round a window's controls in reading order: row by row from the top, each row from the
-// left. Controls whose tops lie within half the height of a row's first control are on its row.
-std::vector<HWND> FrontEnd::tabStops(const FormState& state) {
-  std::vector<const ControlState*> stops;
-  for (const auto& control : state.controls) {
-    if (!control->view) continue;
-    HWND handle = control->view->handle();
+// left. Controls whose tops lie within half the height of a row's first control are on its row. A
+// label that does something when clicked is a stop too, as the window draws it.
+std::vector<FrontEnd::TabStop> FrontEnd::tabStops(const FormState& state) {
+  std::vector<TabStop> stops;
+  for (const auto& watched : state.controls) {
+    ui::Control* control = watched->control;
+    if (auto* label = dynamic_cast<ui::Label*>(control)) {
+      if (label->onClick && label->visible() && label->enabled())
+        stops.push_back({control, nullptr, label});
+      continue;
+    }
+    if (!watched->view) continue;
+    HWND handle = watched->view->handle();
     if (IsWindowVisible(handle) && IsWindowEnabled(handle) &&
         (GetWindowLongPtrW(handle, GWL_STYLE) & WS_TABSTOP))
-      stops.push_back(control.get());
+      stops.push_back({control, handle, nullptr});
   }
-  const auto top = [](const ControlState* c) { return c->control->top(); };
+  const auto top = [](const TabStop& c) { return c.control->top(); };
   std::stable_sort(stops.begin(), stops.end(),
-                   [&](const ControlState* a, const ControlState* b) { return top(a) < top(b); });
+                   [&](const TabStop& a, const TabStop& b) { return top(a) < top(b); });
   for (auto row = stops.begin(); row != stops.end();) {
-    const int reach = top(*row) + std::max(1, (*row)->control->height() / 2);
-    auto end =
-        std::find_if(row, stops.end(), [&](const ControlState* c) { return top(c) >= reach; });
-    std::stable_sort(row, end, [](const ControlState* a, const ControlState* b) {
-      return a->control->left() < b->control->left();
+    const int reach = top(*row) + std::max(1, row->control->height() / 2);
+    auto end = std::find_if(row, stops.end(), [&](const TabStop& c) { return top(c) >= reach; });
+    std::stable_sort(row, end, [](const TabStop& a, const TabStop& b) {
+      return a.control->left() < b.control->left();
     });
     row = end;
   }
-  std::vector<HWND> handles;
-  for (const ControlState* stop : stops) handles.push_back(stop->view->handle());
-  return handles;
+  return stops;
+}
+
+void FrontEnd::focusStop(FormState& state, const TabStop& stop) {
+  if (stop.label) {
+    // The window itself takes the keys, and rings the label.
+    state.focusedLabel = stop.label;
+    SetFocus(state.window);
+    InvalidateRect(state.window, nullptr, FALSE);
+    return;
+  }
+  SetFocus(stop.handle);
+  // A box the keyboard comes to has its text selected, as in a dialog.
+  wchar_t type[16] = {};
+  GetClassNameW(stop.handle, type, 16);
+  if (lstrcmpiW(type, L"Edit") == 0) SendMessageW(stop.handle, EM_SETSEL, 0, -1);
 }
 
 bool FrontEnd::preTranslate(MSG& message) {
@@ -409,12 +428,13 @@ bool FrontEnd::preTranslate(MSG& message) {
   // Tab goes to the next control.
   if (state && message.message == WM_KEYDOWN && message.wParam == VK_TAB &&
       !(GetKeyState(VK_CONTROL) & 0x8000)) {
-    const std::vector<HWND> stops = tabStops(*state);
+    const std::vector<TabStop> stops = tabStops(*state);
     if (!stops.empty()) {
       const bool back = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
       HWND focused = GetFocus();
-      auto at = std::find_if(stops.begin(), stops.end(), [focused](HWND stop) {
-        return stop == focused || IsChild(stop, focused);
+      auto at = std::find_if(stops.begin(), stops.end(), [&](const TabStop& stop) {
+        if (stop.label) return focused == state->window && stop.label == state->focusedLabel;
+        return stop.handle == focused || IsChild(stop.handle, focused);
       });
       std::size_t next = 0;
       if (at != stops.end()) {
@@ -423,12 +443,15 @@ bool FrontEnd::preTranslate(MSG& message) {
       } else if (back) {
         next = stops.size() - 1;
       }
-      SetFocus(stops[next]);
-      // A box the keyboard comes to has its text selected, as in a dialog.
-      wchar_t type[16] = {};
-      GetClassNameW(stops[next], type, 16);
-      if (lstrcmpiW(type, L"Edit") == 0) SendMessageW(stops[next], EM_SETSEL, 0, -1);
+      focusStop(*state, stops[next]);
     }
+    return true;
+  }
+  // Space or Return on a ringed label clicks it.
+  if (state && message.hwnd == state->window && message.message == WM_KEYDOWN &&
+      (message.wParam == VK_SPACE || message.wParam == VK_RETURN) && state->focusedLabel) {
+    ui::Label* label = state->focusedLabel;
+    if (!(message.lParam & (1 << 30))) act(*state->form, [label] { label->click(); });
     return true;
   }
   // Return (or Enter) on a focused button clicks it, as Space does.
@@ -468,8 +491,10 @@ LRESULT FrontEnd::handle(FormState& state, UINT message, WPARAM wParam, LPARAM l
     case WM_LBUTTONUP: {
       const POINT at{MulDiv(static_cast<short>(LOWORD(lParam)), 96, scaled(96)),
                      MulDiv(static_cast<short>(HIWORD(lParam)), 96, scaled(96))};
-      if (ui::Label* label = labelAt(state.form->controls(), at))
+      if (ui::Label* label = labelAt(state.form->controls(), at)) {
+        if (label->onClick) focusStop(state, {label, nullptr, label});
         act(*state.form, [label] { label->click(); });
+      }
       return 0;
     }
     case WM_COMMAND: {
@@ -526,6 +551,33 @@ LRESULT FrontEnd::handle(FormState& state, UINT message, WPARAM wParam, LPARAM l
         return DefWindowProcW(state.window, message, wParam, lParam);
       }
       break;
+    case WM_ACTIVATE:
+      // The control the keys went to, kept while another window has them.
+      if (LOWORD(wParam) == WA_INACTIVE && IsChild(state.window, GetFocus()))
+        state.lastFocus = GetFocus();
+      break;
+    case WM_SETFOCUS: {
+      // The window came to the front: the keys go back to the control they went to, or else to
+      // the first control, as a window's keys always go to one of its controls.
+      if (state.focusedLabel) {
+        InvalidateRect(state.window, nullptr, FALSE);
+        return 0;
+      }
+      HWND last = state.lastFocus;
+      if (last && IsWindow(last) && IsWindowVisible(last) && IsWindowEnabled(last)) {
+        SetFocus(last);
+        return 0;
+      }
+      const std::vector<TabStop> stops = tabStops(state);
+      if (!stops.empty()) focusStop(state, stops.front());
+      return 0;
+    }
+    case WM_KILLFOCUS:
+      // The keys went to a control of the window: no label is ringed.
+      if (state.focusedLabel && IsChild(state.window, reinterpret_cast<HWND>(wParam)))
+        state.focusedLabel = nullptr;
+      InvalidateRect(state.window, nullptr, FALSE);
+      return 0;
     case WM_SETCURSOR:
       if (busy(state)) {
         SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32514)));  // IDC_WAIT
@@ -567,6 +619,13 @@ void FrontEnd::paint(FormState& state, HDC dc) {
       else
         drawDecoration(buffer, *control);
     }
+  }
+  // The ring round the label the keys go to, while the window has them.
+  if (const ui::Label* label = state.focusedLabel;
+      label && label->visible() && GetFocus() == state.window) {
+    RECT ring{scaled(label->left()), scaled(label->top()), scaled(label->left() + label->width()),
+              scaled(label->top() + label->height())};
+    DrawFocusRect(buffer, &ring);
   }
   BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
   SelectObject(buffer, old);

@@ -93,7 +93,9 @@ class FrontEnd {
     std::vector<std::unique_ptr<ControlState>> controls;
     ui::Control* focused = nullptr;
     bool placed = false;
-    bool disabled = false;  // disabled under a dialog
+    bool disabled = false;              // disabled under a dialog
+    ui::Label* focusedLabel = nullptr;  // the label the keys go to, when the window has them
+    HWND lastFocus = nullptr;           // the control they went to before another window came up
     int shownAt = 0;
     int shows = 0;  // the form's shows() when last looked at
     // A pop-up's window: the one it stays above, nullptr for a main window.
@@ -117,7 +119,14 @@ class FrontEnd {
   FormState* stateOf(HWND window) const;
   FormState* stateOf(const ui::Form* form) const;
   void own(FormState& popUp, FormState* owner);
-  static std::vector<HWND> tabStops(const FormState& state);
+  // A control the Tab key stops at: a Win32 control, or a label the window draws.
+  struct TabStop {
+    ui::Control* control;
+    HWND handle;       // nullptr for a label
+    ui::Label* label;  // nullptr for a Win32 control
+  };
+  static std::vector<TabStop> tabStops(const FormState& state);
+  static void focusStop(FormState& state, const TabStop& stop);
   bool busy(const FormState& state) const;
 
   std::vector<std::unique_ptr<FormState>> forms_;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "common/code_page.h"
+#include "ui/typed_text.h"
 
 namespace win {
 
@@ -14,6 +15,8 @@ std::wstring toWide(std::string_view bytes) {
   wide.resize(static_cast<std::size_t>(made > 0 ? made : 0));
   return wide;
 }
+
+std::wstring shownWide(std::string_view bytes) { return toWide(ui::shownText(std::string(bytes))); }
 
 std::string fromWide(std::wstring_view text) {
   if (text.empty()) return {};

@@ -16,6 +16,7 @@
 #include "ui/ui.h"
 #include "win32/control_views.h"
 #include "win32/front_end.h"
+#include "win32/win32_desktop.h"
 
 namespace {
 
@@ -30,6 +31,8 @@ struct Sample : ui::Form {
   ui::DirListBox folders{*this, "folders"};
   ui::CommandButton cancel{*this, "cancel"};
   ui::CommandButton other{*this, "other"};
+  ui::Label stat{*this, "stat"};    // takes clicks
+  ui::Label plain{*this, "plain"};  // takes none
   std::vector<std::string> heard;
 
   Sample() {
@@ -54,6 +57,10 @@ struct Sample : ui::Form {
     grid.place(10, 110, 400, 200);
     picture.place(420, 110, 40, 40);
     folders.place(420, 200, 150, 100);
+    stat.place(220, 75, 100, 20);
+    stat.setCaption("Stat");
+    plain.place(330, 75, 100, 20);
+    plain.setCaption("Plain");
 
     line.onChange = [this] { heard.push_back("line:" + line.text()); };
     line.onKeyDown = [this](int key) { heard.push_back("line key " + std::to_string(key)); };
@@ -69,6 +76,7 @@ struct Sample : ui::Form {
       heard.push_back("cell " + std::to_string(grid.row()) + "," + std::to_string(grid.col()));
     };
     cancel.onClick = [this] { heard.push_back("cancel"); };
+    stat.onClick = [this] { heard.push_back("stat"); };
   }
 };
 
@@ -114,10 +122,14 @@ class BoxAnswerer {
               std::wstring all;
               for (HWND child = GetWindow(box, GW_CHILD); child;
                    child = GetWindow(child, GW_HWNDNEXT)) {
-                if (lstrcmpiW(classOf(child).c_str(), L"Static") != 0) continue;
-                wchar_t text[1024] = {};
-                GetWindowTextW(child, text, 1024);
-                all += text;
+                const std::wstring type = classOf(child);
+                if (lstrcmpiW(type.c_str(), L"Static") != 0 &&
+                    lstrcmpiW(type.c_str(), L"Edit") != 0)
+                  continue;
+                wchar_t text[8192] = {};
+                GetWindowTextW(child, text, 8192);
+                all +=
+                    lstrcmpiW(type.c_str(), L"Edit") == 0 ? L"[" + std::wstring(text) + L"]" : text;
               }
               texts_.push_back(all);
               PostMessageW(box, WM_COMMAND, IDOK, 0);
@@ -130,7 +142,8 @@ class BoxAnswerer {
     stop_ = true;
     thread_.join();
   }
-  // The texts of the boxes answered so far; only read while no box is up.
+  // The texts of the boxes answered so far (an answer field's text in brackets); only read while
+  // no box is up.
   const std::vector<std::wstring>& texts() const { return texts_; }
 
  private:
@@ -387,20 +400,32 @@ TEST_F(Win32Controls, AFolderListShowsTheFoldersOwnNames) {
 }
 
 TEST_F(Win32Controls, TabGoesByTheControlsPlacesAndEscapeClicksTheCancelButton) {
+  // The window has given the keys to its first control.
+  EXPECT_EQ(GetFocus(), childOf(handle, L"Edit", 0));
   SetFocus(childOf(handle, L"ScrollBar"));
-  // Row by row from the top, each row from the left: the bar, the grid beside the folders, the
-  // buttons ("Other" left of "Cancel"), then round to the boxes and lists at the top.
+  // Row by row from the top, each row from the left: the bar, the label that takes clicks (the
+  // window itself takes the keys for it), the grid beside the folders, the buttons ("Other" left
+  // of "Cancel"), then round to the boxes and lists at the top.
   std::vector<std::wstring> visited;
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < 9; ++i) {
     press(GetFocus(), VK_TAB);
     pump(front);
     HWND focused = GetFocus();
-    HWND owner = GetParent(focused) == handle ? focused : GetParent(focused);
-    visited.push_back(classOf(owner) + L":" + win::windowText(owner));
+    HWND owner = focused == handle || GetParent(focused) == handle ? focused : GetParent(focused);
+    visited.push_back(owner == handle ? L"window" : classOf(owner) + L":" + win::windowText(owner));
   }
-  EXPECT_EQ(visited, (std::vector<std::wstring>{L"SysListView32:", L"ListBox:", L"Button:Other",
-                                                L"Button:Cancel", L"Edit:", L"ComboBox:",
-                                                L"ComboBox:", L"Edit:"}));
+  EXPECT_EQ(visited, (std::vector<std::wstring>{L"window", L"SysListView32:", L"ListBox:",
+                                                L"Button:Other", L"Button:Cancel", L"Edit:",
+                                                L"ComboBox:", L"ComboBox:", L"Edit:"}));
+  // Space on the label clicks it.
+  SetFocus(childOf(handle, L"ScrollBar"));
+  press(GetFocus(), VK_TAB);
+  pump(front);
+  window.heard.clear();
+  press(handle, VK_SPACE);
+  pump(front);
+  EXPECT_EQ(window.heard, (std::vector<std::string>{"stat"}));
+  SetFocus(childOf(handle, L"Edit", 1));
   // In a multi-line box Tab types itself.
   press(GetFocus(), VK_TAB);
   pump(front);
@@ -448,6 +473,29 @@ TEST_F(Win32Controls, AColouredButtonShowsItsColourAndTheHourglassShowsWhileItsH
   pump(front);
   EXPECT_EQ(during, LoadCursorW(nullptr, MAKEINTRESOURCEW(32514)));       // IDC_WAIT
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));  // IDC_ARROW
+}
+
+// A text longer than a screen shows is cut in a message box, its end in view; a prompt whose
+// present answer is too long to type in says so and leaves its field empty, which keeps it.
+TEST_F(Win32Controls, LongTextsAreShownCutInMessagesAndPrompts) {
+  win::Win32Desktop desktop;
+  desktop.attach(front);
+  const std::string value(200000, 'x');
+  BoxAnswerer answerer;
+  desktop.message("The name " + value + " ends here.", ui::Buttons::Ok, ui::Icon::None, "");
+  EXPECT_EQ(desktop.prompt("New name?", "Name", value), "");
+  ASSERT_EQ(answerer.texts().size(), 2u);
+  const std::wstring& message = answerer.texts()[0];
+  EXPECT_LE(message.size(), ui::shownLength);
+  EXPECT_EQ(message.substr(0, 9), L"The name ");
+  EXPECT_NE(message.find(L"x...x"), std::wstring::npos);
+  EXPECT_EQ(message.substr(message.size() - 10), L"ends here.");
+  EXPECT_NE(answerer.texts()[1].find(L"New name?\r\n\r\n(The present answer is 200000 characters "
+                                     L"long, too long to show here. Leave the box empty to keep "
+                                     L"it.)"),
+            std::wstring::npos)
+      << answerer.texts()[1].substr(0, 200);
+  EXPECT_NE(answerer.texts()[1].find(L"[]"), std::wstring::npos);
 }
 
 }  // namespace
