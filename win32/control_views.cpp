@@ -198,6 +198,14 @@ class TextView : public ControlView {
   }
   bool keyDown(int key) override {
     if (reportedKey(key)) act([this, key] { box_.pressKey(key); });
+    // Typing into a text too long to type in: the person is told why nothing happens.
+    const bool typing = (key >= '0' && key <= 'Z') || key == VK_SPACE ||
+                        (key >= VK_NUMPAD0 && key <= VK_DIVIDE) ||
+                        (key >= VK_OEM_1 && key <= VK_OEM_8);
+    const bool command = (GetKeyState(VK_CONTROL) & 0x8000) || (GetKeyState(VK_MENU) & 0x8000);
+    if (typing && !command && !box_.locked() &&
+        box_.text().size() > static_cast<std::size_t>(ui::editableLength))
+      refuse(ui::tooLongMessage(box_.text().size()));
     return false;
   }
   void doubleClicked() override {

@@ -203,6 +203,22 @@ TEST_F(Win32Controls, TypedTextReachesTheBoxesAndCharactersTheFilesCantHoldAreRe
   PostMessageW(line, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   pump(front);
   EXPECT_EQ(window.heard, (std::vector<std::string>{"line key 116", "line double click"}));
+
+  // A text longer than a box holds while it can be typed in takes no typing, and says why.
+  window.line.setText(std::string(100001, 'x'));
+  front.flush();
+  {
+    BoxAnswerer answerer;
+    press(line, 'A');
+    pump(front);
+    ASSERT_EQ(answerer.texts().size(), 1u);
+    EXPECT_EQ(answerer.texts()[0].rfind(L"The text is 100,001 characters long; a box holds at most "
+                                        L"100,000 characters.",
+                                        0),
+              0u)
+        << answerer.texts()[0];
+  }
+  EXPECT_EQ(window.line.text(), std::string(100001, 'x'));
 }
 
 TEST_F(Win32Controls, TheListsTakeTheirChoicesByTheKeysAndTheEditableOneItsTyping) {
