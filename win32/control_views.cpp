@@ -549,7 +549,10 @@ class GridView : public ControlView {
       COLORREF back = format.backColor != ui::noColor ? colorOf(format.backColor)
                       : fixed                         ? GetSysColor(COLOR_BTNFACE)
                                                       : RGB(255, 255, 255);
-      COLORREF fore = format.foreColor != ui::noColor ? colorOf(format.foreColor) : RGB(0, 0, 0);
+      // A grid that takes no clicks shows its own texts grey.
+      COLORREF fore = format.foreColor != ui::noColor ? colorOf(format.foreColor)
+                      : grid_.enabled()               ? RGB(0, 0, 0)
+                                                      : GetSysColor(COLOR_GRAYTEXT);
       // The current cell is bright while the keyboard is on the grid, grey while it is elsewhere.
       if (current && col == col_) {
         back = focused ? GetSysColor(COLOR_HIGHLIGHT) : RGB(0xC0, 0xC0, 0xC0);
