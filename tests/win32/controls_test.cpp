@@ -514,4 +514,41 @@ TEST_F(Win32Controls, LongTextsAreShownCutInMessagesAndPrompts) {
   EXPECT_NE(answerer.texts()[1].find(L"[]"), std::wstring::npos);
 }
 
+// A window opened by the person's action on another that stays up is a pop-up of it, kept above
+// it; when that window goes and another comes up in its place, the pop-up stays above the new one.
+TEST(Win32PopUps, APopUpStaysAboveTheWindowItWasOpenedFromAndPassesToTheOneInItsPlace) {
+  struct Page : ui::Form {
+    ui::CommandButton open{*this, "open"}, next{*this, "next"};
+    Page() {
+      setSize(300, 200);
+      open.place(10, 10, 100, 25);
+      next.place(10, 50, 100, 25);
+    }
+  };
+  win::Program program;
+  Page first, popUp, second;
+  first.open.onClick = [&] { popUp.show(); };
+  first.next.onClick = [&] {
+    first.hide();
+    second.show();
+  };
+  win::FrontEnd front({&first, &popUp, &second});
+  first.show();
+  front.flush();
+  HWND firstWindow = front.window(first);
+  SendMessageW(GetDlgItem(firstWindow, 1000), BM_CLICK, 0, 0);
+  pump(front);
+  ASSERT_TRUE(popUp.visible());
+  EXPECT_EQ(GetWindow(front.window(popUp), GW_OWNER), firstWindow);
+
+  SendMessageW(GetDlgItem(firstWindow, 1001), BM_CLICK, 0, 0);
+  pump(front);
+  ASSERT_TRUE(second.visible());
+  EXPECT_FALSE(IsWindowVisible(firstWindow));
+  EXPECT_TRUE(IsWindowVisible(front.window(popUp)));
+  EXPECT_EQ(GetWindow(front.window(popUp), GW_OWNER), front.window(second));
+  // The second window, opened in the first's place, belongs to no window.
+  EXPECT_EQ(GetWindow(front.window(second), GW_OWNER), nullptr);
+}
+
 }  // namespace
