@@ -514,14 +514,23 @@ class GridView : public ControlView {
   }
 
   bool keyDown(int key) override {
+    // A current row out of view (set while the window was hidden, or scrolled away) is not where
+    // the person is: Return does nothing then, and the keys start from the top row in view.
+    const int focused = ListView_GetNextItem(handle_, -1, LVNI_FOCUSED);
+    const int top = ListView_GetTopIndex(handle_);
+    const bool inView =
+        focused >= 0 && focused >= top && focused <= top + ListView_GetCountPerPage(handle_);
     if (key == VK_RETURN) {
       // Return on a row is a click on the row's first cell that is not fixed, whichever cell of
-      // the row is current; a current row out of view is not where the person is.
-      const int focused = ListView_GetNextItem(handle_, -1, LVNI_FOCUSED);
-      const int top = ListView_GetTopIndex(handle_);
-      if (focused >= 0 && focused >= top && focused < top + ListView_GetCountPerPage(handle_) + 1)
-        select(gridRow(focused), grid_.fixedCols());
+      // the row is current.
+      if (inView) select(gridRow(focused), grid_.fixedCols());
       return true;
+    }
+    if (!inView && focused >= 0 &&
+        (key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT)) {
+      ListView_SetItemState(handle_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+      ListView_SetItemState(handle_, top, LVIS_SELECTED | LVIS_FOCUSED,
+                            LVIS_SELECTED | LVIS_FOCUSED);
     }
     if (key == VK_LEFT || key == VK_RIGHT) {
       // Left and right move the current cell along its row.

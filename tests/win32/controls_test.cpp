@@ -360,6 +360,18 @@ TEST_F(Win32Controls, AGridOf100000RowsShowsItsCellsScrollsWhereTheWindowPutsItA
   press(grid, VK_RETURN);
   pump(front);
   EXPECT_EQ(window.heard, (std::vector<std::string>{"cell 100000,2", "cell 100000,1"}));
+
+  // Scrolled away from the current row, Return does nothing, and a key down starts from the top
+  // row in view.
+  window.heard.clear();
+  ListView_EnsureVisible(grid, 0, FALSE);
+  press(grid, VK_RETURN);
+  pump(front);
+  EXPECT_TRUE(window.heard.empty());
+  press(grid, VK_DOWN);
+  press(grid, VK_RETURN);
+  pump(front);
+  EXPECT_EQ(window.heard, (std::vector<std::string>{"cell 2,1"}));  // the row under the top one
 }
 
 // A BMP file of 2 x 2 pixels of one colour (blue, green, red).
