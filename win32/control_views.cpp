@@ -198,6 +198,14 @@ class TextView : public ControlView {
   }
   bool keyDown(int key) override {
     if (reportedKey(key)) act([this, key] { box_.pressKey(key); });
+    // Typing into a text too long to type in: the person is told why nothing happens.
+    const bool typing = (key >= '0' && key <= 'Z') || key == VK_SPACE ||
+                        (key >= VK_NUMPAD0 && key <= VK_DIVIDE) ||
+                        (key >= VK_OEM_1 && key <= VK_OEM_8);
+    const bool command = (GetKeyState(VK_CONTROL) & 0x8000) || (GetKeyState(VK_MENU) & 0x8000);
+    if (typing && !command && !box_.locked() &&
+        box_.text().size() > static_cast<std::size_t>(ui::editableLength))
+      refuse(ui::tooLongMessage(box_.text().size()));
     return false;
   }
   void doubleClicked() override {
@@ -506,14 +514,23 @@ class GridView : public ControlView {
   }
 
   bool keyDown(int key) override {
+    // A current row out of view (set while the window was hidden, or scrolled away) is not where
+    // the person is: Return does nothing then, and the keys start from the top row in view.
+    const int focused = ListView_GetNextItem(handle_, -1, LVNI_FOCUSED);
+    const int top = ListView_GetTopIndex(handle_);
+    const bool inView =
+        focused >= 0 && focused >= top && focused <= top + ListView_GetCountPerPage(handle_);
     if (key == VK_RETURN) {
       // Return on a row is a click on the row's first cell that is not fixed, whichever cell of
-      // the row is current; a current row out of view is not where the person is.
-      const int focused = ListView_GetNextItem(handle_, -1, LVNI_FOCUSED);
-      const int top = ListView_GetTopIndex(handle_);
-      if (focused >= 0 && focused >= top && focused < top + ListView_GetCountPerPage(handle_) + 1)
-        select(gridRow(focused), grid_.fixedCols());
+      // the row is current.
+      if (inView) select(gridRow(focused), grid_.fixedCols());
       return true;
+    }
+    if (!inView && focused >= 0 &&
+        (key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT)) {
+      ListView_SetItemState(handle_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+      ListView_SetItemState(handle_, top, LVIS_SELECTED | LVIS_FOCUSED,
+                            LVIS_SELECTED | LVIS_FOCUSED);
     }
     if (key == VK_LEFT || key == VK_RIGHT) {
       // Left and right move the current cell along its row.
@@ -541,7 +558,10 @@ class GridView : public ControlView {
       COLORREF back = format.backColor != ui::noColor ? colorOf(format.backColor)
                       : fixed                         ? GetSysColor(COLOR_BTNFACE)
                                                       : RGB(255, 255, 255);
-      COLORREF fore = format.foreColor != ui::noColor ? colorOf(format.foreColor) : RGB(0, 0, 0);
+      // A grid that takes no clicks shows its own texts grey.
+      COLORREF fore = format.foreColor != ui::noColor ? colorOf(format.foreColor)
+                      : grid_.enabled()               ? RGB(0, 0, 0)
+                                                      : GetSysColor(COLOR_GRAYTEXT);
       // The current cell is bright while the keyboard is on the grid, grey while it is elsewhere.
       if (current && col == col_) {
         back = focused ? GetSysColor(COLOR_HIGHLIGHT) : RGB(0xC0, 0xC0, 0xC0);

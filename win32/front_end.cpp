@@ -199,7 +199,8 @@ void FrontEnd::flush() {
     if (state->form->focused() != state->focused) {
       state->focused = state->form->focused();
       for (auto& control : state->controls) {
-        if (control->control == state->focused && control->view) SetFocus(control->view->handle());
+        if (control->control == state->focused && control->view)
+          focusStop(*state, {control->control, control->view->handle(), nullptr});
       }
     }
   }

@@ -203,6 +203,22 @@ TEST_F(Win32Controls, TypedTextReachesTheBoxesAndCharactersTheFilesCantHoldAreRe
   PostMessageW(line, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   pump(front);
   EXPECT_EQ(window.heard, (std::vector<std::string>{"line key 116", "line double click"}));
+
+  // A text longer than a box holds while it can be typed in takes no typing, and says why.
+  window.line.setText(std::string(100001, 'x'));
+  front.flush();
+  {
+    BoxAnswerer answerer;
+    press(line, 'A');
+    pump(front);
+    ASSERT_EQ(answerer.texts().size(), 1u);
+    EXPECT_EQ(answerer.texts()[0].rfind(L"The text is 100,001 characters long; a box holds at most "
+                                        L"100,000 characters.",
+                                        0),
+              0u)
+        << answerer.texts()[0];
+  }
+  EXPECT_EQ(window.line.text(), std::string(100001, 'x'));
 }
 
 TEST_F(Win32Controls, TheListsTakeTheirChoicesByTheKeysAndTheEditableOneItsTyping) {
@@ -344,6 +360,18 @@ TEST_F(Win32Controls, AGridOf100000RowsShowsItsCellsScrollsWhereTheWindowPutsItA
   press(grid, VK_RETURN);
   pump(front);
   EXPECT_EQ(window.heard, (std::vector<std::string>{"cell 100000,2", "cell 100000,1"}));
+
+  // Scrolled away from the current row, Return does nothing, and a key down starts from the top
+  // row in view.
+  window.heard.clear();
+  ListView_EnsureVisible(grid, 0, FALSE);
+  press(grid, VK_RETURN);
+  pump(front);
+  EXPECT_TRUE(window.heard.empty());
+  press(grid, VK_DOWN);
+  press(grid, VK_RETURN);
+  pump(front);
+  EXPECT_EQ(window.heard, (std::vector<std::string>{"cell 2,1"}));  // the row under the top one
 }
 
 // A BMP file of 2 x 2 pixels of one colour (blue, green, red).
@@ -496,6 +524,43 @@ TEST_F(Win32Controls, LongTextsAreShownCutInMessagesAndPrompts) {
             std::wstring::npos)
       << answerer.texts()[1].substr(0, 200);
   EXPECT_NE(answerer.texts()[1].find(L"[]"), std::wstring::npos);
+}
+
+// A window opened by the person's action on another that stays up is a pop-up of it, kept above
+// it; when that window goes and another comes up in its place, the pop-up stays above the new one.
+TEST(Win32PopUps, APopUpStaysAboveTheWindowItWasOpenedFromAndPassesToTheOneInItsPlace) {
+  struct Page : ui::Form {
+    ui::CommandButton open{*this, "open"}, next{*this, "next"};
+    Page() {
+      setSize(300, 200);
+      open.place(10, 10, 100, 25);
+      next.place(10, 50, 100, 25);
+    }
+  };
+  win::Program program;
+  Page first, popUp, second;
+  first.open.onClick = [&] { popUp.show(); };
+  first.next.onClick = [&] {
+    first.hide();
+    second.show();
+  };
+  win::FrontEnd front({&first, &popUp, &second});
+  first.show();
+  front.flush();
+  HWND firstWindow = front.window(first);
+  SendMessageW(GetDlgItem(firstWindow, 1000), BM_CLICK, 0, 0);
+  pump(front);
+  ASSERT_TRUE(popUp.visible());
+  EXPECT_EQ(GetWindow(front.window(popUp), GW_OWNER), firstWindow);
+
+  SendMessageW(GetDlgItem(firstWindow, 1001), BM_CLICK, 0, 0);
+  pump(front);
+  ASSERT_TRUE(second.visible());
+  EXPECT_FALSE(IsWindowVisible(firstWindow));
+  EXPECT_TRUE(IsWindowVisible(front.window(popUp)));
+  EXPECT_EQ(GetWindow(front.window(popUp), GW_OWNER), front.window(second));
+  // The second window, opened in the first's place, belongs to no window.
+  EXPECT_EQ(GetWindow(front.window(second), GW_OWNER), nullptr);
 }
 
 }  // namespace
