@@ -5,7 +5,7 @@ SAMPLE = $(BUILD)/sample-game
 GAME ?=
 
 .PHONY: all setup configure build test test-sanitize windows test-windows fuzz bench run snapshot \
-  format-check clean
+  snapshot-windows format-check clean
 
 all: build
 
@@ -104,6 +104,12 @@ format-check: setup
 # Writes a PNG of every window into $(BUILD)/snapshots.
 snapshot: build
 	$(BUILD)/tools/snapshot $(BUILD)/snapshots
+
+# Writes a PNG of every window of the Windows program into $(WINDOWS_BUILD)/snapshots, by the
+# names of the Qt ones: under Wine, headless, on a screen of 800 x 600 pixels as the Qt ones are.
+snapshot-windows: windows
+	WINE_GUI_SCREEN=800x600 $(WINDOWS_BUILD)/wine-gui-run $(WINDOWS_BUILD)/tools/snapshot-windows.exe \
+	  $(WINDOWS_BUILD)/snapshots
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

@@ -18,7 +18,7 @@
 #include "app/editor.h"
 #include "qt/front_end.h"
 #include "qt/qt_desktop.h"
-#include "tools/window_tour.h"
+#include "tools/qt_tour.h"
 
 namespace fs = std::filesystem;
 

@@ -687,16 +687,9 @@ void takeAnyLength(QLineEdit* line) {
 }
 
 void sayTooLong(QWidget* parent, qsizetype length) {
-  // Thousands apart, as the person reads a long number.
-  const auto grouped = [](qsizetype number) {
-    QString digits = QString::number(number);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3) digits.insert(at, ',');
-    return digits;
-  };
   messageBox(parent,
-             QString("The text is %1 characters long; a box holds at most %2 characters.\n\n"
-                     "Please type a shorter text.")
-                 .arg(grouped(length), grouped(editableLength)),
+             QString::fromStdString(ui::tooLongMessage(static_cast<std::size_t>(length)))
+                 .replace("\r\n", "\n"),
              ui::Buttons::Ok, ui::Icon::Exclamation, toQ(ui::programTitle));
 }
 

@@ -31,10 +31,9 @@ QColor toQColor(ui::Color color);
 // it holds is checked against editableLength instead, and refused with a message when longer.
 void takeAnyLength(QLineEdit* line);
 
-// The longest text a box, or a prompt's answer field, holds while it can be typed in: a longer
-// one takes seconds to draw. A typed text longer than this is refused with a message saying so;
-// a box whose own text is longer shows it cut (shownText) and takes no typing.
-inline constexpr int editableLength = 100000;
+// A typed text longer than ui::editableLength is refused with a message saying so; a box whose
+// own text is longer shows it cut (shownText) and takes no typing.
+using ui::editableLength;
 // Tells the person, in a message box over parent, that a typed text of `length` characters is
 // longer than a box holds.
 void sayTooLong(QWidget* parent, qsizetype length);

@@ -179,19 +179,8 @@ std::u32string unfitCharacters(const QString& typed) {
 }
 
 void sayUnfit(QWidget* parent, const std::u32string& characters) {
-  // Each character shown with its code, for those that show as nothing or as a box.
-  QStringList named;
-  for (const char32_t c : characters) {
-    const QString code = QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, '0');
-    named << QString("\"%1\" (U+%2)").arg(QString::fromUcs4(&c, 1), code);
-  }
-  const bool one = characters.size() == 1;
-  QString list = named.join(", ");
-  if (!one) list.replace(list.lastIndexOf(", "), 2, " and ");
-  const QString text =
-      QString("The game's files can't hold %1 %2.\n\nPlease type the text %3.")
-          .arg(one ? "the character" : "the characters", list, one ? "without it" : "without them");
-  messageBox(parent, text, ui::Buttons::Ok, ui::Icon::Exclamation, titleOf(""));
+  messageBox(parent, QString::fromStdString(ui::unfitMessage(characters)).replace("\r\n", "\n"),
+             ui::Buttons::Ok, ui::Icon::Exclamation, titleOf(""));
 }
 
 void QtDesktop::flush() {
@@ -215,10 +204,8 @@ std::string QtDesktop::prompt(const std::string& text, const std::string& title,
   const bool defaultShown = defaultAnswer.size() <= static_cast<std::size_t>(editableLength);
   QString label = shown(text);
   if (!defaultShown)
-    label += QString(
-                 "\n\n(The present answer is %1 characters long, too long to show here. Leave "
-                 "the box empty to keep it.)")
-                 .arg(defaultAnswer.size());
+    label +=
+        QString::fromStdString(ui::presentAnswerNote(defaultAnswer.size())).replace("\r\n", "\n");
   const QString start = defaultShown ? toQ(defaultAnswer) : QString();
   QString answer = start;
   for (;;) {

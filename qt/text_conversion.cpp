@@ -12,13 +12,7 @@ QString toQ(const std::string& bytes) {
 
 std::string fromQ(const QString& text) { return common::utf8ToCp1252(text.toStdString()); }
 
-QString shownText(const std::string& bytes) {
-  if (bytes.size() <= shownLength) return toQ(bytes);
-  // Each byte is one character of the code page: the cut falls between characters.
-  constexpr std::size_t tail = 200;
-  return toQ(bytes.substr(0, shownLength - tail - 3)) + "..." +
-         toQ(bytes.substr(bytes.size() - tail));
-}
+QString shownText(const std::string& bytes) { return toQ(ui::shownText(bytes)); }
 
 QString toQLines(const std::string& bytes) {
   QString text = toQ(bytes);

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string>
 
+#include "ui/typed_text.h"
+
 class QKeyEvent;
 
 namespace front {
@@ -14,12 +16,9 @@ namespace front {
 QString toQ(const std::string& bytes);
 std::string fromQ(const QString& text);
 
-// What a window shows of a text it does not edit (a caption, an item, a cell, a message): the
-// text itself, or, for a text longer than a screen can show, its first few thousand characters,
-// "..." and its last line's worth, so that a long value quoted in a message leaves the message's
-// end in view. Only what is drawn is cut; the text stays whole where it is kept.
+// What a window shows of a text it does not edit: ui::shownText, as a widget's text.
 QString shownText(const std::string& bytes);
-inline constexpr std::size_t shownLength = 3000;
+using ui::shownLength;
 
 // toQ and fromQ for a multi-line box's text: the box holds "\r\n" line breaks, the widget "\n".
 QString toQLines(const std::string& bytes);

@@ -21,7 +21,7 @@
 #include "app/editor.h"
 #include "qt/front_end.h"
 #include "qt/qt_desktop.h"
-#include "tools/window_tour.h"
+#include "tools/qt_tour.h"
 
 namespace fs = std::filesystem;
 
@@ -35,7 +35,7 @@ class Snapshots {
   // Writes the picture of one window, unless it has one already; `state` names a further state
   // of a window that has its picture already ("chooser").
   void capture(int index, const std::string& state) {
-    const std::string name = tour::windowName(index) + (state.empty() ? "" : "-" + state) + ".png";
+    const std::string name = tour::lookName(index, state) + ".png";
     if (!taken_.insert(name).second) return;
     QWidget* window = screen_.window(*forms_[index]);
     if (!window) {
@@ -150,8 +150,9 @@ int main(int argc, char** argv) {
   SwitchedDesktop desktop(answering);
   Editor editor(desktop);
   front::FrontEnd screen(front::windowsOf(editor));
+  tour::QtScreen tourScreen(editor, screen);
   Snapshots shots(editor, screen, out);
-  tour::walk(editor, screen, std::cout,
+  tour::walk(editor, tourScreen, std::cout,
              [&shots](int index, const std::string& state) { shots.capture(index, state); });
 
   // The keyboard on a button over the dark backdrop: the hub, its "Edit The Wrestlers File"
@@ -170,15 +171,15 @@ int main(int argc, char** argv) {
   real.attach(screen);
   desktop.to = &real;
   shootScene(shots, 1, "screen-widest_prompt",
-             [&] { tour::raiseWidestPrompt(editor, screen, std::cout); });
+             [&] { tour::raiseWidestPrompt(editor, tourScreen, std::cout); });
   shootScene(shots, 1, "screen-tv_rating_prompt", [&] {
-    tour::raiseWizardPrompt(editor, screen, std::cout, editor.form4, editor.form4.tvrating);
+    tour::raiseWizardPrompt(editor, tourScreen, std::cout, editor.form4, editor.form4.tvrating);
   });
   shootScene(shots, 1, "screen-ppv_buy_rate_prompt", [&] {
-    tour::raiseWizardPrompt(editor, screen, std::cout, editor.form6, editor.form6.ppvbuyrate);
+    tour::raiseWizardPrompt(editor, tourScreen, std::cout, editor.form6, editor.form6.ppvbuyrate);
   });
   shootScene(shots, 2, "screen-venue_delete",
-             [&] { tour::raiseVenueDelete(editor, screen, std::cout); });
+             [&] { tour::raiseVenueDelete(editor, tourScreen, std::cout); });
 
   std::cout << "written:\n";
   for (const std::string& file : shots.written()) std::cout << "  " << file << "\n";

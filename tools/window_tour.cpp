@@ -1,12 +1,5 @@
 #include "tools/window_tour.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QInputDialog>
-#include <QMessageBox>
-#include <QMouseEvent>
-#include <QScreen>
-#include <fstream>
 #include <ostream>
 #include <random>
 #include <utility>
@@ -14,7 +7,6 @@
 
 #include "app/editor.h"
 #include "common/code_page.h"
-#include "qt/front_end.h"
 
 namespace fs = std::filesystem;
 
@@ -33,13 +25,10 @@ const char* const windowRoles[] = {
 // The steps of the walk, done as a person would, each followed by bringing the screen up to date.
 class Walker {
  public:
-  Walker(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look& look)
-      : screen_(screen), forms_(front::windowsOf(editor)), log_(log), look_(look) {}
+  Walker(Screen& screen, std::ostream& log, const Look& look)
+      : screen_(screen), forms_(screen.forms()), log_(log), look_(look) {}
 
-  void settle() {
-    screen_.flush();
-    QApplication::processEvents();
-  }
+  void settle() { screen_.settle(); }
 
   // Looks at one window, in a further state of it ("" for the window as it first comes up).
   void lookAt(const ui::Form& form, const std::string& state = "") {
@@ -84,8 +73,8 @@ class Walker {
   std::ostream& log() { return log_; }
 
  private:
-  front::FrontEnd& screen_;
-  std::vector<ui::Form*> forms_;
+  Screen& screen_;
+  const std::vector<ui::Form*>& forms_;
   std::ostream& log_;
   const Look& look_;
 };
@@ -161,24 +150,8 @@ std::string windowName(int index) {
 
 fs::path sampleGame() { return fs::path(SAMPLE_GAME_FOLDER); }
 
-SmallOffscreenScreen::SmallOffscreenScreen() {
-  const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
-  if (!chosen.isEmpty() && chosen != "offscreen") return;
-  // The platform reads its screens from a file; each program writes its own.
-  config_ = fs::temp_directory_path() /
-            ("editor-screen-" + std::to_string(QCoreApplication::applicationPid()) + ".json");
-  {
-    std::ofstream file(config_, std::ios::trunc);
-    file << R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 800, "height": 600,)"
-         << R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})"
-         << "\n";
-  }
-  qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config_.string().c_str());
-}
-
-SmallOffscreenScreen::~SmallOffscreenScreen() {
-  std::error_code error;
-  if (!config_.empty()) fs::remove(config_, error);
+std::string lookName(int index, const std::string& state) {
+  return windowName(index) + (state.empty() ? "" : "-" + state);
 }
 
 // --- the walk --------------------------------------------------------------------------------
@@ -209,8 +182,8 @@ void promotionEditor(Editor& editor, Walker& go) {
 
 }  // namespace
 
-void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look& look) {
-  Walker go(editor, screen, log, look);
+void walk(Editor& editor, Screen& screen, std::ostream& log, const Look& look) {
+  Walker go(screen, log, look);
 
   go.log() << "step: start\n";
   editor.start();
@@ -311,47 +284,7 @@ void walk(Editor& editor, front::FrontEnd& screen, std::ostream& log, const Look
   }
 }
 
-// --- the person's own clicks, and the dialog scenes ------------------------------------------
-
-void clickOnScreen(front::FrontEnd& screen, const ui::Control& control) {
-  QWidget* widget = screen.widget(control);
-  if (!widget) return;
-  const QPointF middle = QRectF(widget->rect()).center();
-  const QPointF global = widget->mapToGlobal(middle);
-  QMouseEvent press(QEvent::MouseButtonPress, middle, global, Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier);
-  QApplication::sendEvent(widget, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton, Qt::NoButton,
-                      Qt::NoModifier);
-  QApplication::sendEvent(widget, &release);
-}
-
-DialogWatch::DialogWatch(std::function<void(QWidget*)> person) : person_(std::move(person)) {
-  timer_.setInterval(10);
-  QObject::connect(&timer_, &QTimer::timeout, [this] {
-    QWidget* dialog = QApplication::activeModalWidget();
-    if (!dialog || !dialog->isVisible() || dialog == last_) return;
-    last_ = dialog;
-    person_(dialog);
-  });
-  timer_.start();
-}
-
-void answerLeast(QWidget* dialog) {
-  if (auto* prompt = qobject_cast<QInputDialog*>(dialog)) {
-    prompt->reject();
-    return;
-  }
-  if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
-    for (const auto button : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok}) {
-      if (QAbstractButton* shown = box->button(button)) {
-        shown->click();
-        return;
-      }
-    }
-  }
-  dialog->close();
-}
+// --- the dialog scenes ----------------------------------------------------------------------
 
 namespace {
 
@@ -365,9 +298,9 @@ bool newGameData(Editor& editor, Walker& go) {
 
 }  // namespace
 
-void raiseWizardPrompt(Editor& editor, front::FrontEnd& screen, std::ostream& log, ui::Form& page,
+void raiseWizardPrompt(Editor& editor, Screen& screen, std::ostream& log, ui::Form& page,
                        ui::Control& value) {
-  Walker go(editor, screen, log, lookAtNothing);
+  Walker go(screen, log, lookAtNothing);
   if (!newGameData(editor, go) || !openPromotion(editor, go, "gcf.fed")) return;
   ui::Form* const pages[] = {&editor.form3, &editor.form4, &editor.form5,  &editor.form6,
                              &editor.form7, &editor.form8, &editor.form10, &editor.form11};
@@ -376,24 +309,24 @@ void raiseWizardPrompt(Editor& editor, front::FrontEnd& screen, std::ostream& lo
   }
   if (!page.visible()) return;
   log << "step: a click on " << value.name() << "\n";
-  clickOnScreen(screen, value);
+  screen.click(value);
   go.settle();
 }
 
-void raiseWidestPrompt(Editor& editor, front::FrontEnd& screen, std::ostream& log) {
+void raiseWidestPrompt(Editor& editor, Screen& screen, std::ostream& log) {
   raiseWizardPrompt(editor, screen, log, editor.form11, editor.form11.brand1talkshowname);
 }
 
-void raiseVenueDelete(Editor& editor, front::FrontEnd& screen, std::ostream& log) {
-  Walker go(editor, screen, log, lookAtNothing);
+void raiseVenueDelete(Editor& editor, Screen& screen, std::ostream& log) {
+  Walker go(screen, log, lookAtNothing);
   if (!newGameData(editor, go) || !go.click(editor.form14, "Edit The Venues")) return;
   // Away from the middle of the screen, where a box without its window would come up.
-  if (QWidget* window = screen.window(editor.form18)) {
+  if (editor.form18.visible()) {
     log << "step: the venue window dragged to the top left corner of the screen\n";
-    window->move(window->screen()->availableGeometry().topLeft());
+    screen.moveToCorner(editor.form18);
   }
   log << "step: \"Delete\" on " << editor.form18.hiddenvenue.caption() << "\n";
-  clickOnScreen(screen, editor.form18.Command3);
+  screen.click(editor.form18.Command3);
   go.settle();
 }
 

@@ -5,3 +5,4 @@
 #include "ui/desktop.h"
 #include "ui/form.h"
 #include "ui/grid.h"
+#include "ui/typed_text.h"

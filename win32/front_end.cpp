@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <algorithm>
 #include <map>
 #include <utility>
 
@@ -86,7 +87,10 @@ FrontEnd::~FrontEnd() {
   for (auto& state : forms_) {
     state->form->setObserver(nullptr);
     for (auto& control : state->controls) control->control->setObserver(nullptr);
-    for (auto& control : state->controls) control->view.reset();
+    for (auto& control : state->controls) {
+      control->view.reset();
+      if (control->picture) DeleteObject(control->picture);
+    }
     if (state->window) DestroyWindow(state->window);
     if (state->picture) DeleteObject(state->picture);
   }
@@ -133,7 +137,7 @@ bool FrontEnd::busy(const FormState& state) const {
 
 void FrontEnd::createWindow(FormState& state) {
   const SIZE size = outerSize(state.form->width(), state.form->height());
-  state.window = CreateWindowExW(0, formClass, toWide(state.form->caption()).c_str(), formStyle,
+  state.window = CreateWindowExW(0, formClass, shownWide(state.form->caption()).c_str(), formStyle,
                                  CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), &state);
   // The icon the window shows, also to other programs (the task bar, Alt+Tab).
@@ -153,7 +157,7 @@ void FrontEnd::createWindow(FormState& state) {
 
 void FrontEnd::syncWindow(FormState& state) {
   ui::Form& form = *state.form;
-  SetWindowTextW(state.window, toWide(form.caption()).c_str());
+  SetWindowTextW(state.window, shownWide(form.caption()).c_str());
   const SIZE size = outerSize(form.width(), form.height());
   if (!state.placed || state.backdrop != form.backdrop()) {
     state.backdrop = form.backdrop();
@@ -195,9 +199,22 @@ void FrontEnd::flush() {
     if (state->form->focused() != state->focused) {
       state->focused = state->form->focused();
       for (auto& control : state->controls) {
-        if (control->control == state->focused && control->view) SetFocus(control->view->handle());
+        if (control->control == state->focused && control->view)
+          focusStop(*state, {control->control, control->view->handle(), nullptr});
       }
     }
+  }
+  // A window opened by the person's action on another window that stays up is a pop-up of that
+  // window (the date calculator over Step 6, the image picker over its page).
+  FormState* acted = stateOf(actingOn_);
+  if (acted && (!acted->form->visible() || !acted->window)) acted = nullptr;
+  std::vector<FormState*> opened, cameUp;
+  for (auto& state : forms_) {
+    if (!state->window || !state->form->visible() || ended_) continue;
+    if (state->form->shows() == state->shows) continue;
+    state->shows = state->form->shows();
+    opened.push_back(state.get());
+    if (acted && acted != state.get()) own(*state, acted);
   }
   // Show the windows that come up before hiding those that go, so the screen is never empty.
   for (auto& state : forms_) {
@@ -205,13 +222,47 @@ void FrontEnd::flush() {
       ShowWindow(state->window, SW_SHOW);
       SetForegroundWindow(state->window);
       state->shownAt = ++windowsShown_;
+      cameUp.push_back(state.get());
     }
   }
   for (auto& state : forms_) {
     if (state->window && (!state->form->visible() || ended_) && IsWindowVisible(state->window))
       ShowWindow(state->window, SW_HIDE);
   }
+  // A pop-up whose window went passes to the window the person acted on, or else to the one that
+  // came up in its place (the page after "Next >>>"), and stays above it; with neither it is a
+  // window of its own.
+  for (auto& state : forms_) {
+    if (!state->owner || !state->window || !IsWindowVisible(state->window)) continue;
+    if (state->owner->form->visible()) continue;
+    FormState* heir = acted && !acted->owner ? acted : nullptr;
+    for (FormState* shown : cameUp) {
+      if (!heir && !shown->owner && shown != state.get()) heir = shown;
+    }
+    own(*state, heir);
+    SetWindowPos(state->window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  // A pop-up opened again comes to the front, and so does one that just came up.
+  for (FormState* state : opened) {
+    if (!state->owner || !IsWindowVisible(state->window)) continue;
+    SetWindowPos(state->window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(state->window);
+  }
   flushing_ = false;
+}
+
+FrontEnd::FormState* FrontEnd::stateOf(const ui::Form* form) const {
+  for (const auto& state : forms_) {
+    if (state->form == form) return state.get();
+  }
+  return nullptr;
+}
+
+void FrontEnd::own(FormState& popUp, FormState* owner) {
+  popUp.owner = owner;
+  // An owned window stays above the window that owns it.
+  SetWindowLongPtrW(popUp.window, GWLP_HWNDPARENT,
+                    reinterpret_cast<LONG_PTR>(owner ? owner->window : nullptr));
 }
 
 void FrontEnd::endProgram() {
@@ -269,7 +320,141 @@ HWND FrontEnd::window(const ui::Form& form) const {
   return nullptr;
 }
 
+HWND FrontEnd::handle(const ui::Control& control) const {
+  for (const auto& state : forms_) {
+    for (const auto& shown : state->controls) {
+      if (shown->control == &control) return shown->view ? shown->view->handle() : nullptr;
+    }
+  }
+  return nullptr;
+}
+
+void FrontEnd::clickCancel(FormState& state) {
+  for (ui::Control* control : state.form->controls()) {
+    auto* button = dynamic_cast<ui::CommandButton*>(control);
+    if (button && button->cancel() && button->visible() && button->enabled()) {
+      act(*state.form, [button] { button->click(); });
+      return;
+    }
+  }
+}
+
+ControlView* FrontEnd::viewOf(FormState& state, HWND window) {
+  if (!window) return nullptr;
+  for (auto& control : state.controls) {
+    if (control->view && control->view->owns(window)) return control->view.get();
+  }
+  return nullptr;
+}
+
+FrontEnd::FormState* FrontEnd::stateOf(HWND window) const {
+  HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
+  for (const auto& state : forms_) {
+    if (root && state->window == root) return state.get();
+  }
+  return nullptr;
+}
+
+// Tab goes round a window's controls in reading order: row by row from the top, each row from the
+// left. Controls whose tops lie within half the height of a row's first control are on its row. A
+// label that does something when clicked is a stop too, as the window draws it.
+std::vector<FrontEnd::TabStop> FrontEnd::tabStops(const FormState& state) {
+  std::vector<TabStop> stops;
+  for (const auto& watched : state.controls) {
+    ui::Control* control = watched->control;
+    if (auto* label = dynamic_cast<ui::Label*>(control)) {
+      if (label->onClick && label->visible() && label->enabled())
+        stops.push_back({control, nullptr, label});
+      continue;
+    }
+    if (!watched->view) continue;
+    HWND handle = watched->view->handle();
+    if (IsWindowVisible(handle) && IsWindowEnabled(handle) &&
+        (GetWindowLongPtrW(handle, GWL_STYLE) & WS_TABSTOP))
+      stops.push_back({control, handle, nullptr});
+  }
+  const auto top = [](const TabStop& c) { return c.control->top(); };
+  std::stable_sort(stops.begin(), stops.end(),
+                   [&](const TabStop& a, const TabStop& b) { return top(a) < top(b); });
+  for (auto row = stops.begin(); row != stops.end();) {
+    const int reach = top(*row) + std::max(1, row->control->height() / 2);
+    auto end = std::find_if(row, stops.end(), [&](const TabStop& c) { return top(c) >= reach; });
+    std::stable_sort(row, end, [](const TabStop& a, const TabStop& b) {
+      return a.control->left() < b.control->left();
+    });
+    row = end;
+  }
+  return stops;
+}
+
+void FrontEnd::focusStop(FormState& state, const TabStop& stop) {
+  if (stop.label) {
+    // The window itself takes the keys, and rings the label.
+    state.focusedLabel = stop.label;
+    SetFocus(state.window);
+    InvalidateRect(state.window, nullptr, FALSE);
+    return;
+  }
+  SetFocus(stop.handle);
+  // A box the keyboard comes to has its text selected, as in a dialog.
+  wchar_t type[16] = {};
+  GetClassNameW(stop.handle, type, 16);
+  if (lstrcmpiW(type, L"Edit") == 0) SendMessageW(stop.handle, EM_SETSEL, 0, -1);
+}
+
 bool FrontEnd::preTranslate(MSG& message) {
+  FormState* state = stateOf(message.hwnd);
+  ControlView* view = state ? viewOf(*state, message.hwnd) : nullptr;
+  // The windows hear of a key before the control takes it, as they do of a double click.
+  if (view && message.message == WM_KEYDOWN && view->keyDown(static_cast<int>(message.wParam)))
+    return true;
+  if (view && message.message == WM_LBUTTONDBLCLK) view->doubleClicked();
+  // Escape that no control takes (an open list closes on it) clicks the window's cancel button,
+  // while it can be clicked; a multi-line box would close the window.
+  if (state && message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+    HWND combo = view ? view->handle() : nullptr;
+    wchar_t type[16] = {};
+    if (combo) GetClassNameW(combo, type, 16);
+    const bool openList =
+        lstrcmpiW(type, L"ComboBox") == 0 && SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+    if (!openList) {
+      if (!(message.lParam & (1 << 30))) clickCancel(*state);
+      return true;
+    }
+  }
+  // A multi-line box takes every other key itself: Return and Tab type themselves there.
+  if (view && dynamic_cast<ui::TextBox*>(&view->control()) &&
+      static_cast<ui::TextBox&>(view->control()).multiLine())
+    return false;
+  // Tab goes to the next control.
+  if (state && message.message == WM_KEYDOWN && message.wParam == VK_TAB &&
+      !(GetKeyState(VK_CONTROL) & 0x8000)) {
+    const std::vector<TabStop> stops = tabStops(*state);
+    if (!stops.empty()) {
+      const bool back = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+      HWND focused = GetFocus();
+      auto at = std::find_if(stops.begin(), stops.end(), [&](const TabStop& stop) {
+        if (stop.label) return focused == state->window && stop.label == state->focusedLabel;
+        return stop.handle == focused || IsChild(stop.handle, focused);
+      });
+      std::size_t next = 0;
+      if (at != stops.end()) {
+        const auto i = static_cast<std::size_t>(at - stops.begin());
+        next = back ? (i + stops.size() - 1) % stops.size() : (i + 1) % stops.size();
+      } else if (back) {
+        next = stops.size() - 1;
+      }
+      focusStop(*state, stops[next]);
+    }
+    return true;
+  }
+  // Space or Return on a ringed label clicks it.
+  if (state && message.hwnd == state->window && message.message == WM_KEYDOWN &&
+      (message.wParam == VK_SPACE || message.wParam == VK_RETURN) && state->focusedLabel) {
+    ui::Label* label = state->focusedLabel;
+    if (!(message.lParam & (1 << 30))) act(*state->form, [label] { label->click(); });
+    return true;
+  }
   // Return (or Enter) on a focused button clicks it, as Space does.
   if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
     wchar_t type[16] = {};
@@ -279,12 +464,8 @@ bool FrontEnd::preTranslate(MSG& message) {
       return true;
     }
   }
-  // Tab and the arrows move between the controls of a window, as in a dialog.
-  HWND root = GetAncestor(message.hwnd, GA_ROOT);
-  for (auto& state : forms_) {
-    if (state->window == root) return IsDialogMessageW(root, &message) != FALSE;
-  }
-  return false;
+  // The arrows move between the buttons of a window, Escape is its cancel button, as in a dialog.
+  return state && IsDialogMessageW(state->window, &message) != FALSE;
 }
 
 LRESULT CALLBACK FrontEnd::formProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -311,21 +492,93 @@ LRESULT FrontEnd::handle(FormState& state, UINT message, WPARAM wParam, LPARAM l
     case WM_LBUTTONUP: {
       const POINT at{MulDiv(static_cast<short>(LOWORD(lParam)), 96, scaled(96)),
                      MulDiv(static_cast<short>(HIWORD(lParam)), 96, scaled(96))};
-      if (ui::Label* label = labelAt(state.form->controls(), at))
+      if (ui::Label* label = labelAt(state.form->controls(), at)) {
+        if (label->onClick) focusStop(state, {label, nullptr, label});
         act(*state.form, [label] { label->click(); });
+      }
       return 0;
     }
     case WM_COMMAND: {
       const HWND from = reinterpret_cast<HWND>(lParam);
-      if (!from) break;
-      for (auto& control : state.controls) {
-        if (control->view && control->view->handle() == from) {
-          control->view->command(HIWORD(wParam));
-          return 0;
-        }
+      if (LOWORD(wParam) == IDCANCEL && (!from || !viewOf(state, from))) {
+        clickCancel(state);
+        return 0;
+      }
+      if (ControlView* view = from ? viewOf(state, from) : nullptr) {
+        view->command(HIWORD(wParam));
+        return 0;
+      }
+      if (!from) return 0;  // Return on a control that takes no Return (the dialog manager's OK)
+      break;
+    }
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (ControlView* view = viewOf(state, header->hwndFrom)) return view->notify(*header);
+      break;
+    }
+    case WM_HSCROLL:
+      if (ControlView* view = viewOf(state, reinterpret_cast<HWND>(lParam))) {
+        view->scroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+        return 0;
+      }
+      break;
+    case WM_MEASUREITEM: {
+      // The rows of a grid: one line of the windows' font.
+      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      if (measure->CtlType != ODT_LISTVIEW) break;
+      HDC dc = GetDC(state.window);
+      HGDIOBJ old = SelectObject(dc, font(11, false));
+      TEXTMETRICW metrics{};
+      GetTextMetricsW(dc, &metrics);
+      SelectObject(dc, old);
+      ReleaseDC(state.window, dc);
+      measure->itemHeight = static_cast<UINT>(metrics.tmHeight + scaled(4));
+      return TRUE;
+    }
+    case WM_DRAWITEM: {
+      const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (ControlView* view = viewOf(state, draw->hwndItem)) {
+        view->drawItem(*draw);
+        return TRUE;
       }
       break;
     }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:  // a locked box
+      if (ControlView* view = viewOf(state, reinterpret_cast<HWND>(lParam))) {
+        if (HBRUSH brush = view->colors(reinterpret_cast<HDC>(wParam)))
+          return reinterpret_cast<LRESULT>(brush);
+        return DefWindowProcW(state.window, message, wParam, lParam);
+      }
+      break;
+    case WM_ACTIVATE:
+      // The control the keys went to, kept while another window has them.
+      if (LOWORD(wParam) == WA_INACTIVE && IsChild(state.window, GetFocus()))
+        state.lastFocus = GetFocus();
+      break;
+    case WM_SETFOCUS: {
+      // The window came to the front: the keys go back to the control they went to, or else to
+      // the first control, as a window's keys always go to one of its controls.
+      if (state.focusedLabel) {
+        InvalidateRect(state.window, nullptr, FALSE);
+        return 0;
+      }
+      HWND last = state.lastFocus;
+      if (last && IsWindow(last) && IsWindowVisible(last) && IsWindowEnabled(last)) {
+        SetFocus(last);
+        return 0;
+      }
+      const std::vector<TabStop> stops = tabStops(state);
+      if (!stops.empty()) focusStop(state, stops.front());
+      return 0;
+    }
+    case WM_KILLFOCUS:
+      // The keys went to a control of the window: no label is ringed.
+      if (state.focusedLabel && IsChild(state.window, reinterpret_cast<HWND>(wParam)))
+        state.focusedLabel = nullptr;
+      InvalidateRect(state.window, nullptr, FALSE);
+      return 0;
     case WM_SETCURSOR:
       if (busy(state)) {
         SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32514)));  // IDC_WAIT
@@ -353,18 +606,48 @@ void FrontEnd::paint(FormState& state, HDC dc) {
     drawStretched(buffer, state.picture, client);
   else
     FillRect(buffer, &client, GetSysColorBrush(COLOR_BTNFACE));
-  // Lines and shapes lie under the labels; each layer keeps the order of the window's controls.
+  // Lines and shapes lie under the labels and pictures; each layer keeps the order of the
+  // window's controls.
   for (const bool labels : {false, true}) {
-    for (const ui::Control* control : state.form->controls()) {
-      if (!control->visible() || (dynamic_cast<const ui::Label*>(control) != nullptr) != labels)
+    for (auto& watched : state.controls) {
+      const ui::Control* control = watched->control;
+      const bool picture = dynamic_cast<const ui::ImageBox*>(control) != nullptr;
+      if (!control->visible() ||
+          (picture || dynamic_cast<const ui::Label*>(control) != nullptr) != labels)
         continue;
-      drawDecoration(buffer, *control);
+      if (picture)
+        drawPicture(buffer, *watched);
+      else
+        drawDecoration(buffer, *control);
     }
+  }
+  // The ring round the label the keys go to, while the window has them.
+  if (const ui::Label* label = state.focusedLabel;
+      label && label->visible() && GetFocus() == state.window) {
+    RECT ring{scaled(label->left()), scaled(label->top()), scaled(label->left() + label->width()),
+              scaled(label->top() + label->height())};
+    DrawFocusRect(buffer, &ring);
   }
   BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
   SelectObject(buffer, old);
   DeleteObject(canvas);
   DeleteDC(buffer);
+}
+
+void FrontEnd::drawPicture(HDC dc, ControlState& state) {
+  const auto& image = static_cast<const ui::ImageBox&>(*state.control);
+  if (!state.pictureRead || state.picturePath != image.picture()) {
+    if (state.picture) DeleteObject(state.picture);
+    state.picture = image.picture().empty() ? nullptr : filePicture(image.picture());
+    state.picturePath = image.picture();
+    state.pictureRead = true;
+  }
+  // Stretched over the box, as the windows lay their pictures out; one that is not a picture
+  // shows nothing.
+  if (!state.picture) return;
+  const RECT box{scaled(image.left()), scaled(image.top()), scaled(image.left() + image.width()),
+                 scaled(image.top() + image.height())};
+  drawStretched(dc, state.picture, box);
 }
 
 Program::Program() {

@@ -39,6 +39,9 @@ class FrontEnd {
 
   // The window of a form, or nullptr before the form was first shown.
   HWND window(const ui::Form& form) const;
+  // The Win32 control that shows a control, or nullptr while its window does not exist and for
+  // what the form's window draws itself.
+  HWND handle(const ui::Control& control) const;
 
   // The person acts on this form's window: the dialogs its handlers show belong to that window.
   void actingOn(ui::Form& form) { actingOn_ = &form; }
@@ -77,6 +80,10 @@ class FrontEnd {
     ui::Control* control = nullptr;
     bool dirty = true;
     std::unique_ptr<ControlView> view;  // nullptr for what the window draws itself
+    // A picture box's picture, as read from its file.
+    std::string picturePath;
+    bool pictureRead = false;
+    HBITMAP picture = nullptr;
   };
   struct FormState {
     FrontEnd* front = nullptr;
@@ -86,8 +93,13 @@ class FrontEnd {
     std::vector<std::unique_ptr<ControlState>> controls;
     ui::Control* focused = nullptr;
     bool placed = false;
-    bool disabled = false;  // disabled under a dialog
+    bool disabled = false;              // disabled under a dialog
+    ui::Label* focusedLabel = nullptr;  // the label the keys go to, when the window has them
+    HWND lastFocus = nullptr;           // the control they went to before another window came up
     int shownAt = 0;
+    int shows = 0;  // the form's shows() when last looked at
+    // A pop-up's window: the one it stays above, nullptr for a main window.
+    FormState* owner = nullptr;
     std::string backdrop;
     HBITMAP picture = nullptr;
   };
@@ -96,10 +108,25 @@ class FrontEnd {
   static LRESULT CALLBACK formProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handle(FormState& state, UINT message, WPARAM wParam, LPARAM lParam);
   void paint(FormState& state, HDC dc);
+  static void drawPicture(HDC dc, ControlState& state);
   void createWindow(FormState& state);
   void syncWindow(FormState& state);
   void watchPointer(const void* owner, ui::Pointer pointer);
   bool anyWindowShown() const;
+  static ControlView* viewOf(FormState& state, HWND window);
+  // Escape: the window's cancel button is clicked, while it can be clicked.
+  void clickCancel(FormState& state);
+  FormState* stateOf(HWND window) const;
+  FormState* stateOf(const ui::Form* form) const;
+  void own(FormState& popUp, FormState* owner);
+  // A control the Tab key stops at: a Win32 control, or a label the window draws.
+  struct TabStop {
+    ui::Control* control;
+    HWND handle;       // nullptr for a label
+    ui::Label* label;  // nullptr for a Win32 control
+  };
+  static std::vector<TabStop> tabStops(const FormState& state);
+  static void focusStop(FormState& state, const TabStop& stop);
   bool busy(const FormState& state) const;
 
   std::vector<std::unique_ptr<FormState>> forms_;

@@ -2,6 +2,8 @@
 
 #include <wincodec.h>
 
+#include "common/line_file.h"
+
 namespace win {
 
 namespace {
@@ -67,6 +69,13 @@ HBITMAP decodePicture(const void* bytes, std::size_t size) {
     return nullptr;
   }
   return bitmap;
+}
+
+HBITMAP filePicture(const std::string& pathText) {
+  // The picture's own content says what kind it is, whatever its name.
+  std::string bytes;
+  if (!common::readBytes(pathText, bytes) || bytes.empty()) return nullptr;
+  return decodePicture(bytes.data(), bytes.size());
 }
 
 HBITMAP resourcePicture(const wchar_t* name) {

@@ -12,6 +12,10 @@ namespace win {
 // caller owns it (DeleteObject).
 HBITMAP decodePicture(const void* bytes, std::size_t size);
 
+// The picture in a file of the game's folder (a path text, found as the editor finds every file),
+// or nullptr when it can't be read or is no picture.
+HBITMAP filePicture(const std::string& pathText);
+
 // The picture of a resource of the program (RCDATA, by name), or nullptr.
 HBITMAP resourcePicture(const wchar_t* name);
 

@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <cstdio>
-
 #include "common/code_page.h"
+#include "ui/typed_text.h"
 
 namespace win {
 
@@ -16,6 +15,8 @@ std::wstring toWide(std::string_view bytes) {
   wide.resize(static_cast<std::size_t>(made > 0 ? made : 0));
   return wide;
 }
+
+std::wstring shownWide(std::string_view bytes) { return toWide(ui::shownText(std::string(bytes))); }
 
 std::string fromWide(std::wstring_view text) {
   if (text.empty()) return {};
@@ -34,30 +35,13 @@ std::u32string unfitCharacters(std::wstring_view text) {
       std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
 }
 
-namespace {
-
-std::wstring character(char32_t c) {
-  if (c < 0x10000) return std::wstring(1, static_cast<wchar_t>(c));
-  const char32_t high = c - 0x10000;
-  return {static_cast<wchar_t>(0xD800 + (high >> 10)),
-          static_cast<wchar_t>(0xDC00 + (high & 0x3FF))};
-}
-
-}  // namespace
-
-std::wstring unfitMessage(const std::u32string& characters) {
-  // Each character shown with its code, for those that show as nothing or as a box.
-  std::wstring list;
-  for (std::size_t i = 0; i < characters.size(); ++i) {
-    if (i > 0) list += i + 1 == characters.size() ? L" and " : L", ";
-    wchar_t code[16];
-    std::swprintf(code, 16, L"%04X", static_cast<unsigned>(characters[i]));
-    list += L"\"" + character(characters[i]) + L"\" (U+" + code + L")";
-  }
-  const bool one = characters.size() == 1;
-  return std::wstring(L"The game's files can't hold ") +
-         (one ? L"the character " : L"the characters ") + list + L".\r\n\r\nPlease type the text " +
-         (one ? L"without it." : L"without them.");
+std::wstring fromUtf8(std::string_view utf8) {
+  if (utf8.empty()) return {};
+  const int size = static_cast<int>(utf8.size());
+  std::wstring wide(static_cast<std::size_t>(size), L'\0');
+  const int made = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), size);
+  wide.resize(static_cast<std::size_t>(made > 0 ? made : 0));
+  return wide;
 }
 
 }  // namespace win

@@ -9,6 +9,9 @@ namespace win {
 // Windows-1252 bytes as a wide string, every byte one character.
 std::wstring toWide(std::string_view bytes);
 
+// What a window shows of a text it does not edit (ui::shownText), as a wide string.
+std::wstring shownWide(std::string_view bytes);
+
 // A wide string as Windows-1252 bytes; a character without a byte becomes "?". Check
 // unfitCharacters first where the person typed the text.
 std::string fromWide(std::wstring_view text);
@@ -17,7 +20,7 @@ std::string fromWide(std::wstring_view text);
 // all fits.
 std::u32string unfitCharacters(std::wstring_view text);
 
-// The message that tells the person the game's files can't hold these characters.
-std::wstring unfitMessage(const std::u32string& characters);
+// A UTF-8 text (the messages of ui/typed_text.h) as a wide string.
+std::wstring fromUtf8(std::string_view utf8);
 
 }  // namespace win

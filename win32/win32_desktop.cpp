@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/typed_text.h"
 #include "win32/front_end.h"
 #include "win32/text.h"
 
@@ -11,7 +12,7 @@ namespace win {
 namespace {
 
 std::wstring titleOf(const std::string& title) {
-  return toWide(title.empty() ? ui::programTitle : title);
+  return shownWide(title.empty() ? ui::programTitle : title);
 }
 
 UINT iconOf(ui::Icon icon) {
@@ -157,6 +158,8 @@ INT_PTR CALLBACK promptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     SetWindowLongPtrW(dialog, DWLP_USER, lParam);
     auto* prompt = reinterpret_cast<Prompt*>(lParam);
     SetDlgItemTextW(dialog, promptText, prompt->text.c_str());
+    // The answer takes any length; a longer one than a box holds is refused with a message.
+    SendDlgItemMessageW(dialog, promptAnswer, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
     layoutPrompt(dialog, *prompt);
     // Set in the answer's own width, so it shows from its start.
     SetDlgItemTextW(dialog, promptAnswer, prompt->answer.c_str());
@@ -169,10 +172,15 @@ INT_PTR CALLBACK promptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     switch (LOWORD(wParam)) {
       case IDOK: {
         std::wstring typed = itemText(dialog, promptAnswer);
-        const std::u32string unfit = unfitCharacters(typed);
-        if (!unfit.empty()) {
-          messageBox(dialog, unfitMessage(unfit), ui::Buttons::Ok, ui::Icon::Exclamation,
-                     toWide(ui::programTitle));
+        const bool tooLong = typed.size() > static_cast<std::size_t>(ui::editableLength);
+        const std::u32string unfit = tooLong ? std::u32string() : unfitCharacters(typed);
+        if (tooLong || !unfit.empty()) {
+          messageBox(dialog,
+                     fromUtf8(tooLong ? ui::tooLongMessage(typed.size()) : ui::unfitMessage(unfit)),
+                     ui::Buttons::Ok, ui::Icon::Exclamation, toWide(ui::programTitle));
+          // A text too long comes back as the prompt first came up; one with characters the
+          // files can't hold stays, to be changed.
+          if (tooLong) SetDlgItemTextW(dialog, promptAnswer, prompt->answer.c_str());
           SetFocus(GetDlgItem(dialog, promptAnswer));
           return TRUE;
         }
@@ -251,12 +259,18 @@ class Modal {
 
 }  // namespace
 
+void tell(FrontEnd& front, const std::wstring& text) {
+  HWND owner = front.dialogParent();
+  Modal modal(&front, owner);
+  messageBox(owner, text, ui::Buttons::Ok, ui::Icon::Exclamation, toWide(ui::programTitle));
+}
+
 ui::Answer Win32Desktop::message(const std::string& text, ui::Buttons buttons, ui::Icon icon,
                                  const std::string& title) {
   if (front_) front_->flush();  // the person sees the windows as they are now, under the box
   HWND owner = front_ ? front_->dialogParent() : nullptr;
   Modal modal(front_, owner);
-  return messageBox(owner, toWide(text), buttons, icon, titleOf(title));
+  return messageBox(owner, shownWide(text), buttons, icon, titleOf(title));
 }
 
 std::string Win32Desktop::prompt(const std::string& text, const std::string& title,
@@ -264,8 +278,13 @@ std::string Win32Desktop::prompt(const std::string& text, const std::string& tit
   if (front_) front_->flush();
   HWND owner = front_ ? front_->dialogParent() : nullptr;
   Modal modal(front_, owner);
-  std::wstring answer = toWide(defaultAnswer);
-  if (!promptBox(owner, toWide(text), titleOf(title), answer)) return "";
+  // A default too long to type in is not put in the field: an empty answer changes nothing, so
+  // the field left empty keeps it, and the prompt says so.
+  const bool defaultShown = defaultAnswer.size() <= static_cast<std::size_t>(ui::editableLength);
+  std::wstring label = shownWide(text);
+  if (!defaultShown) label += fromUtf8(ui::presentAnswerNote(defaultAnswer.size()));
+  std::wstring answer = defaultShown ? toWide(defaultAnswer) : std::wstring();
+  if (!promptBox(owner, label, titleOf(title), answer)) return "";
   std::string bytes = fromWide(answer);
   std::erase_if(bytes, [](char c) { return c == '\r' || c == '\n'; });
   return bytes;

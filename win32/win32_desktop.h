@@ -38,6 +38,10 @@ class Win32Desktop : public ui::Desktop {
 ui::Answer messageBox(HWND owner, const std::wstring& text, ui::Buttons buttons, ui::Icon icon,
                       const std::wstring& title);
 
+// What the front end itself tells the person (a typed text not taken): a box with OK and the
+// warning icon, over the window the person acts on, every other window waiting under it.
+void tell(FrontEnd& front, const std::wstring& text);
+
 // The text prompt over owner: the answer typed, or nothing for Cancel; false for Cancel.
 bool promptBox(HWND owner, const std::wstring& text, const std::wstring& title,
                std::wstring& answer);

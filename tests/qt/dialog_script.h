@@ -16,16 +16,17 @@
 #include "app/editor.h"
 #include "qt/front_end.h"
 #include "qt/qt_desktop.h"
-#include "tools/window_tour.h"
+#include "tools/qt_tour.h"
 
 namespace qttest {
 
 // The editor on the real desktop. The front end comes after the editor: it lets go of the windows
-// before they go.
+// before they go. The walk's scenes see it as tourScreen.
 struct RealEditor {
   front::QtDesktop desktop;
   Editor editor{desktop};
   front::FrontEnd screen{front::windowsOf(editor)};
+  tour::QtScreen tourScreen{editor, screen};
   RealEditor() { desktop.attach(screen); }
 };
 
@@ -37,6 +38,7 @@ struct SampleGameEditor {
   RealEditor real;
   Editor& editor = real.editor;
   front::FrontEnd& screen = real.screen;
+  tour::Screen& tourScreen = real.tourScreen;
 };
 
 // The editor on a scratch copy of the sample game, its dialogs answered by the walk's desktop, for
@@ -47,7 +49,8 @@ struct WalkedEditor {
   tour::AnsweringDesktop desktop{log};
   Editor editor{desktop};
   front::FrontEnd screen{front::windowsOf(editor)};
-  const std::vector<ui::Form*> windows = front::windowsOf(editor);
+  tour::QtScreen tourScreen{editor, screen};
+  const std::vector<ui::Form*>& windows = tourScreen.forms();
 };
 
 // Runs one step for each dialog that comes up, in order. A dialog beyond the steps fails the test

@@ -23,7 +23,7 @@
 #include "roster/stat_table.h"
 #include "tests/qt/dialog_script.h"
 #include "tests/support/game_folder.h"
-#include "tools/window_tour.h"
+#include "tools/qt_tour.h"
 
 namespace {
 
@@ -159,7 +159,7 @@ TEST(EditorDialogsTest, VenueDeleteBoxesAreBothCentredOverTheVenueWindow) {
                                    look(dialog);
                                    qttest::clickButton(dialog, QMessageBox::Ok);
                                  }});
-    tour::raiseVenueDelete(real.editor, real.screen, log);
+    tour::raiseVenueDelete(real.editor, real.tourScreen, log);
   }
   QWidget* venues = real.screen.window(real.editor.form18);
   ASSERT_NE(venues, nullptr);
@@ -231,7 +231,7 @@ TEST(EditorDialogsTest, WidestPromptsFitTheSmallScreenOverTheirPage) {
           buttons.push_back(QRect(button->mapToGlobal(QPoint(0, 0)), button->size()));
         input->reject();
       }});
-      tour::raiseWizardPrompt(real.editor, real.screen, log, wide.page(real.editor),
+      tour::raiseWizardPrompt(real.editor, real.tourScreen, log, wide.page(real.editor),
                               wide.value(real.editor));
     }
     QWidget* page = real.screen.window(wide.page(real.editor));
@@ -283,7 +283,7 @@ TEST(EditorDialogsTest, ChampionTheGameCannotHoldIsAskedForAgainAndNotStored) {
           input->reject();
         },
     });
-    tour::raiseWizardPrompt(editor, real.screen, log, editor.form8, editor.form8.currentchamp);
+    tour::raiseWizardPrompt(editor, real.tourScreen, log, editor.form8, editor.form8.currentchamp);
   }
   EXPECT_TRUE(message.contains(QString::fromUtf8("\"Ł\"")));
   EXPECT_TRUE(message.contains(QString::fromUtf8("\"Ω\"")));

@@ -17,7 +17,7 @@
 #include "tests/qt/dialog_script.h"
 #include "tests/support/game_folder.h"
 #include "tests/support/scripted_desktop.h"
-#include "tools/window_tour.h"
+#include "tools/qt_tour.h"
 
 namespace {
 
@@ -134,7 +134,7 @@ TEST(EditorWindowsTest, PopUpsStayOverTheirPageAndComeForwardWhenOpenedAgain) {
     qttest::DialogScript person({});  // no dialog comes up
     ui::Form& page = p.page(editor);
     ui::Form& popUp = p.popUp(editor);
-    tour::raiseWizardPrompt(editor, screen, log, page, p.opener(editor));
+    tour::raiseWizardPrompt(editor, sample.tourScreen, log, page, p.opener(editor));
     QApplication::processEvents();
     ASSERT_TRUE(popUp.visible()) << log.str();
     QWidget* pageWindow = screen.window(page);

@@ -17,7 +17,7 @@
 #include "qt/front_end.h"
 #include "qt/qt_desktop.h"
 #include "tests/qt/dialog_script.h"
-#include "tools/window_tour.h"
+#include "tools/qt_tour.h"
 #include "ui/ui.h"
 
 namespace {
@@ -55,32 +55,33 @@ TEST(FocusRingTest, TheFocusedControlIsRingedOnEveryWindowOfTheWalk) {
   std::set<int> looked;
   std::set<std::string> unseen;  // "form3-step1_profile website: 20 of 656 pixels"
   int ringed = 0;
-  tour::walk(walked.editor, screen, walked.log, [&](int index, const std::string& state) {
-    ui::Form& form = *windows[index];
-    QWidget* window = screen.window(form);
-    if (!form.visible() || !window) return;
-    looked.insert(index);
-    activate(window);
-    for (ui::Control* control : form.controls()) {
-      QWidget* widget = screen.widget(*control);
-      if (!control->visible() || !widget || !widget->isEnabled() ||
-          !(widget->focusPolicy() & Qt::TabFocus))
-        continue;
-      window->setFocus();  // the keyboard on no control
-      const QImage before = window->grab().toImage();
-      widget->setFocus();
-      const QImage after = window->grab().toImage();
-      window->setFocus();
-      const QRect place = widget->geometry();
-      const int changed = changedAround(before, after, place);
-      const int needed = 2 * 2 * (place.width() + place.height());  // two pixels deep all round
-      ++ringed;
-      if (changed < needed)
-        unseen.insert(tour::windowName(index) + (state.empty() ? "" : " (" + state + ")") + " " +
-                      control->name() + ": " + std::to_string(changed) + " of " +
-                      std::to_string(needed) + " pixels");
-    }
-  });
+  tour::walk(
+      walked.editor, walked.tourScreen, walked.log, [&](int index, const std::string& state) {
+        ui::Form& form = *windows[index];
+        QWidget* window = screen.window(form);
+        if (!form.visible() || !window) return;
+        looked.insert(index);
+        activate(window);
+        for (ui::Control* control : form.controls()) {
+          QWidget* widget = screen.widget(*control);
+          if (!control->visible() || !widget || !widget->isEnabled() ||
+              !(widget->focusPolicy() & Qt::TabFocus))
+            continue;
+          window->setFocus();  // the keyboard on no control
+          const QImage before = window->grab().toImage();
+          widget->setFocus();
+          const QImage after = window->grab().toImage();
+          window->setFocus();
+          const QRect place = widget->geometry();
+          const int changed = changedAround(before, after, place);
+          const int needed = 2 * 2 * (place.width() + place.height());  // two pixels deep all round
+          ++ringed;
+          if (changed < needed)
+            unseen.insert(tour::windowName(index) + (state.empty() ? "" : " (" + state + ")") +
+                          " " + control->name() + ": " + std::to_string(changed) + " of " +
+                          std::to_string(needed) + " pixels");
+        }
+      });
   EXPECT_EQ(looked.size(), windows.size()) << walked.log.str();
   EXPECT_GT(ringed, 100);
   EXPECT_THAT(unseen, testing::IsEmpty());
@@ -98,7 +99,7 @@ TEST(KeyboardOnlyTest, WizardPageValuesAreChangedWithTheKeysAlone) {
     qttest::SampleGameEditor sample;
     Editor& editor = sample.editor;
     Form3& step1 = editor.form3;
-    tour::raiseWizardPrompt(editor, sample.screen, sample.log, step1,
+    tour::raiseWizardPrompt(editor, sample.tourScreen, sample.log, step1,
                             step1.Label1);  // the heading: nothing
     ASSERT_TRUE(step1.visible()) << sample.log.str();
     QWidget* window = sample.screen.window(step1);

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <memory>
 
-#include "tools/window_tour.h"
+#include "tools/qt_tour.h"
 
 namespace {
 

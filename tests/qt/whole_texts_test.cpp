@@ -24,7 +24,7 @@
 #include "qt/control_views.h"
 #include "qt/front_end.h"
 #include "tests/qt/dialog_script.h"
-#include "tools/window_tour.h"
+#include "tools/qt_tour.h"
 #include "ui/ui.h"
 
 namespace {
@@ -144,7 +144,7 @@ TEST(WholeTextsTest, EveryCaptionIsWholeInEveryWindowOfTheWalk) {
   std::set<int> looked;
   std::set<std::string> cut;  // "form17-start_date_window Label2: ..." for each caption cut off
   int captions = 0;
-  tour::walk(editor, screen, log, [&](int index, const std::string& state) {
+  tour::walk(editor, walked.tourScreen, log, [&](int index, const std::string& state) {
     const ui::Form& form = *windows[index];
     if (!form.visible()) return;
     looked.insert(index);

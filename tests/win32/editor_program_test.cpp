@@ -298,4 +298,126 @@ TEST(EditorProgram, TheScenarioChooserListsTheScenariosByTheirNamesAndCancelGoes
   EXPECT_EQ(editor.waitForEnd(), 0);
 }
 
+// The shown child of a window with this class, the n-th in the window's order (from 0).
+HWND nthChild(HWND parent, const std::wstring& type, int n) {
+  for (HWND child : childrenOf(parent)) {
+    if (IsWindowVisible(child) && lstrcmpiW(classOf(child).c_str(), type.c_str()) == 0 && n-- == 0)
+      return child;
+  }
+  return nullptr;
+}
+
+// The dialog of the program with this title that holds this text, waited for.
+HWND waitForBox(const Program& editor, const std::wstring& text) {
+  HWND found = nullptr;
+  Program::waitUntil([&] {
+    found = editor.shownWindow(boxTitle, dialogClass);
+    return found && labelsOf(found).find(text) != std::wstring::npos;
+  });
+  return found;
+}
+
+// A key pressed and let go on a control of the other program, through its message loop.
+void press(HWND control, WPARAM key) {
+  PostMessageW(control, WM_KEYDOWN, key, 1);
+  PostMessageW(control, WM_KEYUP, key, 1 | (3u << 30));
+}
+
+// The start date window, by its keys: the day picked in its list and the year moved on its
+// scroll bar reach the window; a file changed on disk is not replaced when the Yes/No box is
+// answered No; and its close box asks about the unsaved date, Cancel keeping the program.
+TEST(EditorProgram, TheStartDateByTheKeysTheReplaceQuestionAndTheCloseBoxWithUnsavedWork) {
+  GameFolder folder;
+  const std::string mainData =
+      "Vorlune\r\n1.3\r\nSunday\r\n1\r\nJanuary\r\n1950\r\nCaf\xE9 line\r\nlast";
+  folder.writeBytes("Data/maindata.vl1", mainData);
+  folder.write("Data/venues.txt", {"Hall"});
+  Program editor(folder.root());
+  ASSERT_TRUE(editor.started());
+  HWND start = editor.waitForWindow(mainTitle);
+  ASSERT_NE(start, nullptr);
+  click(childWith(start, L"Button", L"Edit Data For New Games"));
+  HWND hub = nullptr;
+  ASSERT_TRUE(Program::waitUntil([&] {
+    hub = editor.shownWindow(mainTitle);
+    return hub && childWith(hub, L"Button", L"Edit The Start Date");
+  }));
+  click(childWith(hub, L"Button", L"Edit The Start Date"));
+  HWND window = nullptr;
+  ASSERT_TRUE(Program::waitUntil([&] {
+    window = editor.shownWindow(mainTitle);
+    return window && childWith(window, L"Button", L"Confirm Start Date");
+  }));
+
+  // The day number, the second list: seven steps down from "1".
+  HWND days = nthChild(window, L"ComboBox", 1);
+  ASSERT_NE(days, nullptr);
+  EXPECT_EQ(textOf(days), L"1");
+  for (int i = 0; i < 7; ++i) press(days, VK_DOWN);
+  ASSERT_TRUE(Program::waitUntil([&] { return textOf(days) == L"8"; }));
+
+  // The year's arrows: a step right and back; the bar shows the year the window holds.
+  HWND year = nthChild(window, L"ScrollBar", 0);
+  ASSERT_NE(year, nullptr);
+  const auto yearShown = [year] {
+    SCROLLINFO info{sizeof(info), SIF_POS, 0, 0, 0, 0, 0};
+    GetScrollInfo(year, SB_CTL, &info);
+    return info.nPos;
+  };
+  EXPECT_EQ(yearShown(), 1950);
+  press(year, VK_RIGHT);
+  ASSERT_TRUE(Program::waitUntil([&] { return yearShown() == 1951; }));
+  press(year, VK_LEFT);
+  ASSERT_TRUE(Program::waitUntil([&] { return yearShown() == 1950; }));
+
+  // Another program changes the file: the editor asks before it replaces it; No writes nothing.
+  const std::string changed = mainData + "\r\nchanged";
+  folder.writeBytes("Data/maindata.vl1", changed);
+  click(childWith(window, L"Button", L"Confirm Start Date"));
+  HWND question = waitForBox(editor, L"maindata.vl1 has been changed on disk");
+  ASSERT_NE(question, nullptr);
+  EXPECT_EQ(childWith(question, L"Button", L"Cancel"), nullptr);  // only Yes or No
+  click(childWith(question, L"Button", L"&No"));
+  ASSERT_TRUE(Program::waitUntil([&] { return !IsWindow(question); }));
+  EXPECT_EQ(folder.bytes("Data/maindata.vl1"), changed);
+
+  // The close box asks about the unsaved date; Cancel keeps the window and its date.
+  PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  HWND closing = waitForBox(editor, L"The start date has unsaved changes.");
+  ASSERT_NE(closing, nullptr);
+  click(childWith(closing, L"Button", L"Cancel"));
+  ASSERT_TRUE(Program::waitUntil([&] { return !IsWindow(closing); }));
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_EQ(textOf(days), L"8");
+
+  // Asked again, No ends the program and writes nothing.
+  PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  closing = waitForBox(editor, L"The start date has unsaved changes.");
+  ASSERT_NE(closing, nullptr);
+  click(childWith(closing, L"Button", L"&No"));
+  EXPECT_EQ(editor.waitForEnd(), 0);
+  EXPECT_EQ(folder.bytes("Data/maindata.vl1"), changed);
+}
+
+// A prompt answered by Return: the typed name is taken, and the scenario's folder is made.
+TEST(EditorProgram, APromptAnsweredByReturnTakesTheTypedName) {
+  GameFolder folder;
+  folder.write("Data/maindata.vl1", {"1", "1", "1995"});
+  folder.write("Data/venues.txt", {"Hall"});
+  Program editor(folder.root());
+  ASSERT_TRUE(editor.started());
+  HWND start = editor.waitForWindow(mainTitle);
+  ASSERT_NE(start, nullptr);
+
+  click(childWith(start, L"Button", L"Create a Scenario"));
+  HWND prompt = editor.waitForWindow(L"Scenario Name", dialogClass);
+  ASSERT_NE(prompt, nullptr);
+  HWND answer = nthChild(prompt, L"Edit", 0);
+  ASSERT_NE(answer, nullptr);
+  SendMessageW(answer, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Caf\u00E9 Wars"));
+  press(answer, VK_RETURN);
+  ASSERT_TRUE(Program::waitUntil([&] { return !IsWindow(prompt); }));
+  EXPECT_TRUE(Program::waitUntil([&] { return folder.exists("Scenarios/Caf\u00E9 Wars"); }));
+}
+
 }  // namespace

@@ -1,0 +1,215 @@
+// snapshot-windows OUTDIR [GAMEFOLDER]: the Windows program's snapshot, as tools/snapshot is the
+// Qt one's, with the same pictures by the same names: it runs the editor's real windows on a
+// scratch copy of a game folder, walks through them (tools/window_tour.cpp) and writes a PNG of
+// the inside of every window into OUTDIR (form15-start_window.png, ...), and one of a focused
+// button on the dark backdrop (form14-data_set_menu-focused_button.png). Every dialog of the walk
+// is answered at once (OK, No or Cancel) and listed. Then a few dialogs are shown for real and
+// pictured on the whole screen with the windows under them: the widest prompt
+// (screen-widest_prompt.png), the two prompts whose texts hold blank lines
+// (screen-tv_rating_prompt.png, screen-ppv_buy_rate_prompt.png) and the two boxes of one venue
+// delete (screen-venue_delete-1.png, -2.png). Exits with 1 when a picture could not be taken.
+
+#include <filesystem>
+#include <iostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/editor.h"
+#include "tools/win32_tour.h"
+#include "win32/editor_windows.h"
+#include "win32/front_end.h"
+#include "win32/win32_desktop.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Snapshots {
+ public:
+  Snapshots(Editor& editor, win::FrontEnd& screen, fs::path out)
+      : screen_(screen), forms_(win::windowsOf(editor)), out_(std::move(out)) {}
+
+  // Writes the picture of one window, unless it has one already; `state` names a further state
+  // of a window that has its picture already ("chooser").
+  void capture(int index, const std::string& state) {
+    const std::string name = tour::lookName(index, state) + ".png";
+    if (!taken_.insert(name).second) return;
+    HWND window = screen_.window(*forms_[index]);
+    if (!window) {
+      std::cout << "  " << name << ": the window was never shown\n";
+      ++failures_;
+      return;
+    }
+    save(tour::pictureOf(window), name);
+  }
+
+  // Writes a picture of the whole screen as it is with this dialog up: the shown windows at their
+  // places, the dialog over them, each ringed (the dialog in yellow).
+  void captureScreen(HWND dialog, const std::string& name) {
+    RECT area{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    std::vector<HWND> shown;
+    for (ui::Form* form : forms_) {
+      HWND window = screen_.window(*form);
+      if (window && IsWindowVisible(window)) shown.push_back(window);
+    }
+    shown.push_back(dialog);
+    std::vector<HBITMAP> pictures;
+    for (HWND window : shown) pictures.push_back(tour::pictureOf(window));
+
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(format.bmiHeader);
+    format.bmiHeader.biWidth = area.right - area.left;
+    format.bmiHeader.biHeight = -(area.bottom - area.top);
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP picture = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC into = CreateCompatibleDC(nullptr);
+    HDC from = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldInto = SelectObject(into, picture);
+    const RECT whole{0, 0, area.right - area.left, area.bottom - area.top};
+    HBRUSH backdrop = CreateSolidBrush(RGB(0x2f, 0x4f, 0x6f));
+    FillRect(into, &whole, backdrop);
+    DeleteObject(backdrop);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+      RECT place{};
+      GetClientRect(shown[i], &place);
+      MapWindowPoints(shown[i], nullptr, reinterpret_cast<POINT*>(&place), 2);
+      OffsetRect(&place, -area.left, -area.top);
+      if (pictures[i]) {
+        HGDIOBJ oldFrom = SelectObject(from, pictures[i]);
+        BitBlt(into, place.left, place.top, place.right - place.left, place.bottom - place.top,
+               from, 0, 0, SRCCOPY);
+        SelectObject(from, oldFrom);
+        DeleteObject(pictures[i]);
+      }
+      HBRUSH ring = CreateSolidBrush(shown[i] == dialog ? RGB(0xff, 0xcc, 0x00) : RGB(0, 0, 0));
+      FrameRect(into, &place, ring);
+      DeleteObject(ring);
+    }
+    SelectObject(into, oldInto);
+    DeleteDC(from);
+    DeleteDC(into);
+    save(picture, name + ".png");
+  }
+
+  const std::vector<std::string>& written() const { return written_; }
+  int failures() const { return failures_; }
+
+ private:
+  void save(HBITMAP picture, const std::string& name) {
+    const fs::path file = out_ / name;
+    const bool saved = picture && tour::writePng(picture, file.wstring());
+    if (picture) DeleteObject(picture);
+    if (!saved) {
+      std::cout << "  " << name << ": could not be written\n";
+      ++failures_;
+      return;
+    }
+    written_.push_back(file.string());
+  }
+
+  win::FrontEnd& screen_;
+  std::vector<ui::Form*> forms_;
+  fs::path out_;
+  std::set<std::string> taken_;
+  std::vector<std::string> written_;
+  int failures_ = 0;
+};
+
+// The desktop the editor sees: the walk's answering one, or the real dialogs for the scenes.
+class SwitchedDesktop : public ui::Desktop {
+ public:
+  explicit SwitchedDesktop(ui::Desktop& first) : to(&first) {}
+  ui::Answer message(const std::string& text, ui::Buttons buttons, ui::Icon icon,
+                     const std::string& title) override {
+    return to->message(text, buttons, icon, title);
+  }
+  std::string prompt(const std::string& text, const std::string& title,
+                     const std::string& defaultAnswer) override {
+    return to->prompt(text, title, defaultAnswer);
+  }
+  void endProgram() override { to->endProgram(); }
+  ui::Desktop* to;
+};
+
+// Runs a scene on the real desktop; each dialog it raises is pictured on the screen as
+// `name`-1, -2 ... (or `name` alone for a scene of one dialog), then answered.
+void shootScene(Snapshots& shots, int dialogs, const std::string& name,
+                const std::function<void()>& scene) {
+  int seen = 0;
+  tour::DialogWatch watch([&](HWND dialog) {
+    ++seen;
+    shots.captureScreen(dialog, dialogs == 1 ? name : name + "-" + std::to_string(seen));
+    tour::answerLeast(dialog);
+  });
+  scene();
+  if (seen != dialogs)
+    std::cout << "  " << name << ": " << seen << " dialogs came up, not " << dialogs << "\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 3) {
+    std::cerr << "usage: snapshot-windows OUTDIR [GAMEFOLDER]\n";
+    return 2;
+  }
+  const fs::path out = fs::absolute(argv[1]);
+  const fs::path source = argc == 3 ? fs::absolute(argv[2]) : tour::sampleGame();
+  std::error_code error;
+  fs::create_directories(out, error);
+  if (!fs::is_directory(out)) {
+    std::cerr << "snapshot-windows: cannot make " << out.string() << "\n";
+    return 1;
+  }
+  tour::ScratchGame game(source, std::cout);
+
+  win::Program program;
+  tour::AnsweringDesktop answering(std::cout);
+  SwitchedDesktop desktop(answering);
+  Editor editor(desktop);
+  win::FrontEnd screen(win::windowsOf(editor));
+  tour::Win32Screen tourScreen(editor, screen);
+  Snapshots shots(editor, screen, out);
+  tour::walk(editor, tourScreen, std::cout,
+             [&shots](int index, const std::string& state) { shots.capture(index, state); });
+
+  // The keyboard on a button over the dark backdrop: the hub, its "Edit The Wrestlers File"
+  // focused.
+  for (ui::Form* form : win::windowsOf(editor)) form->hide();
+  editor.form14.show();
+  tourScreen.settle();
+  if (HWND hub = screen.window(editor.form14)) {
+    SetForegroundWindow(hub);
+    SetActiveWindow(hub);
+    if (HWND button = screen.handle(editor.form14.Command2)) {
+      SetFocus(button);
+      // The focus is shown as after a key press, not hidden as after a click.
+      SendMessageW(hub, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    }
+    tourScreen.settle();
+    shots.capture(13, "focused_button");
+  }
+
+  win::Win32Desktop real;
+  real.attach(screen);
+  desktop.to = &real;
+  shootScene(shots, 1, "screen-widest_prompt",
+             [&] { tour::raiseWidestPrompt(editor, tourScreen, std::cout); });
+  shootScene(shots, 1, "screen-tv_rating_prompt", [&] {
+    tour::raiseWizardPrompt(editor, tourScreen, std::cout, editor.form4, editor.form4.tvrating);
+  });
+  shootScene(shots, 1, "screen-ppv_buy_rate_prompt", [&] {
+    tour::raiseWizardPrompt(editor, tourScreen, std::cout, editor.form6, editor.form6.ppvbuyrate);
+  });
+  shootScene(shots, 2, "screen-venue_delete",
+             [&] { tour::raiseVenueDelete(editor, tourScreen, std::cout); });
+
+  std::cout << "written:\n";
+  for (const std::string& file : shots.written()) std::cout << "  " << file << "\n";
+  return shots.failures() == 0 ? 0 : 1;
+}
