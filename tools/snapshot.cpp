@@ -30,17 +30,16 @@ namespace {
 class Snapshots {
  public:
   Snapshots(Editor& editor, front::FrontEnd& screen, fs::path out)
-      : screen_(screen), forms_(front::windowsOf(editor)), out_(std::move(out)) {}
+      : screen_(screen), forms_(front::windowsOf(editor)), folder_(std::move(out)) {}
 
   // Writes the picture of one window, unless it has one already; `state` names a further state
   // of a window that has its picture already ("chooser").
   void capture(int index, const std::string& state) {
     const std::string name = tour::lookName(index, state) + ".png";
-    if (!taken_.insert(name).second) return;
+    if (!folder_.take(name)) return;
     QWidget* window = screen_.window(*forms_[index]);
     if (!window) {
-      std::cout << "  " << name << ": the window was never shown\n";
-      ++failures_;
+      folder_.record(name, false, "the window was never shown");
       return;
     }
     save(window->grab().toImage(), name);
@@ -73,85 +72,50 @@ class Snapshots {
     save(picture, name + ".png");
   }
 
-  const std::vector<std::string>& written() const { return written_; }
-  int failures() const { return failures_; }
+  const tour::PictureFolder& folder() const { return folder_; }
 
  private:
   void save(const QImage& picture, const std::string& name) {
-    const fs::path file = out_ / name;
-    if (picture.isNull() || !picture.save(QString::fromStdString(file.string()), "PNG")) {
-      std::cout << "  " << name << ": could not be written\n";
-      ++failures_;
-      return;
-    }
-    written_.push_back(file.string());
+    const QString file = QString::fromStdString(folder_.file(name).string());
+    folder_.record(name, !picture.isNull() && picture.save(file, "PNG"));
   }
 
   front::FrontEnd& screen_;
   std::vector<ui::Form*> forms_;
-  fs::path out_;
-  std::set<std::string> taken_;
-  std::vector<std::string> written_;
-  int failures_ = 0;
-};
-
-// The desktop the editor sees: the walk's answering one, or the real dialogs for the scenes.
-class SwitchedDesktop : public ui::Desktop {
- public:
-  explicit SwitchedDesktop(ui::Desktop& first) : to(&first) {}
-  ui::Answer message(const std::string& text, ui::Buttons buttons, ui::Icon icon,
-                     const std::string& title) override {
-    return to->message(text, buttons, icon, title);
-  }
-  std::string prompt(const std::string& text, const std::string& title,
-                     const std::string& defaultAnswer) override {
-    return to->prompt(text, title, defaultAnswer);
-  }
-  void endProgram() override { to->endProgram(); }
-  ui::Desktop* to;
+  tour::PictureFolder folder_;
 };
 
 // Runs a scene on the real desktop; each dialog it raises is pictured on the screen as
 // `name`-1, -2 ... (or `name` alone for a scene of one dialog), then answered.
-void shootScene(Snapshots& shots, int dialogs, const std::string& name,
-                const std::function<void()>& scene) {
+void shootScene(Snapshots& shots, const tour::DialogScene& scene) {
+  const std::string& name = scene.name;
   int seen = 0;
   tour::DialogWatch watch([&](QWidget* dialog) {
     ++seen;
-    shots.captureScreen(dialog, dialogs == 1 ? name : name + "-" + std::to_string(seen));
+    shots.captureScreen(dialog, scene.dialogs == 1 ? name : name + "-" + std::to_string(seen));
     tour::answerLeast(dialog);
   });
-  scene();
-  if (seen != dialogs)
-    std::cout << "  " << name << ": " << seen << " dialogs came up, not " << dialogs << "\n";
+  scene.raise();
+  if (seen != scene.dialogs)
+    std::cout << "  " << name << ": " << seen << " dialogs came up, not " << scene.dialogs << "\n";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 3) {
-    std::cerr << "usage: snapshot OUTDIR [GAMEFOLDER]\n";
-    return 2;
-  }
   const tour::SmallOffscreenScreen smallScreen;
-  const fs::path out = fs::absolute(argv[1]);
-  const fs::path source = argc == 3 ? fs::absolute(argv[2]) : tour::sampleGame();
-  std::error_code error;
-  fs::create_directories(out, error);
-  if (!fs::is_directory(out)) {
-    std::cerr << "snapshot: cannot make " << out.string() << "\n";
-    return 1;
-  }
-  tour::ScratchGame game(source, std::cout);
+  const tour::SnapshotFolders folders = tour::snapshotFolders(argc, argv, "snapshot");
+  if (folders.exitCode != 0) return folders.exitCode;
+  tour::ScratchGame game(folders.game, std::cout);
 
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
   tour::AnsweringDesktop answering(std::cout);
-  SwitchedDesktop desktop(answering);
+  tour::SwitchedDesktop desktop(answering);
   Editor editor(desktop);
   front::FrontEnd screen(front::windowsOf(editor));
   tour::QtScreen tourScreen(editor, screen);
-  Snapshots shots(editor, screen, out);
+  Snapshots shots(editor, screen, folders.out);
   tour::walk(editor, tourScreen, std::cout,
              [&shots](int index, const std::string& state) { shots.capture(index, state); });
 
@@ -170,18 +134,8 @@ int main(int argc, char** argv) {
   front::QtDesktop real;
   real.attach(screen);
   desktop.to = &real;
-  shootScene(shots, 1, "screen-widest_prompt",
-             [&] { tour::raiseWidestPrompt(editor, tourScreen, std::cout); });
-  shootScene(shots, 1, "screen-tv_rating_prompt", [&] {
-    tour::raiseWizardPrompt(editor, tourScreen, std::cout, editor.form4, editor.form4.tvrating);
-  });
-  shootScene(shots, 1, "screen-ppv_buy_rate_prompt", [&] {
-    tour::raiseWizardPrompt(editor, tourScreen, std::cout, editor.form6, editor.form6.ppvbuyrate);
-  });
-  shootScene(shots, 2, "screen-venue_delete",
-             [&] { tour::raiseVenueDelete(editor, tourScreen, std::cout); });
+  for (const tour::DialogScene& scene : tour::dialogScenes(editor, tourScreen, std::cout))
+    shootScene(shots, scene);
 
-  std::cout << "written:\n";
-  for (const std::string& file : shots.written()) std::cout << "  " << file << "\n";
-  return shots.failures() == 0 ? 0 : 1;
+  return shots.folder().report(std::cout) ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "tools/window_tour.h"
 
+#include <iostream>
 #include <ostream>
 #include <random>
 #include <utility>
@@ -375,6 +376,50 @@ void AnsweringDesktop::report(const char* kind, const std::string& title, const 
     shown.replace(at, 2, " / ");
   log_ << "  " << kind << " [" << common::cp1252ToUtf8(title.empty() ? ui::programTitle : title)
        << "]: " << shown << "\n";
+}
+
+SnapshotFolders snapshotFolders(int argc, char** argv, const char* program) {
+  SnapshotFolders folders;
+  if (argc < 2 || argc > 3) {
+    std::cerr << "usage: " << program << " OUTDIR [GAMEFOLDER]\n";
+    folders.exitCode = 2;
+    return folders;
+  }
+  folders.out = fs::absolute(argv[1]);
+  folders.game = argc == 3 ? fs::absolute(argv[2]) : sampleGame();
+  std::error_code error;
+  fs::create_directories(folders.out, error);
+  if (!fs::is_directory(folders.out)) {
+    std::cerr << program << ": cannot make " << folders.out.string() << "\n";
+    folders.exitCode = 1;
+  }
+  return folders;
+}
+
+void PictureFolder::record(const std::string& name, bool written, const char* failure) {
+  if (!written) {
+    std::cout << "  " << name << ": " << failure << "\n";
+    ++failures_;
+    return;
+  }
+  written_.push_back(file(name).string());
+}
+
+bool PictureFolder::report(std::ostream& log) const {
+  log << "written:\n";
+  for (const std::string& written : written_) log << "  " << written << "\n";
+  return failures_ == 0;
+}
+
+std::vector<DialogScene> dialogScenes(Editor& editor, Screen& screen, std::ostream& log) {
+  return {
+      {"screen-widest_prompt", 1, [&] { raiseWidestPrompt(editor, screen, log); }},
+      {"screen-tv_rating_prompt", 1,
+       [&] { raiseWizardPrompt(editor, screen, log, editor.form4, editor.form4.tvrating); }},
+      {"screen-ppv_buy_rate_prompt", 1,
+       [&] { raiseWizardPrompt(editor, screen, log, editor.form6, editor.form6.ppvbuyrate); }},
+      {"screen-venue_delete", 2, [&] { raiseVenueDelete(editor, screen, log); }},
+  };
 }
 
 }  // namespace tour

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -98,5 +99,63 @@ void raiseWidestPrompt(Editor& editor, Screen& screen, std::ostream& log);
 // "Delete" on the venue window, dragged to the top left corner of the screen, with its first venue
 // shown: the question, and after No the second box, "Delete cancelled.", raised by the same click.
 void raiseVenueDelete(Editor& editor, Screen& screen, std::ostream& log);
+
+// --- what the two snapshot programs share ---------------------------------------------------
+
+// The snapshot programs' arguments, OUTDIR [GAMEFOLDER]: the folder for the pictures (made when
+// missing) and the game folder to copy (the sample one by default). When they can't be used the
+// reason is said on the error stream and exitCode is not 0: 2 for a wrong call, 1 for a folder
+// that can't be made.
+struct SnapshotFolders {
+  std::filesystem::path out, game;
+  int exitCode = 0;
+};
+SnapshotFolders snapshotFolders(int argc, char** argv, const char* program);
+
+// The folder a snapshot writes its pictures into: each window's picture once, and the list of the
+// files written and of the pictures that could not be.
+class PictureFolder {
+ public:
+  explicit PictureFolder(std::filesystem::path out) : out_(std::move(out)) {}
+  // Takes the name for a picture; false when a picture of that name was taken already.
+  bool take(const std::string& name) { return taken_.insert(name).second; }
+  std::filesystem::path file(const std::string& name) const { return out_ / name; }
+  // Says how writing the picture `name` went; a failure is listed with its reason.
+  void record(const std::string& name, bool written, const char* failure = "could not be written");
+  // The files written, listed on the log; false when a picture could not be taken.
+  bool report(std::ostream& log) const;
+
+ private:
+  std::filesystem::path out_;
+  std::set<std::string> taken_;
+  std::vector<std::string> written_;
+  int failures_ = 0;
+};
+
+// The desktop the editor sees in a snapshot: the walk's answering one, then the real dialogs for
+// the scenes.
+class SwitchedDesktop : public ui::Desktop {
+ public:
+  explicit SwitchedDesktop(ui::Desktop& first) : to(&first) {}
+  ui::Answer message(const std::string& text, ui::Buttons buttons, ui::Icon icon,
+                     const std::string& title) override {
+    return to->message(text, buttons, icon, title);
+  }
+  std::string prompt(const std::string& text, const std::string& title,
+                     const std::string& defaultAnswer) override {
+    return to->prompt(text, title, defaultAnswer);
+  }
+  void endProgram() override { to->endProgram(); }
+  ui::Desktop* to;
+};
+
+// The dialog scenes a snapshot pictures on the whole screen: the picture's name, how many dialogs
+// the scene raises, and the scene itself.
+struct DialogScene {
+  std::string name;
+  int dialogs;
+  std::function<void()> raise;
+};
+std::vector<DialogScene> dialogScenes(Editor& editor, Screen& screen, std::ostream& log);
 
 }  // namespace tour
