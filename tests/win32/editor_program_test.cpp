@@ -158,6 +158,20 @@ const std::wstring dialogClass = L"#32770";
 // A click as the person makes it: posted, so a dialog the click opens doesn't hold up the test.
 void click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
+// The new-game data a scenario is made from, written into the game folder.
+void writeNewGameData(GameFolder& folder) {
+  folder.write("Data/maindata.vl1", {"1", "1", "1995"});
+  folder.write("Data/venues.txt", {"Hall"});
+}
+
+// "Create a Scenario" clicked on the start window: its name prompt, nullptr when none came up.
+HWND raiseScenarioNamePrompt(const Program& editor) {
+  HWND start = editor.waitForWindow(mainTitle);
+  if (!start) return nullptr;
+  click(childWith(start, L"Button", L"Create a Scenario"));
+  return editor.waitForWindow(L"Scenario Name", dialogClass);
+}
+
 TEST(EditorProgram, WithoutADataFolderItSaysWhyAndEnds) {
   GameFolder folder(GameFolder::Layout::Empty);
   Program editor(folder.root());
@@ -199,15 +213,10 @@ TEST(EditorProgram, TheStartWindowShowsItsButtonsAndExitEnds) {
 
 TEST(EditorProgram, APromptRefusesCharactersTheGameCantHoldAndKeepsTheTypedText) {
   GameFolder folder;
-  folder.write("Data/maindata.vl1", {"1", "1", "1995"});
-  folder.write("Data/venues.txt", {"Hall"});
+  writeNewGameData(folder);
   Program editor(folder.root());
   ASSERT_TRUE(editor.started());
-  HWND start = editor.waitForWindow(mainTitle);
-  ASSERT_NE(start, nullptr);
-
-  click(childWith(start, L"Button", L"Create a Scenario"));
-  HWND prompt = editor.waitForWindow(L"Scenario Name", dialogClass);
+  HWND prompt = raiseScenarioNamePrompt(editor);
   ASSERT_NE(prompt, nullptr);
   EXPECT_NE(labelsOf(prompt).find(L"Please enter a name for this scenario."), std::wstring::npos);
   HWND answer = nullptr;
@@ -255,7 +264,7 @@ TEST(EditorProgram, APromptRefusesCharactersTheGameCantHoldAndKeepsTheTypedText)
   ASSERT_TRUE(Program::waitUntil([&] { return !IsWindow(prompt); }));
   EXPECT_TRUE(folder.entries("Scenarios").empty());
 
-  click(childWith(start, L"Button", L"Exit"));
+  click(childWith(editor.waitForWindow(mainTitle), L"Button", L"Exit"));
   EXPECT_EQ(editor.waitForEnd(), 0);
 }
 
@@ -402,15 +411,10 @@ TEST(EditorProgram, TheStartDateByTheKeysTheReplaceQuestionAndTheCloseBoxWithUns
 // A prompt answered by Return: the typed name is taken, and the scenario's folder is made.
 TEST(EditorProgram, APromptAnsweredByReturnTakesTheTypedName) {
   GameFolder folder;
-  folder.write("Data/maindata.vl1", {"1", "1", "1995"});
-  folder.write("Data/venues.txt", {"Hall"});
+  writeNewGameData(folder);
   Program editor(folder.root());
   ASSERT_TRUE(editor.started());
-  HWND start = editor.waitForWindow(mainTitle);
-  ASSERT_NE(start, nullptr);
-
-  click(childWith(start, L"Button", L"Create a Scenario"));
-  HWND prompt = editor.waitForWindow(L"Scenario Name", dialogClass);
+  HWND prompt = raiseScenarioNamePrompt(editor);
   ASSERT_NE(prompt, nullptr);
   HWND answer = nthChild(prompt, L"Edit", 0);
   ASSERT_NE(answer, nullptr);
