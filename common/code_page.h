@@ -11,6 +11,9 @@ namespace common {
 // code points of the same value), so a round trip is lossless.
 std::string cp1252ToUtf8(std::string_view bytes);
 
+// Appends the UTF-8 form of the code point c (not a surrogate) to out.
+void appendUtf8(std::string& out, char32_t c);
+
 // A character with no Windows-1252 byte, or a malformed UTF-8 sequence, becomes "?".
 std::string utf8ToCp1252(std::string_view utf8);
 

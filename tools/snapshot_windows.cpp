@@ -19,6 +19,7 @@
 #include "tools/win32_tour.h"
 #include "win32/editor_windows.h"
 #include "win32/front_end.h"
+#include "win32/pictures.h"
 #include "win32/win32_desktop.h"
 
 namespace fs = std::filesystem;
@@ -57,15 +58,7 @@ class Snapshots {
     std::vector<HBITMAP> pictures;
     for (HWND window : shown) pictures.push_back(tour::pictureOf(window));
 
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = area.right - area.left;
-    format.bmiHeader.biHeight = -(area.bottom - area.top);
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP picture = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP picture = win::newBitmap(area.right - area.left, area.bottom - area.top);
     HDC into = CreateCompatibleDC(nullptr);
     HDC from = CreateCompatibleDC(nullptr);
     HGDIOBJ oldInto = SelectObject(into, picture);

@@ -6,6 +6,7 @@
 
 #include "win32/editor_windows.h"
 #include "win32/front_end.h"
+#include "win32/pictures.h"
 
 namespace tour {
 
@@ -71,15 +72,7 @@ HBITMAP pictureOf(HWND window) {
   SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   RedrawWindow(window, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof(format.bmiHeader);
-  format.bmiHeader.biWidth = inside.right;
-  format.bmiHeader.biHeight = -inside.bottom;  // top row first
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP picture = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP picture = win::newBitmap(inside.right, inside.bottom);
   if (!picture) return nullptr;
   HDC from = GetDC(window);
   HDC into = CreateCompatibleDC(from);

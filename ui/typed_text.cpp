@@ -2,29 +2,11 @@
 
 #include <cstdio>
 
+#include "common/code_page.h"
+
 namespace ui {
 
 namespace {
-
-std::string utf8(char32_t c) {
-  std::string bytes;
-  if (c < 0x80) {
-    bytes += static_cast<char>(c);
-  } else if (c < 0x800) {
-    bytes += static_cast<char>(0xC0 | (c >> 6));
-    bytes += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    bytes += static_cast<char>(0xE0 | (c >> 12));
-    bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    bytes += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    bytes += static_cast<char>(0xF0 | (c >> 18));
-    bytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    bytes += static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return bytes;
-}
 
 // Thousands apart, as the person reads a long number.
 std::string grouped(std::size_t number) {
@@ -61,7 +43,12 @@ std::string unfitMessage(const std::u32string& characters) {
     char code[16];
     std::snprintf(code, sizeof code, "%04X", static_cast<unsigned>(c));
     const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
-    list += "\"" + (surrogate ? std::string("?") : utf8(c)) + "\" (U+" + code + ")";
+    list += "\"";
+    if (surrogate)
+      list += "?";
+    else
+      common::appendUtf8(list, c);
+    list += std::string("\" (U+") + code + ")";
   }
   const bool one = characters.size() == 1;
   return std::string("The game's files can't hold ") +

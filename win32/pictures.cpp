@@ -32,6 +32,20 @@ IWICImagingFactory* factory() {
 
 }  // namespace
 
+HBITMAP newBitmap(int width, int height, void** pixels) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (pixels) *pixels = bits;
+  return bitmap;
+}
+
 HBITMAP decodePicture(const void* bytes, std::size_t size) {
   IWICImagingFactory* wic = factory();
   if (!wic || !bytes || size == 0 || size > 0x7FFFFFFF) return nullptr;
@@ -53,15 +67,8 @@ HBITMAP decodePicture(const void* bytes, std::size_t size) {
   if (FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 || width > 16384 ||
       height > 16384)
     return nullptr;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = static_cast<LONG>(width);
-  info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top row first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* pixels = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+  HBITMAP bitmap = newBitmap(static_cast<int>(width), static_cast<int>(height), &pixels);
   if (!bitmap) return nullptr;
   const UINT stride = width * 4;
   if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(pixels)))) {

@@ -8,6 +8,10 @@
 
 namespace win {
 
+// A new 32-bit bitmap of this size, its top row first, or nullptr when it can't be made; its
+// pixels are put in *pixels when asked for. The caller owns it (DeleteObject).
+HBITMAP newBitmap(int width, int height, void** pixels = nullptr);
+
 // A 32-bit bitmap of the picture in these bytes, or nullptr when they are not a picture. The
 // caller owns it (DeleteObject).
 HBITMAP decodePicture(const void* bytes, std::size_t size);
